@@ -1,0 +1,15 @@
+# One INTERFACE target with the language standard and the warnings; every
+# project target links it.
+add_library(project_options INTERFACE)
+target_compile_features(project_options INTERFACE cxx_std_20)
+set(CMAKE_CXX_EXTENSIONS OFF)
+target_compile_options(project_options INTERFACE
+    -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
+    -Woverloaded-virtual -Wimplicit-fallthrough -Werror)
+target_include_directories(project_options INTERFACE ${PROJECT_SOURCE_DIR}/src)
+
+if(TAP_SANITIZE)
+    target_compile_options(project_options INTERFACE
+        -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+    target_link_options(project_options INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,0 +1,34 @@
+#pragma once
+// A picture button: two pictures of equal size at one place, the plain one
+// shown and the lit one hidden. Moving the pointer onto the plain picture
+// lights it; moving over the area around it resets it.
+
+#include "ui/Controls.h"
+
+namespace common {
+
+class HoverPair {
+public:
+    HoverPair(ui::Image& plain, ui::Image& lit) : plain_(plain), lit_(lit) {}
+    // Plain hidden, then lit shown.
+    void light() {
+        plain_.setVisible(false);
+        lit_.setVisible(true);
+    }
+    // Plain shown, then lit hidden; both every time, also when nothing changes.
+    void reset() {
+        plain_.setVisible(true);
+        lit_.setVisible(false);
+    }
+    // Both pictures from two other controls (the artwork store's).
+    void takePictures(const ui::Image& plainSource, const ui::Image& litSource) {
+        plain_.setPicture(plainSource.picture());
+        lit_.setPicture(litSource.picture());
+    }
+
+private:
+    ui::Image& plain_;
+    ui::Image& lit_;
+};
+
+} // namespace common

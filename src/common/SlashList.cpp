@@ -1,0 +1,64 @@
+#include "common/SlashList.h"
+
+#include "ui/ListBox.h"
+
+namespace common {
+
+std::vector<std::string> parseSlashList(std::string_view line) {
+    std::vector<std::string> entries;
+    std::string pending;
+    for (const char c : line) {
+        if (c == '/') {
+            entries.push_back(std::move(pending));
+            pending.clear();
+        } else {
+            pending.push_back(c);
+        }
+    }
+    return entries;
+}
+
+std::string slashListLine(const std::vector<std::string>& entries) {
+    std::string line;
+    for (const auto& e : entries) {
+        line += e;
+        line += '/';
+    }
+    return line;
+}
+
+std::optional<std::vector<std::string>> readSlashListFile(const platform::FileSystem& fs,
+                                                          const std::string& path) {
+    const auto lines = fs.readLines(path);
+    if (!lines || lines->empty())
+        return std::nullopt;
+    return parseSlashList(lines->front());
+}
+
+bool writeSlashListFile(platform::FileSystem& fs, const std::string& path,
+                        const std::vector<std::string>& entries) {
+    return fs.writeLines(path, {slashListLine(entries)});
+}
+
+std::vector<std::string> entriesOf(const ui::ListBox& list) {
+    std::vector<std::string> out;
+    const int n = list.listCount();
+    out.reserve(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i)
+        out.push_back(list.list(i));
+    return out;
+}
+
+void appendSlashListFile(const platform::FileSystem& fs, const std::string& path,
+                         ui::ListBox& list) {
+    const auto entries = readSlashListFile(fs, path);
+    if (!entries)
+        return;
+    list.addItems(*entries);
+}
+
+bool writeListFile(platform::FileSystem& fs, const std::string& path, const ui::ListBox& list) {
+    return writeSlashListFile(fs, path, entriesOf(list));
+}
+
+} // namespace common

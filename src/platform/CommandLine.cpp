@@ -1,0 +1,88 @@
+#include "platform/CommandLine.h"
+
+#include "platform/TextCase.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace platform {
+
+std::vector<std::string> splitCommandLine(std::string_view line) {
+    std::vector<std::string> args;
+    std::size_t i = 0;
+    const std::size_t n = line.size();
+    while (true) {
+        while (i < n && (line[i] == ' ' || line[i] == '\t'))
+            ++i;
+        if (i >= n)
+            break;
+        std::string arg;
+        bool quoted = false;
+        while (i < n) {
+            const char c = line[i];
+            if (!quoted && (c == ' ' || c == '\t'))
+                break;
+            if (c == '\\') {
+                std::size_t slashes = 0;
+                while (i < n && line[i] == '\\') {
+                    ++slashes;
+                    ++i;
+                }
+                if (i < n && line[i] == '"') {
+                    arg.append(slashes / 2, '\\');
+                    if (slashes % 2 == 1) {
+                        arg.push_back('"');
+                        ++i;
+                    }
+                } else {
+                    arg.append(slashes, '\\');
+                }
+                continue;
+            }
+            if (c == '"') {
+                // Inside quotes a doubled quote stands for one literal quote.
+                if (quoted && i + 1 < n && line[i + 1] == '"') {
+                    arg.push_back('"');
+                    i += 2;
+                    continue;
+                }
+                quoted = !quoted;
+                ++i;
+                continue;
+            }
+            arg.push_back(c);
+            ++i;
+        }
+        args.push_back(std::move(arg));
+    }
+    return args;
+}
+
+std::optional<std::string> findExecutable(const std::string& name,
+                                          const std::vector<std::string>& folders) {
+    namespace fs = std::filesystem;
+    for (const auto& folder : folders) {
+        if (folder.empty())
+            continue;
+        std::error_code ec;
+        const fs::path exact = fs::path(folder) / name;
+        if (fs::is_regular_file(exact, ec))
+            return exact.string();
+        for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+            if (equalsIgnoreCase(it->path().filename().string(), name) &&
+                it->is_regular_file(ec))
+                return it->path().string();
+        }
+    }
+    return std::nullopt;
+}
+
+std::string launcherFolder() {
+    std::error_code ec;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec)
+        return {};
+    return self.parent_path().string();
+}
+
+} // namespace platform

@@ -1,0 +1,235 @@
+#include "platform/FileSystem.h"
+
+#include "platform/Encoding.h"
+#include "platform/TextCase.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <system_error>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace platform {
+
+std::string joinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty())
+        return name;
+    if (folder.back() == '/')
+        return folder + name;
+    return folder + "/" + name;
+}
+
+RealFileSystem::RealFileSystem(std::string workingDirectory)
+    : workingDirectory_(std::move(workingDirectory)) {}
+
+std::string RealFileSystem::workingDirectory() const {
+    if (!workingDirectory_.empty())
+        return workingDirectory_;
+    std::error_code ec;
+    auto cwd = fs::current_path(ec);
+    return ec ? std::string{} : cwd.string();
+}
+
+std::string RealFileSystem::resolve(const std::string& path) {
+    std::error_code ec;
+    const fs::path p(path);
+    if (path.empty() || fs::exists(fs::symlink_status(p, ec)))
+        return path;
+    fs::path result = p.root_path();
+    const fs::path rel = p.relative_path();
+    for (auto it = rel.begin(); it != rel.end(); ++it) {
+        const fs::path exact = result / *it;
+        if (fs::exists(fs::symlink_status(exact, ec)) || *it == "." || *it == "..") {
+            result = exact;
+            continue;
+        }
+        bool found = false;
+        for (fs::directory_iterator d(result.empty() ? fs::path(".") : result, ec), end;
+             !ec && d != end; d.increment(ec)) {
+            const auto name = d->path().filename().string();
+            if (equalsIgnoreCase(name, it->string())) {
+                result /= name;
+                found = true;
+                break;
+            }
+        }
+        if (!found) {
+            // Nothing matches: keep the rest as given.
+            for (; it != rel.end(); ++it)
+                result /= *it;
+            break;
+        }
+    }
+    return result.string();
+}
+
+std::optional<std::vector<std::string>> RealFileSystem::readLines(const std::string& path) const {
+    const std::string real = resolve(path);
+    std::error_code ec;
+    if (!fs::is_regular_file(real, ec))
+        return std::nullopt;
+    std::ifstream in(real, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        return std::nullopt;
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find('\n', start);
+        const bool last = end == std::string::npos;
+        if (last)
+            end = bytes.size();
+        std::size_t stop = end;
+        if (stop > start && bytes[stop - 1] == '\r')
+            --stop;
+        lines.push_back(decodeText(std::string_view(bytes).substr(start, stop - start)));
+        if (last)
+            break;
+        start = end + 1;
+    }
+    return lines;
+}
+
+namespace {
+bool writeAll(int fd, const std::string& data) {
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+} // namespace
+
+bool RealFileSystem::writeLines(const std::string& path, const std::vector<std::string>& lines) {
+    const fs::path target(resolve(path));
+    std::error_code ec;
+    if (fs::is_directory(target, ec))
+        return false;
+    const fs::path folder = target.parent_path();
+    if (!folder.empty() && !fs::is_directory(folder, ec))
+        return false;
+    std::string data;
+    for (const auto& line : lines) {
+        data += line;
+        data += "\r\n";
+    }
+    // Written beside the target, then renamed over it, so that a crash or a
+    // full disk never leaves half a file.
+    std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return false;
+    bool ok = writeAll(fd, data) && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    if (ok) {
+        ::chmod(temp.c_str(), 0644);
+        ok = ::rename(temp.c_str(), target.c_str()) == 0;
+    }
+    if (!ok)
+        ::unlink(temp.c_str());
+    return ok;
+}
+
+std::optional<std::vector<std::uint8_t>> RealFileSystem::readBinary(const std::string& path) const {
+    std::ifstream in(resolve(path), std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                    std::istreambuf_iterator<char>());
+    if (in.bad())
+        return std::nullopt;
+    return bytes;
+}
+
+bool RealFileSystem::createDirectory(const std::string& path) {
+    std::error_code ec;
+    const std::string real = resolve(path);
+    if (fs::is_directory(real, ec))
+        return true;
+    fs::create_directory(real, ec);
+    return !ec && fs::is_directory(real, ec);
+}
+
+bool RealFileSystem::removeFile(const std::string& path) {
+    std::error_code ec;
+    const std::string real = resolve(path);
+    if (!fs::is_regular_file(fs::symlink_status(real, ec)) && !fs::is_symlink(real, ec))
+        return false;
+    return fs::remove(real, ec) && !ec;
+}
+
+bool RealFileSystem::isDirectory(const std::string& path) const {
+    std::error_code ec;
+    return fs::is_directory(resolve(path), ec);
+}
+
+bool RealFileSystem::isFile(const std::string& path) const {
+    std::error_code ec;
+    return fs::is_regular_file(resolve(path), ec);
+}
+
+namespace {
+std::optional<std::vector<std::string>> listEntries(const std::string& folder, bool wantFolders,
+                                                    const std::string& pattern) {
+    std::error_code ec;
+    const std::string real = RealFileSystem::resolve(folder);
+    if (!fs::is_directory(real, ec))
+        return std::nullopt;
+    std::vector<std::string> names;
+    for (fs::directory_iterator it(real, ec), end; it != end; it.increment(ec)) {
+        if (ec)
+            return std::nullopt;
+        std::error_code typeEc;
+        const bool isDir = it->is_directory(typeEc);
+        if (isDir != wantFolders)
+            continue;
+        if (!wantFolders && !it->is_regular_file(typeEc))
+            continue;
+        std::string name = it->path().filename().string();
+        if (!wantFolders && !matchesPattern(name, pattern))
+            continue;
+        names.push_back(decodeText(name));
+    }
+    if (ec)
+        return std::nullopt;
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        const int c = compareIgnoreCase(a, b);
+        return c != 0 ? c < 0 : a < b;
+    });
+    return names;
+}
+} // namespace
+
+std::optional<std::vector<std::string>> RealFileSystem::listFiles(const std::string& folder,
+                                                                  const std::string& pattern) const {
+    return listEntries(folder, false, pattern);
+}
+
+std::optional<std::vector<std::string>>
+RealFileSystem::listFolders(const std::string& folder) const {
+    return listEntries(folder, true, {});
+}
+
+bool FaultyFileSystem::fails(const std::string& path) const {
+    return std::any_of(failing_.begin(), failing_.end(), [&](const std::string& part) {
+        return path.find(part) != std::string::npos;
+    });
+}
+
+} // namespace platform

@@ -1,0 +1,114 @@
+#pragma once
+// Seam: everything the windows do with files. The real implementation works
+// on the disk; tests use it on temporary game directories, or wrap it in
+// FaultyFileSystem to make chosen files fail.
+//
+// Names are matched without regard to letter case where the exact name is
+// missing; listings are sorted by name without regard to case. Text files
+// are UTF-8 in memory; bytes that are not valid UTF-8 are read as
+// Windows-1252. Written files end every line with CR LF and replace the old
+// file atomically.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    virtual std::string workingDirectory() const = 0;
+
+    // The lines of a text file, without their line ends; nullopt when the
+    // file cannot be opened.
+    virtual std::optional<std::vector<std::string>> readLines(const std::string& path) const = 0;
+    // Replaces the file with these lines, each ended by CR LF. False (and the
+    // old file untouched) on failure.
+    virtual bool writeLines(const std::string& path, const std::vector<std::string>& lines) = 0;
+    virtual std::optional<std::vector<std::uint8_t>> readBinary(const std::string& path) const = 0;
+
+    // True when the folder exists afterwards.
+    virtual bool createDirectory(const std::string& path) = 0;
+    virtual bool removeFile(const std::string& path) = 0;
+    virtual bool isDirectory(const std::string& path) const = 0;
+    virtual bool isFile(const std::string& path) const = 0;
+
+    // Names of the files in a folder that match a pattern such as "*.pk3".
+    virtual std::optional<std::vector<std::string>> listFiles(const std::string& folder,
+                                                              const std::string& pattern) const = 0;
+    // Names of the sub-folders of a folder.
+    virtual std::optional<std::vector<std::string>> listFolders(const std::string& folder) const = 0;
+};
+
+// Joins a folder and a name with the native separator.
+std::string joinPath(const std::string& folder, const std::string& name);
+
+class RealFileSystem : public FileSystem {
+public:
+    // workingDirectory empty: the process's current directory.
+    explicit RealFileSystem(std::string workingDirectory = {});
+
+    std::string workingDirectory() const override;
+    std::optional<std::vector<std::string>> readLines(const std::string& path) const override;
+    bool writeLines(const std::string& path, const std::vector<std::string>& lines) override;
+    std::optional<std::vector<std::uint8_t>> readBinary(const std::string& path) const override;
+    bool createDirectory(const std::string& path) override;
+    bool removeFile(const std::string& path) override;
+    bool isDirectory(const std::string& path) const override;
+    bool isFile(const std::string& path) const override;
+    std::optional<std::vector<std::string>> listFiles(const std::string& folder,
+                                                      const std::string& pattern) const override;
+    std::optional<std::vector<std::string>> listFolders(const std::string& folder) const override;
+
+    // The existing path that `path` names when letter case is ignored, or
+    // `path` itself (with its folder resolved) when nothing matches.
+    static std::string resolve(const std::string& path);
+
+private:
+    std::string workingDirectory_;
+};
+
+// Test double: passes everything to another file system, except that writes
+// and removals of paths containing one of the given parts fail.
+class FaultyFileSystem : public FileSystem {
+public:
+    explicit FaultyFileSystem(FileSystem& inner) : inner_(inner) {}
+
+    void failWritesTo(const std::string& pathPart) { failing_.push_back(pathPart); }
+    void clearFailures() { failing_.clear(); }
+
+    std::string workingDirectory() const override { return inner_.workingDirectory(); }
+    std::optional<std::vector<std::string>> readLines(const std::string& path) const override {
+        return inner_.readLines(path);
+    }
+    bool writeLines(const std::string& path, const std::vector<std::string>& lines) override {
+        return !fails(path) && inner_.writeLines(path, lines);
+    }
+    std::optional<std::vector<std::uint8_t>> readBinary(const std::string& path) const override {
+        return inner_.readBinary(path);
+    }
+    bool createDirectory(const std::string& path) override { return inner_.createDirectory(path); }
+    bool removeFile(const std::string& path) override {
+        return !fails(path) && inner_.removeFile(path);
+    }
+    bool isDirectory(const std::string& path) const override { return inner_.isDirectory(path); }
+    bool isFile(const std::string& path) const override { return inner_.isFile(path); }
+    std::optional<std::vector<std::string>> listFiles(const std::string& folder,
+                                                      const std::string& pattern) const override {
+        return inner_.listFiles(folder, pattern);
+    }
+    std::optional<std::vector<std::string>> listFolders(const std::string& folder) const override {
+        return inner_.listFolders(folder);
+    }
+
+private:
+    bool fails(const std::string& path) const;
+
+    FileSystem& inner_;
+    std::vector<std::string> failing_;
+};
+
+} // namespace platform

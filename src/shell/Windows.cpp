@@ -1,0 +1,32 @@
+#include "shell/Windows.h"
+
+#include "content/q3bots.h"
+#include "shell/Help.h"
+#include "shell/Q2M.h"
+#include "shell/copyright.h"
+#include "shell/gfx.h"
+#include "shell/startup.h"
+
+namespace shell {
+
+ui::Window& createWindows(ui::Application& app) {
+    auto& first = app.add<startup>();
+    app.add<Q2M>();
+    app.add<content::q3bots>();
+    app.add<copyright>();
+    app.add<Help>();
+    app.add<gfx>();
+    return first;
+}
+
+void unloadEveryWindow(ui::Application& app) {
+    static const char* const order[] = {"copyright", "Help",      "gfx",   "q2bot",
+                                        "q2edit",    "q2map",     "q2maplist", "q2mod",
+                                        "q3bots",    "startup",   "Q2M"};
+    for (const char* name : order) {
+        if (ui::Window* w = app.find(name))
+            w->unload();
+    }
+}
+
+} // namespace shell

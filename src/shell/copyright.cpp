@@ -1,0 +1,36 @@
+#include "shell/copyright.h"
+
+#include "shell/Help.h"
+#include "shell/LinkWindow.h"
+#include "shell/Q2M.h"
+#include "ui/Application.h"
+
+namespace shell {
+
+copyright::copyright(ui::Application& app) : ui::Window(app, "copyright", "Credits", 4665, 2280) {
+    Image1.place(120, 120, 4440, 1980);
+    Label2.place(1200, 360, 2535, 855);
+    Label2.setCaption("(c) 2001-2026 The Torvel Arvenix Pro team. Visit us at" +
+                      std::string(40, ' '));
+    Label2.setAlignment(ui::Align::Center);
+    Label1.place(1840, 740, 1935, 255);
+    Label1.setCaption("torvel-arvenix.example");
+    Image2.place(1560, 1200, 1440, 795);
+    Image3.place(1560, 1200, 1440, 795);
+
+    bindLinkWindow({*this, Image1, Label2, Label1, Image2, Image3},
+                   [&app]() -> ui::OleContainer& { return app.get<Q2M>().OLE1; });
+}
+
+void copyright::Form_Load() {
+    Help& help = app().get<Help>();
+    Image1.setPicture(help.Image1.picture());
+    Image2.setPicture(help.Image2.picture());
+    Image3.setPicture(help.Image3.picture());
+}
+
+void copyright::Form_MouseMove() {
+    resetClosePair({*this, Image1, Label2, Label1, Image2, Image3});
+}
+
+} // namespace shell

@@ -1,0 +1,139 @@
+#include "shell/startup.h"
+
+#include "common/DataFolder.h"
+#include "common/HoverPair.h"
+#include "common/NumberText.h"
+#include "shell/Help.h"
+#include "shell/Q2M.h"
+#include "shell/gfx.h"
+#include "ui/Application.h"
+#include "ui/Errors.h"
+
+#include <filesystem>
+
+namespace shell {
+
+namespace {
+constexpr const char* kMarkerFile = "launch_stat.tvd";
+constexpr const char* kRootMessage = "Please copy Torvel Arvenix Pro into your Quake3-directory.";
+} // namespace
+
+std::string startup::firstRunText() {
+    return "This is the first time you are using" + std::string(11, ' ') + "Torvel Arvenix Pro." +
+           std::string(8, ' ') +
+           "The programme will now browse through your Quake 3 files to detect installed Maps, "
+           "Mods, Bots. Cancel by clicking on the [X]-symbol.";
+}
+
+bool startup::isFileSystemRoot(const std::string& folder) {
+    if (folder.empty())
+        return true;
+    const std::filesystem::path p(folder);
+    return p == p.root_path() || p.relative_path().empty();
+}
+
+startup::startup(ui::Application& app)
+    : ui::Window(app, "startup", kDesignCaption, 4680, 3495) {
+    setBorderStyle(ui::BorderStyle::FixedDialog);
+    setShowInTaskbar(false);
+
+    Image1.place(0, 0, 4680, 3495);
+    Dir1.place(0, 0, 1215, 390);
+    Dir1.setVisible(false);
+    File1.place(0, 480, 1215, 390);
+    File1.setVisible(false);
+    File1.setPattern("*.pk3");
+
+    txt_firsttime.place(360, 360, 3960, 1815);
+    txt_firsttime.setCaption(firstRunText());
+    txt_firsttime.setAlignment(ui::Align::Center);
+
+    mDedAll.place(360, 360, 3960, 1815);
+    mDedAll.setVisible(false);
+    Label5.place(0, 0, 3960, 975);
+    Label5.setCaption(std::string(29, ' ') + "WARNING:" + std::string(27, ' ') +
+                      "This procedure may take a few moments. Please don't try to cancel now.");
+    Label5.setAlignment(ui::Align::Center);
+    status1.place(292, 1200, 3375, 255);
+    status1.setTransparent(false);
+    status1.setBackColor(ui::kBlack);
+    status2.place(292, 1255, 15, 135);
+    status2.setTransparent(false);
+    status2.setBackColor(ui::Color{0, 0, 192});
+    status3.place(292, 1200, 3375, 255);
+    ui::Font percentFont;
+    percentFont.size = 9.75;
+    percentFont.bold = true;
+    status3.setFont(percentFont);
+    status3.setAlignment(ui::Align::Center);
+    Shape1.place(292, 1200, 3375, 255);
+    Shape1.setForeColor(ui::kWhite);
+
+    Image2.place(1620, 2520, 1440, 780);
+    Image3.place(1620, 2520, 1440, 780);
+    Image3.setVisible(false);
+
+    Image1.onMouseMove = [this] { common::HoverPair(Image2, Image3).reset(); };
+    Image2.onMouseMove = [this] { common::HoverPair(Image2, Image3).light(); };
+    Image3.onClick = [this] { Image3_Click(); };
+}
+
+void startup::closeByProgram() {
+    setCaption(kClosingCaption);
+    unload();
+}
+
+void startup::Form_Load() {
+    auto& services = app().services();
+    const std::string wd = services.files.workingDirectory();
+    // 1. Never at the root of a file system: the launcher writes its data
+    //    folder into the game directory.
+    if (isFileSystemRoot(wd)) {
+        services.messages.show(kRootMessage);
+        closeByProgram();
+        return;
+    }
+    // 2. The data folder.
+    Q2M& main = app().get<Q2M>();
+    main.prod1();
+    // 3. Any failure from here on leads to the first-run window.
+    bool firstRun = true;
+    try {
+        Dir1.setPath(platform::joinPath(wd, "baseq3"));
+        File1.setPath(Dir1.path());
+        const auto lines = services.files.readLines(common::dataFile(services.files, kMarkerFile));
+        if (lines && !lines->empty())
+            firstRun = common::trimmed(lines->front()) == "0";
+    } catch (const ui::RuntimeError&) {
+        firstRun = true;
+    }
+    // 4. The first run is done: hand over to the main window.
+    if (!firstRun) {
+        main.show();
+        closeByProgram();
+        return;
+    }
+    // 6. The first-run window.
+    Image1.setPicture(app().get<Help>().Image1.picture());
+    gfx& store = app().get<gfx>();
+    Image2.setPicture(store.accept0.picture());
+    Image3.setPicture(store.accept1.picture());
+}
+
+void startup::Form_Unload(bool& cancel) {
+    (void)cancel;
+    if (caption() != kDesignCaption)
+        return;
+    // The user closed the first-run window: the first run counts as done.
+    auto& files = app().services().files;
+    files.writeLines(common::dataFile(files, kMarkerFile), {"1"});
+    app().get<Q2M>().show();
+}
+
+void startup::Image3_Click() {
+    // The detection pass over mods, maps and bots is not part of the launcher
+    // yet: the accept button ends the first-run window as its close box does.
+    unload();
+}
+
+} // namespace shell

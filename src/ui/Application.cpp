@@ -1,0 +1,63 @@
+#include "ui/Application.h"
+
+#include "ui/Control.h"
+
+namespace ui {
+
+Window* Application::find(const std::string& name) const {
+    for (const auto& w : windows_) {
+        if (w->name() == name)
+            return w.get();
+    }
+    return nullptr;
+}
+
+void Application::start(Window& startup) {
+    ended_ = false;
+    startup.show();
+    windowUnloaded();
+}
+
+bool Application::anyLoaded() const {
+    for (const auto& w : windows_) {
+        if (w->isLoaded())
+            return true;
+    }
+    return false;
+}
+
+void Application::setFocus(Control* c) {
+    if (c == focused_)
+        return;
+    Control* old = focused_;
+    focused_ = c;
+    if (old != nullptr && old->window().isLoaded())
+        old->raiseLostFocus();
+    if (c != nullptr && focused_ == c && c->window().isLoaded())
+        c->raiseGotFocus();
+}
+
+void Application::notifyWindow(Window& w, WindowEvent e) {
+    if (observer_ != nullptr)
+        observer_->windowChanged(w, e);
+}
+
+void Application::notifyControl(Control& c, Prop what) {
+    if (observer_ != nullptr && c.window().isLoaded())
+        observer_->controlChanged(c, what);
+}
+
+void Application::dropFocusFrom(Window& w) {
+    if (focused_ != nullptr && &focused_->window() == &w)
+        focused_ = nullptr;
+}
+
+void Application::windowUnloaded() {
+    if (!ended_ && !anyLoaded()) {
+        ended_ = true;
+        if (observer_ != nullptr)
+            observer_->applicationEnded();
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,352 @@
+#include "ui/ListBox.h"
+
+#include "platform/FileSystem.h"
+#include "platform/TextCase.h"
+#include "ui/Application.h"
+#include "ui/Errors.h"
+#include "ui/Window.h"
+
+#include <algorithm>
+
+namespace ui {
+
+ListBox::ListBox(Window& w, std::string name, bool sorted, Selection selection, Control* parent)
+    : Control(w, std::move(name), ControlKind::ListBox, parent), sorted_(sorted),
+      multi_(selection == Selection::Multiple) {
+    state_.backColor = Color{102, 0, 0};
+}
+
+ListBox::ListBox(Window& w, std::string name, ControlKind kind, Control* parent)
+    : Control(w, std::move(name), kind, parent), sorted_(false), multi_(false) {
+    state_.backColor = Color{102, 0, 0};
+}
+
+bool ListBox::sortsBefore(const std::string& a, const std::string& b) {
+    const int c = platform::compareIgnoreCase(a, b);
+    return c != 0 ? c < 0 : a < b;
+}
+
+void ListBox::checkIndex(int index) const {
+    if (index < 0 || index >= static_cast<int>(state_.items.size()))
+        throw RuntimeError(kInvalidValue, "Invalid property array index");
+}
+
+void ListBox::insertAt(const std::string& text, int index) {
+    auto& items = state_.items;
+    items.insert(items.begin() + index, ListItem{text, false});
+    if (state_.listIndex >= index)
+        ++state_.listIndex;
+    changed(Prop::Items);
+}
+
+void ListBox::addItem(const std::string& text) {
+    touch();
+    auto& items = state_.items;
+    int pos = static_cast<int>(items.size());
+    if (sorted_) {
+        const auto it = std::upper_bound(
+            items.begin(), items.end(), text,
+            [](const std::string& t, const ListItem& item) { return sortsBefore(t, item.text); });
+        pos = static_cast<int>(it - items.begin());
+    }
+    insertAt(text, pos);
+}
+
+void ListBox::addItems(const std::vector<std::string>& texts) {
+    touch();
+    if (texts.empty())
+        return;
+    auto& items = state_.items;
+    if (!sorted_) {
+        for (const auto& t : texts)
+            items.push_back(ListItem{t, false});
+        changed(Prop::Items);
+        return;
+    }
+    std::vector<ListItem> added;
+    added.reserve(texts.size());
+    for (const auto& t : texts)
+        added.push_back(ListItem{t, false});
+    const auto less = [](const ListItem& a, const ListItem& b) {
+        return sortsBefore(a.text, b.text);
+    };
+    std::stable_sort(added.begin(), added.end(), less);
+    // Remember the highlighted entry by position among the old entries.
+    const int highlighted = state_.listIndex;
+    std::vector<ListItem> merged;
+    merged.reserve(items.size() + added.size());
+    std::size_t i = 0;
+    std::size_t j = 0;
+    int newHighlight = -1;
+    while (i < items.size() || j < added.size()) {
+        // On a tie the old entry comes first, as one-by-one adding does.
+        if (j == added.size() || (i < items.size() && !less(added[j], items[i]))) {
+            if (static_cast<int>(i) == highlighted)
+                newHighlight = static_cast<int>(merged.size());
+            merged.push_back(std::move(items[i++]));
+        } else {
+            merged.push_back(std::move(added[j++]));
+        }
+    }
+    items = std::move(merged);
+    state_.listIndex = newHighlight;
+    changed(Prop::Items);
+}
+
+void ListBox::addItem(const std::string& text, int index) {
+    touch();
+    if (index < 0 || index > static_cast<int>(state_.items.size()))
+        throw RuntimeError(kInvalidCall, "Invalid procedure call or argument");
+    insertAt(text, index);
+}
+
+void ListBox::removeItem(int index) {
+    touch();
+    checkIndex(index);
+    auto& items = state_.items;
+    items.erase(items.begin() + index);
+    const int count = static_cast<int>(items.size());
+    if (state_.listIndex == index) {
+        // A single-selection list loses its highlight with the entry; a
+        // multi-selection list keeps its caret at that position.
+        if (!multi_)
+            state_.listIndex = -1;
+        else if (state_.listIndex >= count)
+            state_.listIndex = count - 1;
+    } else if (state_.listIndex > index) {
+        --state_.listIndex;
+    }
+    changed(Prop::Items);
+}
+
+void ListBox::clear() {
+    touch();
+    state_.items.clear();
+    state_.listIndex = -1;
+    changed(Prop::Items);
+}
+
+void ListBox::setItems(std::vector<ListItem> items) {
+    state_.items = std::move(items);
+    state_.listIndex = -1;
+    changed(Prop::Items);
+}
+
+std::string ListBox::list(int index) const {
+    touch();
+    if (index < 0 || index >= static_cast<int>(state_.items.size()))
+        return {};
+    return state_.items[static_cast<std::size_t>(index)].text;
+}
+
+int ListBox::listCount() const {
+    touch();
+    return static_cast<int>(state_.items.size());
+}
+
+int ListBox::listIndex() const {
+    touch();
+    return state_.listIndex;
+}
+
+void ListBox::setListIndex(int index) {
+    touch();
+    if (index != -1)
+        checkIndex(index);
+    state_.listIndex = index;
+    changed(Prop::ListIndex);
+    raise(onClick);
+}
+
+std::string ListBox::text() const {
+    touch();
+    return list(state_.listIndex);
+}
+
+bool ListBox::selected(int index) const {
+    touch();
+    checkIndex(index);
+    if (!multi_)
+        return index == state_.listIndex;
+    return state_.items[static_cast<std::size_t>(index)].selected;
+}
+
+void ListBox::setSelected(int index, bool on) {
+    touch();
+    checkIndex(index);
+    if (!multi_) {
+        if (on)
+            setListIndex(index);
+        else if (state_.listIndex == index)
+            setListIndex(-1);
+        return;
+    }
+    state_.items[static_cast<std::size_t>(index)].selected = on;
+    changed(Prop::Selection);
+}
+
+int ListBox::selCount() const {
+    touch();
+    if (!multi_)
+        return state_.listIndex >= 0 ? 1 : 0;
+    return static_cast<int>(std::count_if(state_.items.begin(), state_.items.end(),
+                                          [](const ListItem& i) { return i.selected; }));
+}
+
+void ListBox::userClickItem(int index) {
+    if (!acceptsInput() || index < 0 || index >= static_cast<int>(state_.items.size()))
+        return;
+    window().app().setFocus(this);
+    if (!window().isLoaded())
+        return;
+    if (multi_) {
+        auto& item = state_.items[static_cast<std::size_t>(index)];
+        item.selected = !item.selected;
+        state_.listIndex = index;
+        changed(Prop::Selection);
+        changed(Prop::ListIndex);
+        raise(onClick);
+    } else {
+        setListIndex(index);
+    }
+}
+
+void ListBox::userHighlight(int index) {
+    if (!acceptsInput() || index < -1 || index >= static_cast<int>(state_.items.size()))
+        return;
+    window().app().setFocus(this);
+    if (!window().isLoaded())
+        return;
+    setListIndex(index);
+}
+
+ComboBox::ComboBox(Window& w, std::string name, Control* parent)
+    : Control(w, std::move(name), ControlKind::ComboBox, parent) {
+    state_.backColor = Color{102, 0, 0};
+}
+
+void ComboBox::addItem(const std::string& text) {
+    touch();
+    state_.items.push_back(ListItem{text, false});
+    changed(Prop::Items);
+}
+
+void ComboBox::clear() {
+    touch();
+    state_.items.clear();
+    state_.listIndex = -1;
+    changed(Prop::Items);
+}
+
+std::string ComboBox::list(int index) const {
+    touch();
+    if (index < 0 || index >= static_cast<int>(state_.items.size()))
+        return {};
+    return state_.items[static_cast<std::size_t>(index)].text;
+}
+
+int ComboBox::listCount() const {
+    touch();
+    return static_cast<int>(state_.items.size());
+}
+
+std::string ComboBox::text() const {
+    touch();
+    return state_.text;
+}
+
+void ComboBox::setText(const std::string& t) {
+    touch();
+    state_.text = t;
+    changed(Prop::Text);
+}
+
+void ComboBox::userChoose(int index) {
+    if (!acceptsInput() || index < 0 || index >= static_cast<int>(state_.items.size()))
+        return;
+    window().app().setFocus(this);
+    if (!window().isLoaded())
+        return;
+    state_.listIndex = index;
+    state_.text = state_.items[static_cast<std::size_t>(index)].text;
+    changed(Prop::Text);
+    raise(onClick);
+}
+
+void ComboBox::userType(const std::string& newText) {
+    if (!acceptsInput())
+        return;
+    window().app().setFocus(this);
+    if (!window().isLoaded())
+        return;
+    state_.text = newText;
+    changed(Prop::Text);
+    raise(onChange);
+}
+
+FileListBox::FileListBox(Window& w, std::string name, Control* parent)
+    : ListBox(w, std::move(name), ControlKind::FileListBox, parent) {
+    state_.pattern = "*.*";
+}
+
+std::string FileListBox::path() const {
+    touch();
+    return state_.path;
+}
+
+void FileListBox::setPath(const std::string& folder) {
+    touch();
+    auto names = window().app().services().files.listFiles(folder, state_.pattern);
+    if (!names)
+        throw RuntimeError(kPathNotFound, "Path not found");
+    state_.path = folder;
+    std::vector<ListItem> items;
+    for (auto& n : *names)
+        items.push_back(ListItem{std::move(n), false});
+    setItems(std::move(items));
+}
+
+std::string FileListBox::pattern() const {
+    touch();
+    return state_.pattern;
+}
+
+void FileListBox::setPattern(const std::string& pattern) {
+    touch();
+    state_.pattern = pattern;
+    if (!state_.path.empty())
+        refresh();
+}
+
+void FileListBox::refresh() {
+    touch();
+    auto names = window().app().services().files.listFiles(state_.path, state_.pattern);
+    std::vector<ListItem> items;
+    if (names) {
+        for (auto& n : *names)
+            items.push_back(ListItem{std::move(n), false});
+    }
+    setItems(std::move(items));
+}
+
+DirListBox::DirListBox(Window& w, std::string name, Control* parent)
+    : ListBox(w, std::move(name), ControlKind::DirListBox, parent) {}
+
+std::string DirListBox::path() const {
+    touch();
+    return state_.path;
+}
+
+void DirListBox::setPath(const std::string& folder) {
+    touch();
+    auto names = window().app().services().files.listFolders(folder);
+    if (!names)
+        throw RuntimeError(kPathNotFound, "Path not found");
+    state_.path = folder;
+    std::vector<ListItem> items;
+    for (auto& n : *names)
+        items.push_back(ListItem{platform::joinPath(folder, n), false});
+    setItems(std::move(items));
+}
+
+} // namespace ui

@@ -1,0 +1,111 @@
+#pragma once
+// List boxes and editable combo boxes.
+//
+// A sorted list orders its entries by their text without regard to letter
+// case; entries equal in that order stand in exact-text order, so identical
+// entries always lie side by side. An entry inserted at a position stays
+// there. A multi-selection list keeps its set of selected entries apart from
+// its highlighted entry (ListIndex); in a single-selection list the
+// highlighted entry is the selection.
+
+#include "ui/Control.h"
+
+#include <string>
+
+namespace ui {
+
+class ListBox : public Control {
+public:
+    enum class Selection { Single, Multiple };
+
+    ListBox(Window& w, std::string name, bool sorted, Selection selection = Selection::Single,
+            Control* parent = nullptr);
+    bool focusable() const override { return true; }
+    bool sorted() const { return sorted_; }
+    bool multiSelect() const { return multi_; }
+
+    void addItem(const std::string& text);
+    // Adds many entries at once, with the same result as adding them one by
+    // one.
+    void addItems(const std::vector<std::string>& texts);
+    // Inserts at a position from 0 to ListCount; throws RuntimeError otherwise.
+    void addItem(const std::string& text, int index);
+    // Throws RuntimeError for an index outside the list.
+    void removeItem(int index);
+    void clear();
+    // Text of entry i; the empty text for a position outside the list.
+    std::string list(int index) const;
+    int listCount() const;
+    int listIndex() const;
+    // -1 removes the highlight. Raises the click event. Throws RuntimeError
+    // for an index outside -1 .. ListCount-1.
+    void setListIndex(int index);
+    // Text of the highlighted entry, empty when none.
+    std::string text() const;
+    bool selected(int index) const;
+    void setSelected(int index, bool on);
+    int selCount() const;
+
+    // The user clicks entry i: a single-selection list highlights it, a
+    // multi-selection list toggles its selection and highlights it.
+    void userClickItem(int index);
+    // The user moves the highlight with the keyboard (no change of selection
+    // in a multi-selection list).
+    void userHighlight(int index);
+
+    // Position at which a sorted list puts `text`.
+    static bool sortsBefore(const std::string& a, const std::string& b);
+
+protected:
+    ListBox(Window& w, std::string name, ControlKind kind, Control* parent);
+    void checkIndex(int index) const;
+    void insertAt(const std::string& text, int index);
+    void setItems(std::vector<ListItem> items);
+
+private:
+    bool sorted_;
+    bool multi_;
+};
+
+// Editable combo box: its click event is raised only when the user chooses an
+// item of its list; setting its text from code, or typing, raises none.
+class ComboBox : public Control {
+public:
+    ComboBox(Window& w, std::string name, Control* parent = nullptr);
+    bool focusable() const override { return true; }
+    void addItem(const std::string& text);
+    void clear();
+    std::string list(int index) const;
+    int listCount() const;
+    std::string text() const;
+    void setText(const std::string& t);
+
+    void userChoose(int index);
+    void userType(const std::string& newText);
+};
+
+// Lists the files of a folder that match a pattern, as they were when the
+// path was set or Refresh was last called.
+class FileListBox : public ListBox {
+public:
+    FileListBox(Window& w, std::string name, Control* parent = nullptr);
+    std::string path() const;
+    // Throws RuntimeError when the folder cannot be listed.
+    void setPath(const std::string& folder);
+    std::string pattern() const;
+    void setPattern(const std::string& pattern);
+    void refresh();
+    // The highlighted file name.
+    std::string fileName() const { return text(); }
+};
+
+// Lists the sub-folders of a folder, as full paths.
+class DirListBox : public ListBox {
+public:
+    DirListBox(Window& w, std::string name, Control* parent = nullptr);
+    std::string path() const;
+    // Throws RuntimeError when the folder does not exist.
+    void setPath(const std::string& folder);
+};
+
+} // namespace ui

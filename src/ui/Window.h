@@ -1,0 +1,92 @@
+#pragma once
+// A window of the launcher. Subclasses declare their controls as members,
+// set their design state in the constructor and override the Form_* steps.
+//
+// Life cycle: a window object exists for the whole run, owned by the
+// Application. It is loaded on first use (a touch of one of its controls, or
+// Show), runs Form_Load once per load, and is unloaded by unload() or the
+// title-bar close: Form_Unload runs (it may cancel), every control goes back
+// to its design state and the window is marked not loaded. Code may go on
+// running after its own window unloaded; the next touch loads it again,
+// hidden.
+
+#include "ui/Types.h"
+
+#include <string>
+#include <vector>
+
+namespace ui {
+
+class Application;
+class Control;
+
+class Window {
+public:
+    Window(Application& app, std::string name, std::string caption, int clientWidth,
+           int clientHeight);
+    virtual ~Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    const std::string& name() const { return name_; }
+    Application& app() const { return app_; }
+
+    std::string caption();
+    void setCaption(const std::string& c);
+    // Without loading the window (for the view).
+    const std::string& currentCaption() const { return caption_; }
+    int clientWidth() const { return clientWidth_; }
+    int clientHeight() const { return clientHeight_; }
+    BorderStyle borderStyle() const { return border_; }
+    bool showInTaskbar() const { return showInTaskbar_; }
+
+    bool isLoaded() const { return loaded_; }
+    bool isVisible() const { return visible_; }
+    bool inDesign() const { return designing_; }
+
+    void load();
+    void show();
+    void hide();
+    // False when the window's unload step cancelled the close.
+    bool unload();
+
+    const std::vector<Control*>& controls() const { return controls_; }
+    Control* control(const std::string& name) const;
+
+    // User actions on the window itself.
+    void userClose();
+    void userMouseMove();
+    void userDeactivate();
+
+    // Called by controls and the application.
+    void touch();
+    void registerControl(Control& c) { controls_.push_back(&c); }
+    void controlChanged(Control& c, Prop what);
+    void endDesign();
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Unload(bool& cancel) { (void)cancel; }
+    virtual void Form_MouseMove() {}
+    virtual void Form_Deactivate() {}
+
+    void setBorderStyle(BorderStyle b) { border_ = b; }
+    void setShowInTaskbar(bool s) { showInTaskbar_ = s; }
+
+private:
+    Application& app_;
+    std::string name_;
+    std::string caption_;
+    std::string designCaption_;
+    int clientWidth_;
+    int clientHeight_;
+    BorderStyle border_ = BorderStyle::FixedSingle;
+    bool showInTaskbar_ = true;
+    bool designing_ = true;
+    bool loaded_ = false;
+    bool visible_ = false;
+    bool unloading_ = false;
+    std::vector<Control*> controls_;
+};
+
+} // namespace ui
