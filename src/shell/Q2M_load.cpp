@@ -1,15 +1,20 @@
-// Temporary: replaced by the main window's real implementation.
-#include "shell/Q2M.h"
-
+// Placeholder.
 #include "common/DataFolder.h"
+#include "shell/Q2M.h"
 #include "ui/Application.h"
 
 namespace shell {
-Q2M::Q2M(ui::Application& app) : ui::Window(app, "Q2M", "Torvel Arvenix Pro", 9825, 6780) {}
 void Q2M::prod1() {
     auto& fs = app().services().files;
     fs.createDirectory(common::dataFolder(fs));
 }
+void Q2M::prod2() {}
+void Q2M::prod3() {}
+void Q2M::mapcycle() {}
 void Q2M::Form_Load() {}
 void Q2M::Form_Unload(bool&) {}
+void Q2M::setSingleMapMode() {}
+void Q2M::setCycleMode() {}
+bool Q2M::singleMapMode() const { return true; }
+void Q2M::applyNoModState() {}
 } // namespace shell
