@@ -1,0 +1,126 @@
+#include "common/HoverPair.h"
+#include "common/ProgressBar.h"
+#include "common/TabStrip.h"
+#include "shell/Help.h"
+#include "shell/Q2M.h"
+#include "shell/copyright.h"
+#include "shell/gfx.h"
+#include "support/GameFixture.h"
+#include "support/TestWindow.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct AboutHelp : ::testing::Test {
+    testsupport::GameDir dir;
+    testsupport::Launcher l{dir.path()};
+};
+
+} // namespace
+
+TEST_F(AboutHelp, linkLabelTurnsRedAndWhiteAgain) {
+    auto& help = l.get<shell::Help>();
+    help.show();
+    EXPECT_EQ(help.Label1.caption(), "readme.htm");
+    EXPECT_TRUE(help.Label1.font().underline);
+    EXPECT_EQ(help.Label1.foreColor(), ui::kWhite);
+    help.Label1.userMouseMove();
+    EXPECT_EQ(help.Label1.foreColor(), ui::kRed);
+    // Over the window's empty area only the close pair is reset.
+    help.Image2.userMouseMove();
+    EXPECT_TRUE(help.Image3.visible());
+    help.userMouseMove();
+    EXPECT_EQ(help.Label1.foreColor(), ui::kRed);
+    EXPECT_FALSE(help.Image3.visible());
+    // Over the text label or the background it turns white again.
+    help.Label2.userMouseMove();
+    EXPECT_EQ(help.Label1.foreColor(), ui::kWhite);
+    help.Label1.userMouseMove();
+    help.Image1.userMouseMove();
+    EXPECT_EQ(help.Label1.foreColor(), ui::kWhite);
+}
+
+TEST_F(AboutHelp, helpLinkOpensTheReadmeAndCloses) {
+    auto& help = l.get<shell::Help>();
+    help.show();
+    help.Label1.userClick();
+    EXPECT_EQ(l.documents.opened, std::vector<std::string>{"readme.htm"});
+    EXPECT_FALSE(help.isLoaded());
+    EXPECT_TRUE(l.get<shell::gfx>().isLoaded());
+    EXPECT_FALSE(l.get<shell::gfx>().isVisible());
+}
+
+TEST_F(AboutHelp, aboutWindowBorrowsThePicturesOfTheHelpWindow) {
+    auto& about = l.get<shell::copyright>();
+    auto& help = l.get<shell::Help>();
+    about.show();
+    EXPECT_EQ(about.caption(), "Credits");
+    EXPECT_TRUE(help.isLoaded());
+    EXPECT_FALSE(help.isVisible());
+    EXPECT_EQ(about.Image1.picture(), help.Image1.picture());
+    EXPECT_EQ(about.Image3.picture(), help.Image3.picture());
+    // Opening the help window afterwards shows the window already loaded.
+    help.show();
+    EXPECT_TRUE(help.isVisible());
+
+    about.Label1.userClick();
+    EXPECT_EQ(l.documents.opened, std::vector<std::string>{"launcher.htm"});
+    EXPECT_FALSE(about.isLoaded());
+    about.show();
+    about.Image3.userClick(); // hidden: no click
+    EXPECT_TRUE(about.isLoaded());
+    about.Image2.userMouseMove();
+    about.Image3.userClick();
+    EXPECT_FALSE(about.isLoaded());
+}
+
+TEST_F(AboutHelp, artworkStoreHoldsItsValues) {
+    auto& store = l.get<shell::gfx>();
+    EXPECT_EQ(store.detect.caption(), "bot or map detect?");
+    EXPECT_EQ(store.DedNewCounter.caption(), "1");
+    EXPECT_FALSE(store.isVisible());
+    EXPECT_NE(store.accept0.picture(), store.accept1.picture());
+}
+
+TEST(SharedPieces, tabStripShowsOnePageAndItsStripPicture) {
+    testsupport::GameDir dir;
+    testsupport::Launcher l(dir.path());
+    auto& w = l.app.add<testsupport::TestWindow>();
+    ui::PictureBox strip{w, "strip"}, p1{w, "p1"}, p2{w, "p2"}, p3{w, "p3"}, s1{w, "s1"},
+        s2{w, "s2"}, s3{w, "s3"};
+    s1.setPicture("one");
+    s2.setPicture("two");
+    s3.setPicture("three");
+    common::TabStrip tabs(strip, {&p1, &p2, &p3}, {&s1, &s2, &s3});
+    tabs.select(1);
+    EXPECT_FALSE(p1.visible());
+    EXPECT_TRUE(p2.visible());
+    EXPECT_FALSE(p3.visible());
+    EXPECT_EQ(strip.picture(), "two");
+    tabs.select(2);
+    EXPECT_FALSE(p2.visible());
+    EXPECT_EQ(strip.picture(), "three");
+}
+
+TEST(SharedPieces, progressBarArithmetic) {
+    EXPECT_EQ(common::ProgressBar::fillWidth(0.4, 3375), 1350);
+    EXPECT_EQ(common::ProgressBar::fillWidth(1.0 / 3.0, 3375), 1125);
+    EXPECT_EQ(common::ProgressBar::fillWidth(2.0 / 7.0, 2895), 827);
+    EXPECT_EQ(common::ProgressBar::percentText(0.4), " 40%");
+    EXPECT_EQ(common::ProgressBar::percentText(2.0 / 3.0), " 66%");
+    EXPECT_EQ(common::ProgressBar::percentText(1.0), " 100%");
+    EXPECT_EQ(common::ProgressBar::percentText(0.0), " 0%");
+
+    testsupport::GameDir dir;
+    testsupport::Launcher l(dir.path());
+    auto& w = l.app.add<testsupport::TestWindow>();
+    ui::Label track{w, "track"}, fill{w, "fill"}, percent{w, "percent"};
+    track.place(0, 0, 3375, 255);
+    common::ProgressBar bar(track, fill, percent);
+    bar.show(0.5);
+    EXPECT_EQ(fill.width(), 1687);
+    EXPECT_EQ(percent.caption(), " 50%");
+    bar.finish("Done");
+    EXPECT_EQ(percent.caption(), "Done");
+}

@@ -1,0 +1,143 @@
+#include "common/DataFolder.h"
+#include "common/NumberText.h"
+#include "common/SlashList.h"
+#include "platform/CommandLine.h"
+#include "platform/Encoding.h"
+#include "platform/FileSystem.h"
+#include "platform/TextCase.h"
+#include "support/GameFixture.h"
+#include "ui/Errors.h"
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+using common::parseSlashList;
+using common::slashListLine;
+using Entries = std::vector<std::string>;
+
+TEST(SlashList, readsPiecesEndedBySlashes) {
+    EXPECT_EQ(parseSlashList("a/b/c"), (Entries{"a", "b"})); // text after the last "/" dropped
+    EXPECT_EQ(parseSlashList("a//b/"), (Entries{"a", "", "b"}));
+    EXPECT_EQ(parseSlashList(""), Entries{});
+    EXPECT_EQ(parseSlashList("Capture The Flag/"), Entries{"Capture The Flag"});
+    EXPECT_EQ(parseSlashList("/"), Entries{""});
+}
+
+TEST(SlashList, roundTripsEveryEntryIncludingEmptyOnes) {
+    const Entries entries{"q3dm1", "", " blanks ", "q3dm17"};
+    EXPECT_EQ(slashListLine(entries), "q3dm1// blanks /q3dm17/");
+    EXPECT_EQ(parseSlashList(slashListLine(entries)), entries);
+    EXPECT_EQ(slashListLine({}), "");
+}
+
+TEST(SlashList, listFilesAreOneLineWithCrLf) {
+    testsupport::GameDir dir;
+    platform::RealFileSystem fs(dir.path());
+    const std::string path = dir.path() + "/list.tvd";
+    ASSERT_TRUE(common::writeSlashListFile(fs, path, {}));
+    EXPECT_EQ(dir.read("list.tvd"), "\r\n");
+    ASSERT_TRUE(common::writeSlashListFile(fs, path, {"q3dm1", "q3dm7"}));
+    EXPECT_EQ(dir.read("list.tvd"), "q3dm1/q3dm7/\r\n");
+
+    // Only the first line counts; an empty or zero-byte file gives nothing.
+    dir.writeRaw("two.tvd", "a/b/\r\nc/\r\n");
+    EXPECT_EQ(common::readSlashListFile(fs, dir.path() + "/two.tvd"), (Entries{"a", "b"}));
+    dir.writeRaw("empty.tvd", "");
+    EXPECT_FALSE(common::readSlashListFile(fs, dir.path() + "/empty.tvd").has_value());
+    dir.writeRaw("blank.tvd", "\r\n");
+    EXPECT_EQ(common::readSlashListFile(fs, dir.path() + "/blank.tvd"), Entries{});
+    EXPECT_FALSE(common::readSlashListFile(fs, dir.path() + "/missing.tvd").has_value());
+    // A file that was just read can be rewritten at once.
+    EXPECT_TRUE(common::writeSlashListFile(fs, dir.path() + "/empty.tvd", {"x"}));
+}
+
+TEST(NumberText, leadingBlankAndPlainConversions) {
+    EXPECT_EQ(common::numberText(3), " 3");
+    EXPECT_EQ(common::numberText(0), " 0");
+    EXPECT_EQ(common::numberText(-1), "-1");
+    EXPECT_EQ(common::plainNumber(3), "3");
+    EXPECT_EQ("Game with " + common::numberText(2) + " bots", "Game with  2 bots");
+}
+
+TEST(NumberText, readingNumbersFromText) {
+    EXPECT_EQ(common::leadingNumber("3"), 3);
+    EXPECT_EQ(common::leadingNumber("  12abc"), 12);
+    EXPECT_EQ(common::leadingNumber("-1"), -1);
+    EXPECT_EQ(common::leadingNumber(""), 0);
+    EXPECT_EQ(common::leadingNumber("x1"), 0);
+    EXPECT_EQ(common::leadingNumber("1.5"), 2); // halves to even
+    EXPECT_EQ(common::leadingNumber("2.5"), 2);
+    EXPECT_EQ(common::leadingNumber("2.51"), 3);
+
+    EXPECT_EQ(common::wholeNumber("1"), 1);
+    EXPECT_EQ(common::wholeNumber("1 "), 1);
+    EXPECT_EQ(common::wholeNumber(" 2"), 2);
+    EXPECT_THROW(common::wholeNumber(""), ui::RuntimeError);
+    EXPECT_THROW(common::wholeNumber("x"), ui::RuntimeError);
+    EXPECT_THROW(common::wholeNumber("1x"), ui::RuntimeError);
+    EXPECT_EQ(common::trimmed("  My Server "), "My Server");
+}
+
+TEST(DataFolder, recordFilesStayInsideTheDataFolder) {
+    platform::RealFileSystem fs("/games/q3");
+    EXPECT_EQ(common::dataFile(fs, "maps.tvd"), "/games/q3/Tolvdata/maps.tvd");
+    EXPECT_EQ(common::recordFile(fs, "Capture The Flag"),
+              std::optional<std::string>("/games/q3/Tolvdata/Capture The Flag.tvd"));
+    EXPECT_FALSE(common::recordFile(fs, "../settings").has_value());
+    EXPECT_FALSE(common::recordFile(fs, "a\\b").has_value());
+    EXPECT_FALSE(common::recordFile(fs, ".").has_value());
+    EXPECT_FALSE(common::recordFile(fs, "..").has_value());
+}
+
+TEST(FileSystem, namesMatchWithoutRegardToCase) {
+    testsupport::GameDir dir;
+    platform::RealFileSystem fs(dir.path());
+    dir.writeRaw("TOLVDATA/Maps.TVD", "q3dm1/\r\n");
+    const auto lines = fs.readLines(dir.path() + "/Tolvdata/maps.tvd");
+    ASSERT_TRUE(lines.has_value());
+    EXPECT_EQ(lines->front(), "q3dm1/");
+    // Writing replaces the existing file of that name rather than adding one.
+    ASSERT_TRUE(fs.writeLines(dir.path() + "/Tolvdata/maps.tvd", {"q3dm2/"}));
+    EXPECT_EQ(dir.read("TOLVDATA/Maps.TVD"), "q3dm2/\r\n");
+    EXPECT_TRUE(fs.createDirectory(dir.path() + "/tolvdata")); // exists already
+    EXPECT_TRUE(platform::matchesPattern("PAK0.PK3", "*.pk3"));
+    EXPECT_FALSE(platform::matchesPattern("pak0.pk3.bak", "*.pk3"));
+    EXPECT_EQ(platform::findExecutable("Quake3.exe", {dir.path()}), std::nullopt);
+    dir.writeRaw("quake3.EXE", "");
+    EXPECT_EQ(platform::findExecutable("Quake3.exe", {"", dir.path()}),
+              std::optional<std::string>(dir.path() + "/quake3.EXE"));
+}
+
+TEST(FileSystem, writesAreAtomicAndFailuresLeaveTheOldFile) {
+    testsupport::GameDir dir;
+    platform::RealFileSystem fs(dir.path());
+    const std::string path = dir.path() + "/a.tvd";
+    ASSERT_TRUE(fs.writeLines(path, {"old"}));
+    // A folder in the way of the file: the write fails, nothing is left behind.
+    EXPECT_FALSE(fs.writeLines(dir.path() + "/nofolder/a.tvd", {"x"}));
+    std::filesystem::create_directory(dir.path() + "/dir.tvd");
+    EXPECT_FALSE(fs.writeLines(dir.path() + "/dir.tvd", {"x"}));
+    EXPECT_EQ(dir.read("a.tvd"), "old\r\n");
+    int files = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))
+        ++files;
+    EXPECT_EQ(files, 3); // baseq3, a.tvd, dir.tvd: no temporary files
+
+    platform::FaultyFileSystem faulty(fs);
+    faulty.failWritesTo("a.tvd");
+    EXPECT_FALSE(faulty.writeLines(path, {"new"}));
+    EXPECT_EQ(dir.read("a.tvd"), "old\r\n");
+}
+
+TEST(FileSystem, textIsUtf8OrWindows1252) {
+    testsupport::GameDir dir;
+    platform::RealFileSystem fs(dir.path());
+    dir.writeRaw("latin.tvd", "Caf\xE9 \x80/\r\nlast");
+    const auto lines = fs.readLines(dir.path() + "/latin.tvd");
+    ASSERT_TRUE(lines.has_value());
+    EXPECT_EQ(*lines, (Entries{"Caf\xC3\xA9 \xE2\x82\xAC/", "last"}));
+    dir.writeRaw("utf8.tvd", "Caf\xC3\xA9\n");
+    EXPECT_EQ(fs.readLines(dir.path() + "/utf8.tvd")->front(), "Caf\xC3\xA9");
+    EXPECT_EQ(platform::characterCount("Caf\xC3\xA9"), 4u);
+}

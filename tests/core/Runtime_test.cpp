@@ -1,0 +1,225 @@
+#include "platform/Fakes.h"
+#include "platform/FileSystem.h"
+#include "support/GameFixture.h"
+#include "support/TestWindow.h"
+#include "ui/Errors.h"
+
+#include <gtest/gtest.h>
+
+using testsupport::TestWindow;
+
+namespace {
+
+struct Runtime : ::testing::Test {
+    testsupport::GameDir dir;
+    platform::RealFileSystem files{dir.path()};
+    platform::RecordingMessageBox messages;
+    platform::RecordingProcessStarter processes;
+    platform::RecordingDocumentOpener documents;
+    ui::Application app{platform::Services{messages, processes, documents, files}};
+    TestWindow& w = app.add<TestWindow>();
+
+    std::vector<std::string> texts(const ui::ListBox& l) {
+        std::vector<std::string> out;
+        for (int i = 0; i < l.listCount(); ++i)
+            out.push_back(l.list(i));
+        return out;
+    }
+};
+
+} // namespace
+
+TEST_F(Runtime, windowLoadsOnFirstTouchOfAControlAndOnlyOnce) {
+    EXPECT_FALSE(w.isLoaded());
+    EXPECT_EQ(w.loads, 0);
+    EXPECT_EQ(w.label.caption(), "design caption");
+    EXPECT_TRUE(w.isLoaded());
+    EXPECT_FALSE(w.isVisible());
+    w.text.setText("x");
+    w.show();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(w.loads, 1);
+    w.hide();
+    EXPECT_TRUE(w.isLoaded());
+    EXPECT_EQ(w.text.text(), "x"); // a hidden window keeps its contents
+}
+
+TEST_F(Runtime, unloadResetsEveryControlToItsDesignAndCanBeCancelled) {
+    w.label.setCaption("changed");
+    w.list.addItem("extra");
+    w.check.setValue(1);
+    w.panel.setVisible(false);
+    w.setCaption("Other");
+
+    w.cancelUnload = true;
+    EXPECT_FALSE(w.unload());
+    EXPECT_TRUE(w.isLoaded());
+    EXPECT_EQ(w.label.caption(), "changed");
+
+    w.cancelUnload = false;
+    EXPECT_TRUE(w.unload());
+    EXPECT_FALSE(w.isLoaded());
+    EXPECT_EQ(w.label.state().caption, "design caption");
+    EXPECT_EQ(w.list.state().items.size(), 1u);
+    EXPECT_EQ(w.check.state().value, 0);
+    EXPECT_TRUE(w.panel.state().visible);
+    EXPECT_EQ(w.currentCaption(), "Test");
+    // The next touch loads it again, hidden.
+    EXPECT_EQ(w.list.listCount(), 1);
+    EXPECT_TRUE(w.isLoaded());
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(w.loads, 2);
+}
+
+TEST_F(Runtime, programEndsWhenNoWindowIsLoaded) {
+    w.show();
+    EXPECT_FALSE(app.ended());
+    w.userClose();
+    EXPECT_TRUE(app.ended());
+}
+
+TEST_F(Runtime, codeRaisesTheSameEventsAsTheUser) {
+    w.text.setText("a");
+    w.text.setText("a"); // every set raises the change event
+    w.check.setValue(1);
+    w.check.setValue(1); // no change, no click
+    w.check.setValue(2);
+    w.list.setListIndex(0);
+    w.list.setListIndex(-1);
+    EXPECT_EQ(w.events, (std::vector<std::string>{"text change", "text change", "check click",
+                                                  "check click", "list click", "list click"}));
+    EXPECT_EQ(w.list.text(), "");
+    EXPECT_THROW(w.check.setValue(3), ui::RuntimeError);
+    EXPECT_THROW(w.list.setListIndex(1), ui::RuntimeError);
+    EXPECT_THROW(w.list.setListIndex(-2), ui::RuntimeError);
+}
+
+TEST_F(Runtime, comboClickOnlyOnAChoiceFromItsList) {
+    w.combo.addItem("red ");
+    w.combo.addItem("blue");
+    w.combo.setText("typed by code");
+    w.combo.userType("typed");
+    EXPECT_TRUE(w.events.empty());
+    w.combo.userChoose(1);
+    EXPECT_EQ(w.combo.text(), "blue");
+    EXPECT_EQ(w.events, (std::vector<std::string>{"combo click"}));
+}
+
+TEST_F(Runtime, sortedListIgnoresCaseAndKeepsIdenticalEntriesTogether) {
+    for (const char* s : {"q3dm7", "Q3DM1", "b", "q3dm1", "A", "q3dm7", "a"})
+        w.sorted.addItem(s);
+    EXPECT_EQ(texts(w.sorted), (std::vector<std::string>{"A", "a", "b", "Q3DM1", "q3dm1",
+                                                        "q3dm7", "q3dm7"}));
+    // Inserting at a position keeps that position.
+    w.sorted.addItem("zzz", 0);
+    EXPECT_EQ(w.sorted.list(0), "zzz");
+    EXPECT_THROW(w.sorted.addItem("x", 99), ui::RuntimeError);
+    // Past the end reads as the empty text.
+    EXPECT_EQ(w.sorted.list(8), "");
+    EXPECT_EQ(w.sorted.list(100), "");
+    EXPECT_EQ(w.sorted.listCount(), 8);
+}
+
+TEST_F(Runtime, bulkAddGivesTheSameOrderAsAddingOneByOne) {
+    const std::vector<std::string> entries{"b", "B", "a", "", "c", "A", "b", "Ä", "ä", "z"};
+    w.sorted.addItem("b");
+    w.sorted.addItem("m");
+    w.sorted.setListIndex(1); // "m" highlighted
+    w.sorted.addItems(entries);
+    std::vector<std::string> bulk = texts(w.sorted);
+    EXPECT_EQ(w.sorted.text(), "m");
+
+    w.sorted.clear();
+    w.sorted.addItem("b");
+    w.sorted.addItem("m");
+    for (const auto& e : entries)
+        w.sorted.addItem(e);
+    EXPECT_EQ(bulk, texts(w.sorted));
+}
+
+TEST_F(Runtime, singleSelectionRemoveAndHighlight) {
+    w.list.clear();
+    w.list.addItem("a");
+    w.list.addItem("b");
+    w.list.addItem("c");
+    w.list.setListIndex(2);
+    w.list.removeItem(0);
+    EXPECT_EQ(w.list.listIndex(), 1); // still "c"
+    EXPECT_EQ(w.list.selCount(), 1);
+    w.list.removeItem(1);
+    EXPECT_EQ(w.list.listIndex(), -1); // removing the highlighted entry
+    EXPECT_EQ(w.list.selCount(), 0);
+    EXPECT_EQ(w.list.text(), "");
+    EXPECT_THROW(w.list.removeItem(5), ui::RuntimeError);
+}
+
+TEST_F(Runtime, multiSelectionKeepsSelectionApartFromHighlight) {
+    for (const char* s : {"a", "b", "c", "d"})
+        w.multi.addItem(s);
+    w.multi.setSelected(0, true);
+    w.multi.setSelected(3, true);
+    w.multi.setListIndex(1);
+    EXPECT_EQ(w.multi.selCount(), 2);
+    EXPECT_FALSE(w.multi.selected(1));
+    // The user's click toggles one entry and highlights it.
+    w.multi.userClickItem(3);
+    EXPECT_FALSE(w.multi.selected(3));
+    EXPECT_EQ(w.multi.listIndex(), 3);
+    // Removing the highlighted entry keeps the caret at its position.
+    w.multi.setListIndex(1);
+    w.multi.removeItem(1);
+    EXPECT_EQ(w.multi.listIndex(), 1);
+    EXPECT_TRUE(w.multi.selected(0));
+    w.multi.removeItem(2);
+    w.multi.setListIndex(1);
+    w.multi.removeItem(1); // the last entry: the caret moves back
+    EXPECT_EQ(w.multi.listIndex(), 0);
+}
+
+TEST_F(Runtime, userInputGoesNowhereWhenDisabledOrHiddenAndMovesTheFocus) {
+    w.list.addItem("x");
+    w.list.setEnabled(false);
+    w.list.userClickItem(0);
+    EXPECT_EQ(w.list.listIndex(), -1);
+    w.list.setEnabled(true);
+    w.list.userClickItem(0);
+    w.check.userClick();
+    EXPECT_EQ(w.events, (std::vector<std::string>{"list got focus", "list click",
+                                                  "list lost focus", "check click"}));
+    w.panel.setVisible(false); // hiding a container hides its children
+    EXPECT_FALSE(w.inner.shownOnScreen());
+    EXPECT_FALSE(w.inner.acceptsInput());
+    EXPECT_TRUE(w.inner.visible());
+}
+
+TEST_F(Runtime, textBoxLimitsTypingButNotCode) {
+    w.text.setMaxLength(3);
+    w.text.userType("12345");
+    EXPECT_EQ(w.text.text(), "123");
+    w.text.setText("12345");
+    EXPECT_EQ(w.text.text(), "12345");
+    int lastKey = 0;
+    w.text.onKeyDown = [&](int k) { lastKey = k; };
+    w.text.userKeyDown(13);
+    EXPECT_EQ(lastKey, 13);
+}
+
+TEST_F(Runtime, fileListsReadTheFolderWhenThePathIsSet) {
+    dir.writeRaw("baseq3/PAK0.PK3", "x");
+    dir.writeRaw("baseq3/a.pk3", "x");
+    dir.writeRaw("baseq3/notes.txt", "x");
+    ui::FileListBox files_{w, "files"};
+    ui::DirListBox folders{w, "folders"};
+    files_.setPattern("*.pk3");
+    files_.setPath(dir.path() + "/baseq3");
+    EXPECT_EQ(files_.listCount(), 2);
+    EXPECT_EQ(files_.list(0), "a.pk3");
+    EXPECT_EQ(files_.list(1), "PAK0.PK3");
+    dir.writeRaw("baseq3/b.pk3", "x");
+    EXPECT_EQ(files_.listCount(), 2); // not until Refresh
+    files_.refresh();
+    EXPECT_EQ(files_.listCount(), 3);
+    EXPECT_THROW(files_.setPath(dir.path() + "/missing"), ui::RuntimeError);
+    folders.setPath(dir.path());
+    EXPECT_EQ(folders.list(0), dir.path() + "/baseq3");
+}

@@ -1,0 +1,152 @@
+#include "shell/Help.h"
+#include "shell/Q2M.h"
+#include "shell/gfx.h"
+#include "shell/startup.h"
+#include "support/GameFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Startup : ::testing::Test {
+    testsupport::GameDir dir;
+
+    // Starts the program with the marker holding these bytes (nullptr: no
+    // marker) and tells which window came up.
+    struct Outcome {
+        bool firstRunWindow;
+        bool mainWindow;
+    };
+    Outcome startWith(const char* marker) {
+        if (marker != nullptr)
+            dir.writeRaw("Tolvdata/launch_stat.tvd", marker);
+        testsupport::Launcher l(dir.path());
+        l.start();
+        return {l.get<shell::startup>().isVisible(), l.get<shell::Q2M>().isVisible()};
+    }
+};
+
+} // namespace
+
+TEST_F(Startup, markerProtocol) {
+    struct Case {
+        const char* marker;
+        bool firstRun;
+    } cases[] = {
+        {"1\r\n", false},  {" 0 \r\n", true}, {"0\r\n", true},   {"01\r\n", false},
+        {"00\r\n", false}, {"\r\n", false},   {"", true},        {nullptr, true},
+        {"0", true},       {"1", false},      {"0\r\n1\r\n", true},
+    };
+    for (const auto& c : cases) {
+        const Outcome o = startWith(c.marker);
+        SCOPED_TRACE(c.marker == nullptr ? "<no marker>" : c.marker);
+        EXPECT_EQ(o.firstRunWindow, c.firstRun);
+        EXPECT_EQ(o.mainWindow, !c.firstRun);
+    }
+}
+
+TEST_F(Startup, missingBaseFolderGivesTheFirstRunWindowWhateverTheMarker) {
+    std::filesystem::remove_all(dir.path() + "/baseq3");
+    EXPECT_TRUE(startWith("1\r\n").firstRunWindow);
+}
+
+TEST_F(Startup, handingOverNeverShowsTheStartupWindowNorWritesTheMarker) {
+    dir.writeRaw("Tolvdata/launch_stat.tvd", "1\r\n");
+    dir.writeRaw("baseq3/pak0.pk3", "");
+    testsupport::Launcher l(dir.path());
+    l.start();
+    auto& s = l.get<shell::startup>();
+    EXPECT_FALSE(s.isLoaded());
+    EXPECT_FALSE(l.app.ended());
+    EXPECT_EQ(dir.readData("launch_stat.tvd"), "1\r\n");
+    // Closing the main window later unloads the start-up window again
+    // without touching the marker.
+    l.get<shell::Q2M>().userClose();
+    EXPECT_TRUE(l.app.ended());
+    EXPECT_EQ(dir.readData("launch_stat.tvd"), "1\r\n");
+}
+
+TEST_F(Startup, firstRunWindowShowsItsTextAndSharedPictures) {
+    dir.writeRaw("baseq3/pak0.pk3", "");
+    dir.writeRaw("baseq3/readme.txt", "");
+    dir.writeRaw("Tolvdata/launch_stat.tvd", "0\r\n");
+    testsupport::Launcher l(dir.path());
+    l.start();
+    auto& s = l.get<shell::startup>();
+    ASSERT_TRUE(s.isVisible());
+    EXPECT_EQ(s.caption(), "Startup");
+    EXPECT_EQ(s.txt_firsttime.caption(),
+              "This is the first time you are using           Torvel Arvenix Pro.        The "
+              "programme will now browse through your Quake 3 files to detect installed Maps, "
+              "Mods, Bots. Cancel by clicking on the [X]-symbol.");
+    EXPECT_EQ(s.Image1.picture(), l.get<shell::Help>().Image1.picture());
+    EXPECT_EQ(s.Image2.picture(), l.get<shell::gfx>().accept0.picture());
+    EXPECT_EQ(s.Image3.picture(), l.get<shell::gfx>().accept1.picture());
+    EXPECT_FALSE(s.mDedAll.visible());
+    EXPECT_FALSE(l.get<shell::Help>().isVisible()); // loaded for its pictures only
+    EXPECT_TRUE(l.get<shell::Help>().isLoaded());
+    // The hidden lists point at baseq3 with the package pattern.
+    EXPECT_EQ(s.File1.listCount(), 1);
+    EXPECT_EQ(s.File1.list(0), "pak0.pk3");
+    EXPECT_EQ(s.Dir1.path(), dir.path() + "/baseq3");
+
+    // The accept pair lights under the pointer and goes plain over the background.
+    s.Image2.userMouseMove();
+    EXPECT_FALSE(s.Image2.visible());
+    EXPECT_TRUE(s.Image3.visible());
+    s.Image1.userMouseMove();
+    EXPECT_TRUE(s.Image2.visible());
+    EXPECT_FALSE(s.Image3.visible());
+    s.Image1.userMouseMove(); // a reset over a plain button leaves it plain
+    EXPECT_TRUE(s.Image2.visible());
+    EXPECT_FALSE(s.Image3.visible());
+}
+
+TEST_F(Startup, closingTheFirstRunWindowMarksTheFirstRunDone) {
+    dir.writeRaw("Tolvdata/launch_stat.tvd", "0\r\n");
+    {
+        testsupport::Launcher l(dir.path());
+        l.start();
+        l.get<shell::startup>().userClose();
+        EXPECT_FALSE(l.get<shell::startup>().isLoaded());
+        EXPECT_TRUE(l.get<shell::Q2M>().isVisible());
+        EXPECT_FALSE(l.app.ended());
+        EXPECT_EQ(dir.readData("launch_stat.tvd"), "1\r\n");
+    }
+    // The next start goes straight to the main window.
+    EXPECT_TRUE(startWith(nullptr).mainWindow);
+}
+
+TEST_F(Startup, aMarkerThatCannotBeWrittenStillOpensTheMainWindow) {
+    dir.writeRaw("Tolvdata/launch_stat.tvd", "0\r\n");
+    testsupport::Launcher l(dir.path());
+    l.files.failWritesTo("launch_stat.tvd");
+    l.start();
+    l.get<shell::startup>().userClose();
+    EXPECT_TRUE(l.get<shell::Q2M>().isVisible());
+    EXPECT_TRUE(l.messages.shown.empty());
+    EXPECT_EQ(dir.readData("launch_stat.tvd"), "0\r\n");
+}
+
+TEST(StartupRoot, refusesTheRootOfTheFileSystem) {
+    EXPECT_TRUE(shell::startup::isFileSystemRoot("/"));
+    EXPECT_FALSE(shell::startup::isFileSystemRoot("/q3"));
+    EXPECT_FALSE(shell::startup::isFileSystemRoot("/games/quake3"));
+
+    testsupport::Launcher l("/");
+    l.start();
+    EXPECT_EQ(l.messages.shown,
+              std::vector<std::string>{"Please copy Torvel Arvenix Pro into your Quake3-directory."});
+    EXPECT_TRUE(l.app.ended());
+    EXPECT_FALSE(l.get<shell::Q2M>().isLoaded());
+    EXPECT_FALSE(std::filesystem::exists("/Tolvdata"));
+}
+
+TEST(StartupRoot, aShortPathThatIsNoRootIsAccepted) {
+    testsupport::GameDir dir;
+    dir.writeRaw("Tolvdata/launch_stat.tvd", "1\r\n");
+    testsupport::Launcher l(dir.path());
+    l.start();
+    EXPECT_TRUE(l.messages.shown.empty());
+    EXPECT_FALSE(l.app.ended());
+}
