@@ -3,10 +3,10 @@
 // game directory (the working directory). Every data-file path is the
 // working directory, the folder name and the file name.
 
-#include "platform/FileSystem.h"
-
 #include <optional>
 #include <string>
+
+#include "platform/FileSystem.h"
 
 namespace common {
 

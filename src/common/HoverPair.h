@@ -8,7 +8,7 @@
 namespace common {
 
 class HoverPair {
-public:
+  public:
     HoverPair(ui::Image& plain, ui::Image& lit) : plain_(plain), lit_(lit) {}
     // Plain hidden, then lit shown.
     void light() {
@@ -26,7 +26,7 @@ public:
         lit_.setPicture(litSource.picture());
     }
 
-private:
+  private:
     ui::Image& plain_;
     ui::Image& lit_;
 };

@@ -1,9 +1,9 @@
 #include "common/NumberText.h"
 
-#include "ui/Errors.h"
-
 #include <cmath>
 #include <limits>
+
+#include "ui/Errors.h"
 
 namespace common {
 
@@ -11,11 +11,15 @@ std::string numberText(long long n) {
     return n >= 0 ? " " + std::to_string(n) : std::to_string(n);
 }
 
-std::string plainNumber(long long n) { return std::to_string(n); }
+std::string plainNumber(long long n) {
+    return std::to_string(n);
+}
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 long long roundHalfEven(double v) {
     if (!std::isfinite(v) || v > 9.0e18 || v < -9.0e18)
@@ -59,7 +63,9 @@ bool parseNumber(std::string_view s, std::size_t& i, double& out) {
     return true;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 } // namespace
 

@@ -1,8 +1,8 @@
 #include "common/ProgressBar.h"
 
-#include "common/NumberText.h"
-
 #include <cmath>
+
+#include "common/NumberText.h"
 
 namespace common {
 

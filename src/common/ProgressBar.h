@@ -2,14 +2,14 @@
 // The progress display of a detection: a track label, a fill label whose
 // width is the fraction done times the track width, and a percentage label.
 
-#include "ui/Controls.h"
-
 #include <string>
+
+#include "ui/Controls.h"
 
 namespace common {
 
 class ProgressBar {
-public:
+  public:
     ProgressBar(ui::Label& track, ui::Label& fill, ui::Label& percent)
         : track_(track), fill_(fill), percent_(percent) {}
 
@@ -22,7 +22,7 @@ public:
     static int fillWidth(double fraction, int trackWidth);
     static std::string percentText(double fraction);
 
-private:
+  private:
     ui::Label& track_;
     ui::Label& fill_;
     ui::Label& percent_;

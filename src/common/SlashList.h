@@ -3,12 +3,12 @@
 // An empty list is an empty line; text after the last "/" is dropped; two
 // "/" in a row give an empty entry.
 
-#include "platform/FileSystem.h"
-
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/FileSystem.h"
 
 namespace ui {
 class ListBox;

@@ -3,14 +3,14 @@
 // it: a click on a tab shows its page, hides the other two and copies the
 // matching strip picture (first, second or third tab drawn active).
 
-#include "ui/Controls.h"
-
 #include <array>
+
+#include "ui/Controls.h"
 
 namespace common {
 
 class TabStrip {
-public:
+  public:
     TabStrip(ui::PictureBox& strip, std::array<ui::Control*, 3> pages,
              std::array<ui::PictureBox*, 3> stripPictures)
         : strip_(strip), pages_(pages), stripPictures_(stripPictures) {}
@@ -25,7 +25,7 @@ public:
         strip_.setPicture(stripPictures_[static_cast<std::size_t>(tab)]->picture());
     }
 
-private:
+  private:
     ui::PictureBox& strip_;
     std::array<ui::Control*, 3> pages_;
     std::array<ui::PictureBox*, 3> stripPictures_;

@@ -11,7 +11,7 @@
 namespace content {
 
 class q3bots : public ui::Window {
-public:
+  public:
     explicit q3bots(ui::Application& app);
 
     // Rebuilds the highlighted entry from the editor, in place, keeping its
@@ -25,13 +25,13 @@ public:
     ui::Image Image4{*this, "Image4"};
     ui::Image Image5{*this, "Image5"};
     ui::ListBox List3{*this, "List3", true, ui::ListBox::Selection::Multiple};
-    ui::Label Label1{*this, "Label1"}; // name of the highlighted bot
-    ui::Label Label3{*this, "Label3"}; // column header
-    ui::ComboBox Combo3{*this, "Combo3"}; // skill
-    ui::ComboBox Combo1{*this, "Combo1"}; // team
-    ui::ComboBox Combo2{*this, "Combo2"}; // delay
-    ui::Label nr{*this, "nr"};           // number of selected bots
-    ui::Label Label2{*this, "Label2"};   // highlighted index last shown (hidden)
+    ui::Label Label1{*this, "Label1"};             // name of the highlighted bot
+    ui::Label Label3{*this, "Label3"};             // column header
+    ui::ComboBox Combo3{*this, "Combo3"};          // skill
+    ui::ComboBox Combo1{*this, "Combo1"};          // team
+    ui::ComboBox Combo2{*this, "Combo2"};          // delay
+    ui::Label nr{*this, "nr"};                     // number of selected bots
+    ui::Label Label2{*this, "Label2"};             // highlighted index last shown (hidden)
     ui::CommandButton Command2{*this, "Command2"}; // "clear botlist"
     ui::CommandButton Command9{*this, "Command9"}; // "remove bot"
     ui::CommandButton Command1{*this, "Command1"}; // "Add bot to list"
@@ -40,13 +40,13 @@ public:
     ui::Image Image2{*this, "Image2"};             // accept, plain
     ui::Image Image3{*this, "Image3"};             // accept, lit
 
-protected:
+  protected:
     void Form_Load() override;
     void Form_Unload(bool& cancel) override;
     void Form_MouseMove() override;
     void Form_Deactivate() override;
 
-private:
+  private:
     void design();
     void bindHandlers();
     void List3_Click();

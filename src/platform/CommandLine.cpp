@@ -1,9 +1,9 @@
 #include "platform/CommandLine.h"
 
-#include "platform/TextCase.h"
-
 #include <filesystem>
 #include <system_error>
+
+#include "platform/TextCase.h"
 
 namespace platform {
 
@@ -69,8 +69,7 @@ std::optional<std::string> findExecutable(const std::string& name,
         if (fs::is_regular_file(exact, ec))
             return exact.string();
         for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-            if (equalsIgnoreCase(it->path().filename().string(), name) &&
-                it->is_regular_file(ec))
+            if (equalsIgnoreCase(it->path().filename().string(), name) && it->is_regular_file(ec))
                 return it->path().string();
         }
     }

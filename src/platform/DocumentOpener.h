@@ -7,7 +7,7 @@
 namespace platform {
 
 class DocumentOpener {
-public:
+  public:
     virtual ~DocumentOpener() = default;
     // name is the document's file name, e.g. "readme.htm". False on failure.
     virtual bool open(const std::string& name) = 0;

@@ -1,23 +1,23 @@
 #pragma once
 // Test doubles for the services: each records what the windows asked for.
 
+#include <string>
+#include <vector>
+
 #include "platform/DocumentOpener.h"
 #include "platform/MessageBox.h"
 #include "platform/ProcessStarter.h"
 
-#include <string>
-#include <vector>
-
 namespace platform {
 
 class RecordingMessageBox : public MessageBox {
-public:
+  public:
     void show(const std::string& text) override { shown.push_back(text); }
     std::vector<std::string> shown;
 };
 
 class RecordingProcessStarter : public ProcessStarter {
-public:
+  public:
     bool start(const std::string& commandLine, const std::string& workingDirectory) override {
         started.push_back(commandLine);
         directories.push_back(workingDirectory);
@@ -29,7 +29,7 @@ public:
 };
 
 class RecordingDocumentOpener : public DocumentOpener {
-public:
+  public:
     bool open(const std::string& name) override {
         opened.push_back(name);
         return true;

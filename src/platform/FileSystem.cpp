@@ -1,19 +1,19 @@
 #include "platform/FileSystem.h"
 
-#include "platform/Encoding.h"
-#include "platform/TextCase.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
+
+#include "platform/Encoding.h"
+#include "platform/TextCase.h"
 
 namespace fs = std::filesystem;
 
@@ -216,8 +216,8 @@ std::optional<std::vector<std::string>> listEntries(const std::string& folder, b
 }
 } // namespace
 
-std::optional<std::vector<std::string>> RealFileSystem::listFiles(const std::string& folder,
-                                                                  const std::string& pattern) const {
+std::optional<std::vector<std::string>>
+RealFileSystem::listFiles(const std::string& folder, const std::string& pattern) const {
     return listEntries(folder, false, pattern);
 }
 

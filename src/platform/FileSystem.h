@@ -17,7 +17,7 @@
 namespace platform {
 
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
 
     virtual std::string workingDirectory() const = 0;
@@ -40,14 +40,15 @@ public:
     virtual std::optional<std::vector<std::string>> listFiles(const std::string& folder,
                                                               const std::string& pattern) const = 0;
     // Names of the sub-folders of a folder.
-    virtual std::optional<std::vector<std::string>> listFolders(const std::string& folder) const = 0;
+    virtual std::optional<std::vector<std::string>>
+    listFolders(const std::string& folder) const = 0;
 };
 
 // Joins a folder and a name with the native separator.
 std::string joinPath(const std::string& folder, const std::string& name);
 
 class RealFileSystem : public FileSystem {
-public:
+  public:
     // workingDirectory empty: the process's current directory.
     explicit RealFileSystem(std::string workingDirectory = {});
 
@@ -67,14 +68,14 @@ public:
     // `path` itself (with its folder resolved) when nothing matches.
     static std::string resolve(const std::string& path);
 
-private:
+  private:
     std::string workingDirectory_;
 };
 
 // Test double: passes everything to another file system, except that writes
 // and removals of paths containing one of the given parts fail.
 class FaultyFileSystem : public FileSystem {
-public:
+  public:
     explicit FaultyFileSystem(FileSystem& inner) : inner_(inner) {}
 
     void failWritesTo(const std::string& pathPart) { failing_.push_back(pathPart); }
@@ -104,7 +105,7 @@ public:
         return inner_.listFolders(folder);
     }
 
-private:
+  private:
     bool fails(const std::string& path) const;
 
     FileSystem& inner_;

@@ -9,7 +9,7 @@ namespace platform {
 inline constexpr const char* kDefaultTitle = "Torvel Arvenix Pro";
 
 class MessageBox {
-public:
+  public:
     virtual ~MessageBox() = default;
     // Shows text with the program's default title.
     virtual void show(const std::string& text) = 0;

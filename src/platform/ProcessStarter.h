@@ -8,7 +8,7 @@
 namespace platform {
 
 class ProcessStarter {
-public:
+  public:
     virtual ~ProcessStarter() = default;
     // Returns false when the program could not be started.
     virtual bool start(const std::string& commandLine, const std::string& workingDirectory) = 0;

@@ -30,6 +30,8 @@ Help::Help(ui::Application& app) : ui::Window(app, "Help", "Help", 4680, 2250) {
                    [&app]() -> ui::OleContainer& { return app.get<gfx>().OLE_readme; });
 }
 
-void Help::Form_MouseMove() { resetClosePair({*this, Image1, Label2, Label1, Image2, Image3}); }
+void Help::Form_MouseMove() {
+    resetClosePair({*this, Image1, Label2, Label1, Image2, Image3});
+}
 
 } // namespace shell

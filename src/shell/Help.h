@@ -9,17 +9,17 @@
 namespace shell {
 
 class Help : public ui::Window {
-public:
+  public:
     explicit Help(ui::Application& app);
 
     ui::Image Image1{*this, "Image1"};   // shared background
     ui::Label Label1a{*this, "Label1a"}; // version
     ui::Label Label2{*this, "Label2"};
-    ui::Label Label1{*this, "Label1"};   // link to the readme
-    ui::Image Image2{*this, "Image2"};   // close, plain
-    ui::Image Image3{*this, "Image3"};   // close, lit
+    ui::Label Label1{*this, "Label1"}; // link to the readme
+    ui::Image Image2{*this, "Image2"}; // close, plain
+    ui::Image Image3{*this, "Image3"}; // close, lit
 
-protected:
+  protected:
     void Form_MouseMove() override;
 };
 

@@ -4,7 +4,9 @@
 
 namespace shell {
 
-void resetClosePair(const LinkControls& c) { common::HoverPair(c.closePlain, c.closeLit).reset(); }
+void resetClosePair(const LinkControls& c) {
+    common::HoverPair(c.closePlain, c.closeLit).reset();
+}
 
 void bindLinkWindow(const LinkControls& c, std::function<ui::OleContainer&()> document) {
     ui::Font f = c.link.state().font;

@@ -17,7 +17,7 @@
 namespace shell {
 
 class Q2M : public ui::Window {
-public:
+  public:
     explicit Q2M(ui::Application& app);
 
     // ---- public procedures --------------------------------------------
@@ -47,8 +47,8 @@ public:
 
     // ---- controls, in stacking order (later ones lie on top) -----------
     // Map-mode tabs and the hidden holders of their pictures.
-    ui::PictureBox Picture1{*this, "Picture1"}; // single-map tab
-    ui::PictureBox Picture2{*this, "Picture2"}; // cycle tab
+    ui::PictureBox Picture1{*this, "Picture1"};   // single-map tab
+    ui::PictureBox Picture2{*this, "Picture2"};   // cycle tab
     ui::PictureBox Picture3{*this, "Picture3"};   // single-map tab, inactive (hidden)
     ui::PictureBox Picture3a{*this, "Picture3a"}; // single-map tab, active (hidden)
     ui::PictureBox Picture4{*this, "Picture4"};   // cycle tab, inactive (hidden)
@@ -57,9 +57,9 @@ public:
     // Single-map panel.
     ui::PictureBox singlemap{*this, "singlemap"};
     ui::ListBox List1{*this, "List1", true, ui::ListBox::Selection::Single, &singlemap};
-    ui::Label m{*this, "m", &singlemap}; // title of the selected map
-    ui::CommandButton Command2{*this, "Command2", &singlemap};  // "Add map to list"
-    ui::CommandButton Command3{*this, "Command3", &singlemap};  // "Remove map"
+    ui::Label m{*this, "m", &singlemap};                         // title of the selected map
+    ui::CommandButton Command2{*this, "Command2", &singlemap};   // "Add map to list"
+    ui::CommandButton Command3{*this, "Command3", &singlemap};   // "Remove map"
     ui::CommandButton Command10{*this, "Command10", &singlemap}; // "Load/Save"
 
     // Cycle panel.
@@ -82,8 +82,8 @@ public:
     ui::Label sFoldername{*this, "sFoldername"};
 
     // Server settings.
-    ui::Label Label5{*this, "Label5"}; // "Hostname:"
-    ui::TextBox Text1{*this, "Text1"}; // host name
+    ui::Label Label5{*this, "Label5"};   // "Hostname:"
+    ui::TextBox Text1{*this, "Text1"};   // host name
     ui::Label Label14{*this, "Label14"}; // "Fraglimit (0 = off)"
     ui::TextBox sfrag{*this, "sfrag"};
     ui::Label Label15{*this, "Label15"}; // "Timelimit (0 = off)"
@@ -103,7 +103,7 @@ public:
     ui::CheckBox sclose{*this, "sclose"};
     ui::Label Label19{*this, "Label19"}; // "close when launching Q3A"
     ui::CheckBox sweapons{*this, "sweapons"};
-    ui::Label Label4{*this, "Label4"}; // bot count, the caption of sweapons
+    ui::Label Label4{*this, "Label4"};             // bot count, the caption of sweapons
     ui::CommandButton Command1{*this, "Command1"}; // "Edit" (the bot roster)
 
     // The mod's definition, never seen by the user.
@@ -141,11 +141,11 @@ public:
     // The link document opened by the about window.
     ui::OleContainer OLE1{*this, "OLE1"};
 
-protected:
+  protected:
     void Form_Load() override;
     void Form_Unload(bool& cancel) override;
 
-private:
+  private:
     void design();
     void bindHandlers();
 

@@ -7,7 +7,7 @@
 namespace shell {
 
 class copyright : public ui::Window {
-public:
+  public:
     explicit copyright(ui::Application& app);
 
     ui::Image Image1{*this, "Image1"}; // background
@@ -16,7 +16,7 @@ public:
     ui::Image Image2{*this, "Image2"}; // close, plain
     ui::Image Image3{*this, "Image3"}; // close, lit
 
-protected:
+  protected:
     void Form_Load() override;
     void Form_MouseMove() override;
 };

@@ -9,7 +9,7 @@
 namespace shell {
 
 class gfx : public ui::Window {
-public:
+  public:
     explicit gfx(ui::Application& app);
 
     ui::PictureBox accept0{*this, "accept0"};

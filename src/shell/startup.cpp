@@ -1,5 +1,7 @@
 #include "shell/startup.h"
 
+#include <filesystem>
+
 #include "common/DataFolder.h"
 #include "common/HoverPair.h"
 #include "common/NumberText.h"
@@ -8,8 +10,6 @@
 #include "shell/gfx.h"
 #include "ui/Application.h"
 #include "ui/Errors.h"
-
-#include <filesystem>
 
 namespace shell {
 
@@ -32,8 +32,7 @@ bool startup::isFileSystemRoot(const std::string& folder) {
     return p == p.root_path() || p.relative_path().empty();
 }
 
-startup::startup(ui::Application& app)
-    : ui::Window(app, "startup", kDesignCaption, 4680, 3495) {
+startup::startup(ui::Application& app) : ui::Window(app, "startup", kDesignCaption, 4680, 3495) {
     setBorderStyle(ui::BorderStyle::FixedDialog);
     setShowInTaskbar(false);
 

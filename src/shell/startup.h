@@ -10,7 +10,7 @@
 namespace shell {
 
 class startup : public ui::Window {
-public:
+  public:
     explicit startup(ui::Application& app);
 
     static constexpr const char* kDesignCaption = "Startup";
@@ -37,11 +37,11 @@ public:
     // True when the folder is the root of its file system.
     static bool isFileSystemRoot(const std::string& folder);
 
-protected:
+  protected:
     void Form_Load() override;
     void Form_Unload(bool& cancel) override;
 
-private:
+  private:
     void Image3_Click();
     // Sets the closing caption and unloads the window.
     void closeByProgram();

@@ -3,10 +3,6 @@
 // references to them, keeps the keyboard focus, and tells the observer when
 // the last window has gone.
 
-#include "platform/Services.h"
-#include "ui/Observer.h"
-#include "ui/Window.h"
-
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -14,12 +10,16 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/Services.h"
+#include "ui/Observer.h"
+#include "ui/Window.h"
+
 namespace ui {
 
 class Control;
 
 class Application {
-public:
+  public:
     explicit Application(platform::Services services) : services_(services) {}
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -62,7 +62,7 @@ public:
     void dropFocusFrom(Window& w);
     void windowUnloaded();
 
-private:
+  private:
     platform::Services services_;
     std::vector<std::unique_ptr<Window>> windows_;
     std::unordered_map<std::type_index, Window*> byType_;

@@ -10,9 +10,13 @@ Control::Control(Window& owner, std::string name, ControlKind kind, Control* par
     owner_.registerControl(*this);
 }
 
-void Control::touch() const { owner_.touch(); }
+void Control::touch() const {
+    owner_.touch();
+}
 
-void Control::changed(Prop what) { owner_.controlChanged(*this, what); }
+void Control::changed(Prop what) {
+    owner_.controlChanged(*this, what);
+}
 
 void Control::raise(const std::function<void()>& handler) {
     if (handler && !owner_.inDesign())
@@ -154,8 +158,12 @@ void Control::restoreDesign() {
     changed(Prop::All);
 }
 
-void Control::raiseGotFocus() { raise(onGotFocus); }
+void Control::raiseGotFocus() {
+    raise(onGotFocus);
+}
 
-void Control::raiseLostFocus() { raise(onLostFocus); }
+void Control::raiseLostFocus() {
+    raise(onLostFocus);
+}
 
 } // namespace ui

@@ -8,11 +8,11 @@
 // User actions enter through the user*() functions, so that tests and the Qt
 // view drive the windows the same way.
 
-#include "ui/Types.h"
-
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "ui/Types.h"
 
 namespace ui {
 
@@ -49,7 +49,7 @@ struct ControlState {
 };
 
 class Control {
-public:
+  public:
     Control(Window& owner, std::string name, ControlKind kind, Control* parent = nullptr);
     virtual ~Control() = default;
     Control(const Control&) = delete;
@@ -115,7 +115,7 @@ public:
     void raiseGotFocus();
     void raiseLostFocus();
 
-protected:
+  protected:
     // Loads the owning window when it is not loaded yet.
     void touch() const;
     void changed(Prop what);
@@ -124,7 +124,7 @@ protected:
 
     ControlState state_;
 
-private:
+  private:
     Window& owner_;
     std::string name_;
     ControlKind kind_;

@@ -2,14 +2,14 @@
 // The simple control kinds: labels, text boxes, check boxes, buttons,
 // pictures, containers, shapes and the embedded-document holder.
 
-#include "ui/Control.h"
-
 #include <string>
+
+#include "ui/Control.h"
 
 namespace ui {
 
 class Label : public Control {
-public:
+  public:
     Label(Window& w, std::string name, Control* parent = nullptr)
         : Control(w, std::move(name), ControlKind::Label, parent) {
         state_.transparent = true;
@@ -20,7 +20,7 @@ public:
 };
 
 class TextBox : public Control {
-public:
+  public:
     TextBox(Window& w, std::string name, Control* parent = nullptr)
         : Control(w, std::move(name), ControlKind::TextBox, parent) {
         state_.backColor = Color{102, 0, 0};
@@ -37,7 +37,7 @@ public:
 };
 
 class CheckBox : public Control {
-public:
+  public:
     CheckBox(Window& w, std::string name, Control* parent = nullptr)
         : Control(w, std::move(name), ControlKind::CheckBox, parent) {}
     bool focusable() const override { return true; }
@@ -50,7 +50,7 @@ public:
 };
 
 class CommandButton : public Control {
-public:
+  public:
     CommandButton(Window& w, std::string name, Control* parent = nullptr)
         : Control(w, std::move(name), ControlKind::CommandButton, parent) {}
     bool focusable() const override { return true; }
@@ -61,7 +61,7 @@ public:
 // A picture shown in a control; pictures are named handles, and assigning one
 // control's picture to another shows the same picture there.
 class Image : public Control {
-public:
+  public:
     Image(Window& w, std::string name, Control* parent = nullptr)
         : Control(w, std::move(name), ControlKind::Image, parent) {
         state_.transparent = true;
@@ -72,7 +72,7 @@ public:
 
 // A picture box: a picture and a container for other controls.
 class PictureBox : public Control {
-public:
+  public:
     PictureBox(Window& w, std::string name, Control* parent = nullptr)
         : Control(w, std::move(name), ControlKind::PictureBox, parent) {}
     std::string picture() const;
@@ -80,7 +80,7 @@ public:
 };
 
 class Frame : public Control {
-public:
+  public:
     Frame(Window& w, std::string name, Control* parent = nullptr)
         : Control(w, std::move(name), ControlKind::Frame, parent) {}
     std::string caption() const;
@@ -89,7 +89,7 @@ public:
 
 // A rectangle outline in its fore colour.
 class Shape : public Control {
-public:
+  public:
     Shape(Window& w, std::string name, Control* parent = nullptr)
         : Control(w, std::move(name), ControlKind::Shape, parent) {
         state_.transparent = true;
@@ -99,7 +99,7 @@ public:
 // Holds one embedded document; activating it opens the document with the
 // desktop's default handler.
 class OleContainer : public Control {
-public:
+  public:
     OleContainer(Window& w, std::string name, Control* parent = nullptr)
         : Control(w, std::move(name), ControlKind::OleContainer, parent) {}
     std::string document() const;

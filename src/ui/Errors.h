@@ -9,11 +9,11 @@
 namespace ui {
 
 class RuntimeError : public std::runtime_error {
-public:
+  public:
     RuntimeError(int code, const std::string& what) : std::runtime_error(what), code_(code) {}
     int code() const { return code_; }
 
-private:
+  private:
     int code_;
 };
 

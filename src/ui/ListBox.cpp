@@ -1,12 +1,12 @@
 #include "ui/ListBox.h"
 
+#include <algorithm>
+
 #include "platform/FileSystem.h"
 #include "platform/TextCase.h"
 #include "ui/Application.h"
 #include "ui/Errors.h"
 #include "ui/Window.h"
-
-#include <algorithm>
 
 namespace ui {
 

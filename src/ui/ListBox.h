@@ -8,14 +8,14 @@
 // its highlighted entry (ListIndex); in a single-selection list the
 // highlighted entry is the selection.
 
-#include "ui/Control.h"
-
 #include <string>
+
+#include "ui/Control.h"
 
 namespace ui {
 
 class ListBox : public Control {
-public:
+  public:
     enum class Selection { Single, Multiple };
 
     ListBox(Window& w, std::string name, bool sorted, Selection selection = Selection::Single,
@@ -56,13 +56,13 @@ public:
     // Position at which a sorted list puts `text`.
     static bool sortsBefore(const std::string& a, const std::string& b);
 
-protected:
+  protected:
     ListBox(Window& w, std::string name, ControlKind kind, Control* parent);
     void checkIndex(int index) const;
     void insertAt(const std::string& text, int index);
     void setItems(std::vector<ListItem> items);
 
-private:
+  private:
     bool sorted_;
     bool multi_;
 };
@@ -70,7 +70,7 @@ private:
 // Editable combo box: its click event is raised only when the user chooses an
 // item of its list; setting its text from code, or typing, raises none.
 class ComboBox : public Control {
-public:
+  public:
     ComboBox(Window& w, std::string name, Control* parent = nullptr);
     bool focusable() const override { return true; }
     void addItem(const std::string& text);
@@ -87,7 +87,7 @@ public:
 // Lists the files of a folder that match a pattern, as they were when the
 // path was set or Refresh was last called.
 class FileListBox : public ListBox {
-public:
+  public:
     FileListBox(Window& w, std::string name, Control* parent = nullptr);
     std::string path() const;
     // Throws RuntimeError when the folder cannot be listed.
@@ -101,7 +101,7 @@ public:
 
 // Lists the sub-folders of a folder, as full paths.
 class DirListBox : public ListBox {
-public:
+  public:
     DirListBox(Window& w, std::string name, Control* parent = nullptr);
     std::string path() const;
     // Throws RuntimeError when the folder does not exist.

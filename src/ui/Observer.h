@@ -11,7 +11,7 @@ class Control;
 class Window;
 
 class Observer {
-public:
+  public:
     virtual ~Observer() = default;
     virtual void windowChanged(Window& w, WindowEvent e) = 0;
     virtual void controlChanged(Control& c, Prop what) = 0;

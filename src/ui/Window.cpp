@@ -7,8 +7,8 @@ namespace ui {
 
 Window::Window(Application& app, std::string name, std::string caption, int clientWidth,
                int clientHeight)
-    : app_(app), name_(std::move(name)), caption_(std::move(caption)),
-      clientWidth_(clientWidth), clientHeight_(clientHeight) {}
+    : app_(app), name_(std::move(name)), caption_(std::move(caption)), clientWidth_(clientWidth),
+      clientHeight_(clientHeight) {}
 
 void Window::endDesign() {
     designCaption_ = caption_;

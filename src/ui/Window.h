@@ -10,10 +10,10 @@
 // running after its own window unloaded; the next touch loads it again,
 // hidden.
 
-#include "ui/Types.h"
-
 #include <string>
 #include <vector>
+
+#include "ui/Types.h"
 
 namespace ui {
 
@@ -21,7 +21,7 @@ class Application;
 class Control;
 
 class Window {
-public:
+  public:
     Window(Application& app, std::string name, std::string caption, int clientWidth,
            int clientHeight);
     virtual ~Window() = default;
@@ -64,7 +64,7 @@ public:
     void controlChanged(Control& c, Prop what);
     void endDesign();
 
-protected:
+  protected:
     virtual void Form_Load() {}
     virtual void Form_Unload(bool& cancel) { (void)cancel; }
     virtual void Form_MouseMove() {}
@@ -73,7 +73,7 @@ protected:
     void setBorderStyle(BorderStyle b) { border_ = b; }
     void setShowInTaskbar(bool s) { showInTaskbar_ = s; }
 
-private:
+  private:
     Application& app_;
     std::string name_;
     std::string caption_;

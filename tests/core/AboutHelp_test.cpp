@@ -1,3 +1,5 @@
+#include <gtest/gtest.h>
+
 #include "common/HoverPair.h"
 #include "common/ProgressBar.h"
 #include "common/TabStrip.h"
@@ -7,8 +9,6 @@
 #include "shell/gfx.h"
 #include "support/GameFixture.h"
 #include "support/TestWindow.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,3 +1,7 @@
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
 #include "common/DataFolder.h"
 #include "common/NumberText.h"
 #include "common/SlashList.h"
@@ -7,10 +11,6 @@
 #include "platform/TextCase.h"
 #include "support/GameFixture.h"
 #include "ui/Errors.h"
-
-#include <filesystem>
-
-#include <gtest/gtest.h>
 
 using common::parseSlashList;
 using common::slashListLine;

@@ -1,10 +1,10 @@
+#include <gtest/gtest.h>
+
 #include "platform/Fakes.h"
 #include "platform/FileSystem.h"
 #include "support/GameFixture.h"
 #include "support/TestWindow.h"
 #include "ui/Errors.h"
-
-#include <gtest/gtest.h>
 
 using testsupport::TestWindow;
 
@@ -108,8 +108,8 @@ TEST_F(Runtime, comboClickOnlyOnAChoiceFromItsList) {
 TEST_F(Runtime, sortedListIgnoresCaseAndKeepsIdenticalEntriesTogether) {
     for (const char* s : {"q3dm7", "Q3DM1", "b", "q3dm1", "A", "q3dm7", "a"})
         w.sorted.addItem(s);
-    EXPECT_EQ(texts(w.sorted), (std::vector<std::string>{"A", "a", "b", "Q3DM1", "q3dm1",
-                                                        "q3dm7", "q3dm7"}));
+    EXPECT_EQ(texts(w.sorted),
+              (std::vector<std::string>{"A", "a", "b", "Q3DM1", "q3dm1", "q3dm7", "q3dm7"}));
     // Inserting at a position keeps that position.
     w.sorted.addItem("zzz", 0);
     EXPECT_EQ(w.sorted.list(0), "zzz");
@@ -184,8 +184,8 @@ TEST_F(Runtime, userInputGoesNowhereWhenDisabledOrHiddenAndMovesTheFocus) {
     w.list.setEnabled(true);
     w.list.userClickItem(0);
     w.check.userClick();
-    EXPECT_EQ(w.events, (std::vector<std::string>{"list got focus", "list click",
-                                                  "list lost focus", "check click"}));
+    EXPECT_EQ(w.events, (std::vector<std::string>{"list got focus", "list click", "list lost focus",
+                                                  "check click"}));
     w.panel.setVisible(false); // hiding a container hides its children
     EXPECT_FALSE(w.inner.shownOnScreen());
     EXPECT_FALSE(w.inner.acceptsInput());

@@ -1,10 +1,10 @@
+#include <gtest/gtest.h>
+
 #include "shell/Help.h"
 #include "shell/Q2M.h"
 #include "shell/gfx.h"
 #include "shell/startup.h"
 #include "support/GameFixture.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -33,8 +33,8 @@ TEST_F(Startup, markerProtocol) {
         const char* marker;
         bool firstRun;
     } cases[] = {
-        {"1\r\n", false},  {" 0 \r\n", true}, {"0\r\n", true},   {"01\r\n", false},
-        {"00\r\n", false}, {"\r\n", false},   {"", true},        {nullptr, true},
+        {"1\r\n", false},  {" 0 \r\n", true}, {"0\r\n", true},      {"01\r\n", false},
+        {"00\r\n", false}, {"\r\n", false},   {"", true},           {nullptr, true},
         {"0", true},       {"1", false},      {"0\r\n1\r\n", true},
     };
     for (const auto& c : cases) {
@@ -135,8 +135,8 @@ TEST(StartupRoot, refusesTheRootOfTheFileSystem) {
 
     testsupport::Launcher l("/");
     l.start();
-    EXPECT_EQ(l.messages.shown,
-              std::vector<std::string>{"Please copy Torvel Arvenix Pro into your Quake3-directory."});
+    EXPECT_EQ(l.messages.shown, std::vector<std::string>{
+                                    "Please copy Torvel Arvenix Pro into your Quake3-directory."});
     EXPECT_TRUE(l.app.ended());
     EXPECT_FALSE(l.get<shell::Q2M>().isLoaded());
     EXPECT_FALSE(std::filesystem::exists("/Tolvdata"));

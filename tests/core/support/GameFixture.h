@@ -4,25 +4,25 @@
 // for the message box, the process start and the document opener, and every
 // window of the launcher.
 
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include <gtest/gtest.h>
+
 #include "common/DataFolder.h"
 #include "platform/Fakes.h"
 #include "platform/FileSystem.h"
 #include "shell/Windows.h"
 #include "ui/Application.h"
 
-#include <filesystem>
-#include <unistd.h>
-#include <fstream>
-#include <memory>
-#include <string>
-#include <vector>
-
-#include <gtest/gtest.h>
-
 namespace testsupport {
 
 class GameDir {
-public:
+  public:
     GameDir() {
         static int counter = 0;
         root_ = std::filesystem::temp_directory_path() /
@@ -71,14 +71,14 @@ public:
         return s;
     }
 
-private:
+  private:
     std::filesystem::path root_;
 };
 
 // Everything a window test needs. Create the files first, then call start()
 // (runs the program as at launch) or touch windows directly.
 class Launcher {
-public:
+  public:
     explicit Launcher(const std::string& workingDirectory)
         : real(workingDirectory), files(real),
           app(platform::Services{messages, processes, documents, files}) {

@@ -2,18 +2,18 @@
 // A small window with one control of each kind, for tests of the windowing
 // runtime itself.
 
+#include <string>
+#include <vector>
+
 #include "ui/Application.h"
 #include "ui/Controls.h"
 #include "ui/ListBox.h"
 #include "ui/Window.h"
 
-#include <string>
-#include <vector>
-
 namespace testsupport {
 
 class TestWindow : public ui::Window {
-public:
+  public:
     explicit TestWindow(ui::Application& app) : ui::Window(app, "test", "Test", 3000, 2000) {
         label.setCaption("design caption");
         text.setText("design text");
@@ -43,7 +43,7 @@ public:
     bool cancelUnload = false;
     std::vector<std::string> events;
 
-protected:
+  protected:
     void Form_Load() override { ++loads; }
     void Form_Unload(bool& cancel) override {
         ++unloads;
