@@ -1,25 +1,165 @@
-// Placeholder.
+// The main window's lists and buttons: the buttons that open the other
+// windows, removing a map or a mod, the map-cycle panel, the two map-mode
+// tabs, and the focus handshake of the mod list that decides whether the
+// settings controls take the mod's record or save into it.
+#include "common/DataFolder.h"
+#include "common/SlashList.h"
+#include "content/q3bots.h"
 #include "shell/Q2M.h"
+#include "ui/Application.h"
+#include "ui/Errors.h"
 
 namespace shell {
-void Q2M::Command1_Click() {}
-void Q2M::Command2_Click() {}
-void Q2M::Command3_Click() {}
-void Q2M::Command4_Click() {}
-void Q2M::Command5_Click() {}
-void Q2M::Command6_Click() {}
-void Q2M::Command7_Click() {}
-void Q2M::Command8_Click() {}
-void Q2M::Command10_Click() {}
-void Q2M::List1_Click() {}
-void Q2M::List2_Click() {}
-void Q2M::List2_GotFocus() {}
-void Q2M::List2_LostFocus() {}
-void Q2M::List3c_Click() {}
-void Q2M::List4c_Click() {}
-void Q2M::plus_Click() {}
-void Q2M::minus_Click() {}
-void Q2M::clear_Click() {}
-void Q2M::Picture1_Click() {}
-void Q2M::Picture2_Click() {}
+
+namespace {
+
+constexpr const char* kMapsFile = "maps.tvd";
+constexpr const char* kModsFile = "mods.tvd";
+constexpr const char* kCycleFile = "mapcycle.tvd";
+constexpr const char* kCyclePlaceholder = "List4c";
+constexpr const char* kSelectMap = "Please select a map and try again.";
+
+void showWindow(ui::Application& app, const char* name) {
+    if (ui::Window* w = app.find(name))
+        w->show();
+}
+
+// Rewrites a list file from its list. A write that fails leaves the file as
+// it was; the list keeps its change.
+void writeList(ui::Application& app, const char* fileName, const ui::ListBox& list) {
+    auto& fs = app.services().files;
+    common::writeListFile(fs, common::dataFile(fs, fileName), list);
+}
+
+// Removes the highlighted entry; false when none is highlighted.
+bool removeHighlighted(ui::ListBox& list) {
+    return ui::skip([&] { list.removeItem(list.listIndex()); });
+}
+
+} // namespace
+
+// ---- Buttons that open other windows ----------------------------------
+
+void Q2M::Command2_Click() {
+    showWindow(app(), "q2map");
+}
+
+void Q2M::Command10_Click() {
+    showWindow(app(), "q2maplist");
+}
+
+void Q2M::Command4_Click() {
+    showWindow(app(), "copyright");
+}
+
+void Q2M::Command5_Click() {
+    showWindow(app(), "Help");
+}
+
+void Q2M::Command6_Click() {
+    prod4();
+    showWindow(app(), "q2mod");
+}
+
+void Q2M::Command8_Click() {
+    ui::skip([&] { prod4(); });
+    ui::skip([&] { showWindow(app(), "q2edit"); });
+}
+
+void Q2M::Command1_Click() {
+    auto& roster = app().get<content::q3bots>();
+    if (roster.List3.listCount() == 0)
+        prod7();
+    roster.show();
+    roster.botinfo();
+}
+
+// ---- Maps ---------------------------------------------------------------
+
+void Q2M::Command3_Click() {
+    if (!removeHighlighted(List1))
+        app().services().messages.show(kSelectMap);
+    writeList(app(), kMapsFile, List1);
+    Command3.setEnabled(false);
+}
+
+void Q2M::List1_Click() {
+    mappro();
+}
+
+// ---- Mods ---------------------------------------------------------------
+
+void Q2M::Command7_Click() {
+    prod6();
+    prod4();
+    sFoldername.setCaption("");
+    removeHighlighted(List2);
+    writeList(app(), kModsFile, List2);
+    // The next focus of the mod list leaves the launch button disabled.
+    removelb.setCaption("false");
+    if (List2.selCount() == 0)
+        applyNoModState();
+}
+
+void Q2M::List2_Click() {
+    modpro();
+}
+
+void Q2M::List2_GotFocus() {
+    focuscontr.setCaption("true");
+    if (removelb.caption() != "false")
+        Image3.setEnabled(true);
+    removelb.setCaption("true");
+}
+
+void Q2M::List2_LostFocus() {
+    focuscontr.setCaption("false");
+}
+
+// ---- Map cycle ----------------------------------------------------------
+
+void Q2M::List3c_Click() {
+    if (List3c.selCount() == 1)
+        plus.setEnabled(true);
+}
+
+void Q2M::List4c_Click() {
+    if (List4c.selCount() == 1)
+        minus.setEnabled(true);
+}
+
+void Q2M::plus_Click() {
+    // With nothing chosen this adds an empty entry, as the text is empty.
+    List4c.addItem(List3c.text());
+    writeList(app(), kCycleFile, List4c);
+}
+
+void Q2M::minus_Click() {
+    if (!removeHighlighted(List4c))
+        app().services().messages.show(kSelectMap);
+    writeList(app(), kCycleFile, List4c);
+    minus.setEnabled(false);
+}
+
+void Q2M::clear_Click() {
+    List4c.clear();
+    writeList(app(), kCycleFile, List4c);
+}
+
+// ---- Map-mode tabs ------------------------------------------------------
+
+void Q2M::Picture1_Click() {
+    setSingleMapMode();
+}
+
+void Q2M::Picture2_Click() {
+    if (List4c.list(0) == kCyclePlaceholder)
+        List4c.clear();
+    // A fresh copy of the map list, without a selection.
+    List3c.clear();
+    if (List1.listCount() > 0)
+        List3c.addItems(common::entriesOf(List1));
+    setCycleMode();
+}
+
 } // namespace shell

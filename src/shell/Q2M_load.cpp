@@ -1,20 +1,148 @@
-// Placeholder.
+// The main window coming up and going away: the list files read at load,
+// settings.tvd (selected map, selected mod, host name, map mode), the map
+// mode with its tab pictures and the state with no mod selected.
+#include <array>
+#include <limits>
+
 #include "common/DataFolder.h"
+#include "common/NumberText.h"
+#include "common/SlashList.h"
+#include "content/q3bots.h"
 #include "shell/Q2M.h"
+#include "shell/Windows.h"
 #include "ui/Application.h"
+#include "ui/Errors.h"
 
 namespace shell {
+
+namespace {
+
+constexpr const char* kMapsFile = "maps.tvd";
+constexpr const char* kModsFile = "mods.tvd";
+constexpr const char* kCycleFile = "mapcycle.tvd";
+constexpr const char* kSettingsFile = "settings.tvd";
+constexpr const char* kDefaultHostName = "Torvel Arvenix Pro Server";
+// The entry the cycle list holds in the window's design.
+constexpr const char* kCyclePlaceholder = "List4c";
+
+// Selects the entry a stored index names ("-1": none). Throws for an index
+// outside the list, so the caller can skip it.
+void selectStored(ui::ListBox& list, const std::string& line) {
+    const long long n = common::leadingNumber(line);
+    if (n < -1 || n > std::numeric_limits<int>::max())
+        throw ui::RuntimeError(ui::kInvalidValue, "Invalid property value");
+    list.setListIndex(static_cast<int>(n));
+}
+
+} // namespace
+
 void Q2M::prod1() {
     auto& fs = app().services().files;
     fs.createDirectory(common::dataFolder(fs));
 }
-void Q2M::prod2() {}
-void Q2M::prod3() {}
-void Q2M::mapcycle() {}
-void Q2M::Form_Load() {}
-void Q2M::Form_Unload(bool&) {}
-void Q2M::setSingleMapMode() {}
-void Q2M::setCycleMode() {}
-bool Q2M::singleMapMode() const { return true; }
-void Q2M::applyNoModState() {}
+
+void Q2M::prod2() {
+    const auto& fs = app().services().files;
+    common::appendSlashListFile(fs, common::dataFile(fs, kMapsFile), List1);
+}
+
+void Q2M::prod3() {
+    const auto& fs = app().services().files;
+    common::appendSlashListFile(fs, common::dataFile(fs, kModsFile), List2);
+}
+
+void Q2M::mapcycle() {
+    const auto& fs = app().services().files;
+    common::appendSlashListFile(fs, common::dataFile(fs, kCycleFile), List4c);
+}
+
+void Q2M::Form_Load() {
+    // The catalogues, when the window comes up empty.
+    if (List1.listCount() == 0) {
+        prod1();
+        prod2();
+        prod3();
+        prod7();
+    }
+    if (List4c.list(0) == kCyclePlaceholder)
+        List4c.clear();
+    mapcycle();
+    Label4.setCaption(botCountCaption(app().get<content::q3bots>().List3.selCount()));
+
+    // From here on a failing statement is passed over.
+    std::array<std::string, 4> line;
+    ui::skip([&] {
+        const auto& fs = app().services().files;
+        const auto lines = fs.readLines(common::dataFile(fs, kSettingsFile));
+        if (!lines)
+            return;
+        for (std::size_t i = 0; i < line.size() && i < lines->size(); ++i)
+            line[i] = (*lines)[i];
+    });
+    ui::skip([&] { selectStored(List1, line[0]); });
+    // Loads nothing yet: focuscontr is still "false".
+    ui::skip([&] { selectStored(List2, line[1]); });
+    ui::skip([&] { Text1.setText(line[2]); });
+    ui::skip([&] {
+        if (common::leadingNumber(line[1]) <= 0 && List2.selCount() == 0)
+            applyNoModState();
+    });
+    ui::skip([&] {
+        if (line[2].empty())
+            Text1.setText(kDefaultHostName);
+    });
+    ui::skip([&] {
+        if (line[3] == "S") {
+            setSingleMapMode();
+        } else {
+            if (List1.listCount() > 0)
+                List3c.addItems(common::entriesOf(List1));
+            setCycleMode();
+        }
+    });
+    ui::skip([&] { focuscontr.setCaption("true"); });
+    ui::skip([&] { modpro(); });
+    ui::skip([&] { mappro(); });
+}
+
+void Q2M::Form_Unload(bool& cancel) {
+    (void)cancel; // closing the main window is never refused
+    ui::skip([&] {
+        auto& fs = app().services().files;
+        fs.writeLines(common::dataFile(fs, kSettingsFile),
+                      {common::plainNumber(List1.listIndex()),
+                       common::plainNumber(List2.listIndex()), common::trimmed(Text1.text()),
+                       singleMapMode() ? "S" : "C"});
+    });
+    // Every other window, then this one (whose nested unload is passed over
+    // while this step runs).
+    ui::skip([&] { unloadEveryWindow(app()); });
+}
+
+void Q2M::setSingleMapMode() {
+    singlemap.setVisible(true);
+    cycle.setVisible(false);
+    Picture1.setPicture(Picture3a.picture());
+    Picture2.setPicture(Picture4.picture());
+}
+
+void Q2M::setCycleMode() {
+    singlemap.setVisible(false);
+    cycle.setVisible(true);
+    Picture1.setPicture(Picture3.picture());
+    Picture2.setPicture(Picture4a.picture());
+}
+
+bool Q2M::singleMapMode() const {
+    return singlemap.state().visible;
+}
+
+void Q2M::applyNoModState() {
+    focuscontr.setCaption("true");
+    sweapons.setEnabled(false);
+    Label4.setEnabled(true);
+    Command1.setEnabled(true);
+    modpro();
+}
+
 } // namespace shell

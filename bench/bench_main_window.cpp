@@ -1,0 +1,209 @@
+// The main window with big catalogues: its load step (10,000 maps, 1,000
+// mods with their records, a 200-map cycle, 500 bots of which 100 are
+// selected) beside a baseline that only reads the same files and sorts the
+// same entries, and one keystroke in a setting (the record rewrite).
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include <benchmark/benchmark.h>
+
+#include "common/DataFolder.h"
+#include "common/SlashList.h"
+#include "platform/Fakes.h"
+#include "platform/FileSystem.h"
+#include "shell/Q2M.h"
+#include "shell/Windows.h"
+#include "ui/Application.h"
+#include "ui/ListBox.h"
+
+namespace {
+
+constexpr int kMaps = 10000;
+constexpr int kMods = 1000;
+constexpr int kCycle = 200;
+constexpr int kBots = 500;
+constexpr int kSelectedBots = 100;
+
+std::string numbered(const char* prefix, int n) {
+    return prefix + std::to_string(n);
+}
+
+void writeFile(const std::filesystem::path& p, const std::vector<std::string>& lines) {
+    std::ofstream out(p, std::ios::binary);
+    for (const auto& l : lines)
+        out << l << "\r\n";
+}
+
+std::string slashLine(const std::vector<std::string>& entries) {
+    return common::slashListLine(entries);
+}
+
+// A game directory with big data files, made once for the whole run.
+class BigGame {
+  public:
+    BigGame() {
+        root_ =
+            std::filesystem::temp_directory_path() / ("tap-bench-" + std::to_string(::getpid()));
+        const auto data = root_ / common::kDataFolderName;
+        std::filesystem::create_directories(data);
+        std::filesystem::create_directories(root_ / "baseq3");
+        std::mt19937 rng(7);
+
+        std::vector<std::string> maps;
+        for (int i = 0; i < kMaps; ++i)
+            maps.push_back(numbered(i % 3 == 0 ? "Q3DM" : "q3map", i));
+        std::shuffle(maps.begin(), maps.end(), rng);
+        writeFile(data / "maps.tvd", {slashLine(maps)});
+
+        std::vector<std::string> mods;
+        for (int i = 0; i < kMods; ++i) {
+            mods.push_back(numbered("Mod ", i));
+            writeFile(data / (mods.back() + ".tvd"), {numbered("mod", i),
+                                                      "Capturelimit",
+                                                      "+set capturelimit",
+                                                      "1",
+                                                      "Option 2",
+                                                      "+set two",
+                                                      "0",
+                                                      "Option 3",
+                                                      "+set three",
+                                                      "0",
+                                                      "0",
+                                                      "",
+                                                      "20",
+                                                      "15",
+                                                      "8",
+                                                      "5",
+                                                      "0",
+                                                      "0",
+                                                      "1",
+                                                      "0",
+                                                      "0",
+                                                      "config.cfg",
+                                                      "0",
+                                                      "1"});
+        }
+        std::shuffle(mods.begin(), mods.end(), rng);
+        writeFile(data / "mods.tvd", {slashLine(mods)});
+
+        std::vector<std::string> cycle(maps.begin(), maps.begin() + kCycle);
+        writeFile(data / "mapcycle.tvd", {slashLine(cycle)});
+
+        std::vector<std::string> bots;
+        for (int i = 0; i < kBots; ++i)
+            bots.push_back(numbered("Bot", i) + " - 5 - red  - 0  ");
+        std::sort(bots.begin(), bots.end(), ui::ListBox::sortsBefore);
+        std::string selection;
+        for (int i = 0; i < kSelectedBots; ++i)
+            selection += std::to_string(i * (kBots / kSelectedBots)) + "/";
+        writeFile(data / "bots.tvd", {slashLine(bots), selection});
+
+        // Cycle mode: the load step also copies the map list.
+        writeFile(data / "settings.tvd", {"5000", "500", "Bench Server", "C"});
+    }
+    ~BigGame() {
+        std::error_code ec;
+        std::filesystem::remove_all(root_, ec);
+    }
+    BigGame(const BigGame&) = delete;
+    BigGame& operator=(const BigGame&) = delete;
+
+    std::string path() const { return root_.string(); }
+
+  private:
+    std::filesystem::path root_;
+};
+
+const BigGame& game() {
+    static const BigGame g;
+    return g;
+}
+
+// The program on the game directory, with fakes for the other services.
+struct Program {
+    explicit Program(const std::string& dir)
+        : files(dir), app(platform::Services{messages, processes, documents, files}) {
+        shell::createWindows(app);
+    }
+    platform::RealFileSystem files;
+    platform::RecordingMessageBox messages;
+    platform::RecordingProcessStarter processes;
+    platform::RecordingDocumentOpener documents;
+    ui::Application app;
+};
+
+void BM_MainWindowLoad(benchmark::State& state) {
+    const std::string dir = game().path();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto program = std::make_unique<Program>(dir);
+        auto& q = program->app.get<shell::Q2M>();
+        state.ResumeTiming();
+        q.load();
+        benchmark::DoNotOptimize(q.List1.listCount());
+        state.PauseTiming();
+        if (q.List1.listCount() != kMaps || q.List3c.listCount() != kMaps ||
+            q.List2.listCount() != kMods || q.List4c.listCount() != kCycle ||
+            q.Label4.caption() != "Game with  100 bots")
+            state.SkipWithError("the load step did not read every list");
+        program.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_MainWindowLoad)->Unit(benchmark::kMillisecond);
+
+// Reads the same files and sorts the same entries, nothing more.
+void BM_ReadAndSortBaseline(benchmark::State& state) {
+    platform::RealFileSystem fs(game().path());
+    const auto data = [&](const std::string& name) { return common::dataFile(fs, name); };
+    for (auto _ : state) {
+        auto maps = common::readSlashListFile(fs, data("maps.tvd")).value();
+        auto mods = common::readSlashListFile(fs, data("mods.tvd")).value();
+        auto cycle = common::readSlashListFile(fs, data("mapcycle.tvd")).value();
+        const auto botFile = fs.readLines(data("bots.tvd")).value();
+        auto bots = common::parseSlashList(botFile.at(0));
+        const auto selection = common::parseSlashList(botFile.at(1));
+        const auto settings = fs.readLines(data("settings.tvd")).value();
+        std::sort(maps.begin(), maps.end(), ui::ListBox::sortsBefore);
+        auto available = maps; // the cycle panel's copy
+        std::sort(available.begin(), available.end(), ui::ListBox::sortsBefore);
+        std::sort(mods.begin(), mods.end(), ui::ListBox::sortsBefore);
+        std::sort(bots.begin(), bots.end(), ui::ListBox::sortsBefore);
+        const auto record = fs.readLines(data(mods.at(500) + ".tvd")).value();
+        benchmark::DoNotOptimize(maps.data());
+        benchmark::DoNotOptimize(available.data());
+        benchmark::DoNotOptimize(cycle.data());
+        benchmark::DoNotOptimize(selection.data());
+        benchmark::DoNotOptimize(settings.data());
+        benchmark::DoNotOptimize(record.data());
+    }
+}
+BENCHMARK(BM_ReadAndSortBaseline)->Unit(benchmark::kMillisecond);
+
+// One keystroke in the frag limit: the selected mod's record is read and
+// rewritten whole.
+void BM_SettingKeystroke(benchmark::State& state) {
+    Program program(game().path());
+    auto& q = program.app.get<shell::Q2M>();
+    q.load();
+    program.app.setFocus(&q.List2);
+    const std::string texts[] = {"1", "12"};
+    int i = 0;
+    for (auto _ : state) {
+        q.sfrag.userType(texts[i]);
+        i = 1 - i;
+    }
+    if (!program.messages.shown.empty())
+        state.SkipWithError("the record could not be saved");
+}
+BENCHMARK(BM_SettingKeystroke)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,53 @@
+// Map titles: the table and the title label of the main window.
+#include <set>
+
+#include <gtest/gtest.h>
+
+#include "platform/TextCase.h"
+#include "shell/MapTitles.h"
+#include "support/MainWindowFixture.h"
+
+namespace {
+
+TEST(MapTitles, tableKeysAreLowerCaseAndUnique) {
+    const auto table = shell::mapTitleTable();
+    EXPECT_EQ(table.size(), 53u);
+    std::set<std::string_view> keys;
+    for (const auto& row : table) {
+        EXPECT_EQ(platform::toLower(row.key), row.key);
+        EXPECT_TRUE(keys.insert(row.key).second) << row.key;
+        EXPECT_FALSE(row.title.empty());
+    }
+}
+
+TEST(MapTitles, titlesInAnyLetterCaseElseTheLowerCaseName) {
+    EXPECT_EQ(shell::mapTitle("Q3DM17"), "The Longest Yard");
+    EXPECT_EQ(shell::mapTitle("q3tourney6_CTF"), "Across Space");
+    EXPECT_EQ(shell::mapTitle("Q3Q2DM8"), "Unauthorized Conversion Of Warehouse");
+    EXPECT_EQ(shell::mapTitle("MyMap"), "mymap");
+    EXPECT_EQ(shell::mapTitle("q3dm17 "), "q3dm17 "); // no trimming
+    EXPECT_EQ(shell::mapTitle(""), "");
+}
+
+struct MapTitleLabel : testsupport::MainWindowTest {};
+
+TEST_F(MapTitleLabel, selectedMapGivesTheLabelAndEnablesRemove) {
+    dir.writeData("maps.tvd", {"Q3DM17/MyMap/"});
+    settings({"-1", "-1", "Host", "S"});
+    auto& q = open();
+    EXPECT_EQ(q.m.caption(), "");
+    EXPECT_FALSE(q.Command3.enabled());
+
+    q.List1.userClickItem(1);
+    EXPECT_EQ(q.m.caption(), "The Longest Yard");
+    EXPECT_TRUE(q.Command3.enabled());
+    q.List1.userClickItem(0);
+    EXPECT_EQ(q.m.caption(), "mymap");
+
+    // Clearing the selection empties the label but leaves the button on.
+    q.List1.setListIndex(-1);
+    EXPECT_EQ(q.m.caption(), "");
+    EXPECT_TRUE(q.Command3.enabled());
+}
+
+} // namespace

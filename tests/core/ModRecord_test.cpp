@@ -1,0 +1,149 @@
+// A mod's record file moving into the settings controls and back.
+#include <gtest/gtest.h>
+
+#include "common/SlashList.h"
+#include "support/MainWindowFixture.h"
+
+namespace {
+
+using testsupport::MainWindowTest;
+using Entries = std::vector<std::string>;
+
+struct ModRecord : MainWindowTest {
+    // One mod "Mod" with this record, selected at start.
+    shell::Q2M& openWith(const std::vector<std::string>& record, const std::string& mod = "Mod") {
+        dir.writeData("maps.tvd", {"q3dm1/"});
+        dir.writeData("mods.tvd", {mod + "/"});
+        dir.writeData(mod + ".tvd", record);
+        settings({"0", "0", "Host", "S"});
+        return open();
+    }
+    // Moves the focus from the mod list to the settings and types a value.
+    void edit(shell::Q2M& q, const std::string& frag) {
+        launcher->app.setFocus(&q.List2);
+        q.sfrag.userType(frag);
+    }
+    static std::string cantFind(const std::string& path, const std::string& mod) {
+        return "Torvel Arvenix can't find the file " + path + ". Please add the mod '" + mod +
+               "' a second time.";
+    }
+};
+
+TEST_F(ModRecord, longRecordUsesTwentyFourLinesAndSavesExactlyThose) {
+    auto record = testsupport::modRecord("ctf");
+    for (int i = 0; i < 6; ++i)
+        record.push_back("beyond " + std::to_string(i));
+    auto& q = openWith(record);
+    EXPECT_EQ(q.sv_pure.value(), 1); // line 24
+    EXPECT_EQ(dataLines("Mod.tvd").size(), 30u);
+
+    edit(q, "7");
+    const auto saved = dataLines("Mod.tvd");
+    ASSERT_EQ(saved.size(), 24u);
+    EXPECT_EQ(Entries(saved.begin(), saved.begin() + 12),
+              Entries(record.begin(), record.begin() + 12));
+    EXPECT_EQ(saved[12], "7");
+    EXPECT_EQ(Entries(saved.begin() + 13, saved.end()),
+              Entries(record.begin() + 13, record.begin() + 24));
+}
+
+TEST_F(ModRecord, shortRecordGivesDefaultsAndTheFirstEditDropsTheMod) {
+    auto record = testsupport::modRecord("ctf");
+    record.resize(11);
+    auto& q = openWith(record);
+    EXPECT_EQ(q.sfrag.text(), "0");
+    EXPECT_EQ(q.sv_pure.value(), 0);
+    EXPECT_EQ(q.scfgfile.text(), "");
+    EXPECT_EQ(q.sFoldername.caption(), ""); // the definition is not taken either
+    EXPECT_TRUE(q.Image3.enabled());        // a mod is selected: launching allowed
+
+    edit(q, "5");
+    EXPECT_EQ(messages(), Entries{cantFind(dir.data("Mod.tvd"), "Mod")});
+    EXPECT_EQ(q.List2.listCount(), 0);
+    EXPECT_EQ(dir.readData("mods.tvd"), "\r\n");
+    EXPECT_EQ(dataLines("Mod.tvd").size(), 11u); // the record itself stays
+    EXPECT_FALSE(q.Image3.enabled());
+    EXPECT_FALSE(q.sfrag.enabled());
+}
+
+TEST_F(ModRecord, flagAndCheckBoxLines) {
+    auto record = testsupport::modRecord("ctf");
+    record[3] = "1 "; // option 1 shown only for exactly "1"
+    record[6] = "1";
+    record[18] = "2"; // bots greyed, from a hand-edited record
+    record[19] = " 1 ";
+    auto& q = openWith(record);
+    EXPECT_FALSE(q.mop1.visible());
+    EXPECT_FALSE(q.sop1.visible());
+    EXPECT_TRUE(q.mop2.visible());
+    EXPECT_TRUE(q.sop2.visible());
+    EXPECT_EQ(q.sweapons.value(), 2);
+    EXPECT_EQ(q.sded.value(), 1);
+    edit(q, "9");
+    EXPECT_EQ(dataLines("Mod.tvd")[18], "2");
+    EXPECT_EQ(dataLines("Mod.tvd")[19], "1");
+
+    // A check-box line the box refuses: defaults for the settings, while
+    // what was set before it stays.
+    for (const char* bad : {"x", "3", ""}) {
+        SCOPED_TRACE(bad);
+        record = testsupport::modRecord("ctf");
+        record[22] = bad;
+        auto& q2 = openWith(record);
+        EXPECT_EQ(q2.sFoldername.caption(), "ctf");
+        EXPECT_EQ(q2.sfrag.text(), "0");
+        EXPECT_EQ(q2.scfgfile.text(), "");
+        EXPECT_EQ(q2.sv_pure.value(), 0);
+    }
+}
+
+TEST_F(ModRecord, disablingLeavesConfigBotLabelAndBotsButtonOn) {
+    auto& q = openWith(testsupport::modRecord("ctf"));
+    q.prod4();
+    for (ui::Control* c : std::initializer_list<ui::Control*>{
+             &q.Command7, &q.Command8, &q.sfrag, &q.stime, &q.sweapons, &q.sded, &q.smaxcl, &q.scfg,
+             &q.sclose, &q.sv_pure, &q.sop1, &q.sop2, &q.sop3, &q.Image3})
+        EXPECT_FALSE(c->enabled()) << c->name();
+    EXPECT_TRUE(q.scfgfile.enabled());
+    EXPECT_TRUE(q.Label4.enabled());
+    EXPECT_TRUE(q.Command1.enabled());
+}
+
+TEST_F(ModRecord, aNameThatWouldLeaveTheDataFolderNamesNoRecord) {
+    // On the game's own platform a backslash would lead out of the folder.
+    const std::string mod = "..\\outside";
+    dir.writeData("maps.tvd", {"q3dm1/"});
+    dir.writeData("mods.tvd", {mod + "/"});
+    dir.writeData(mod + ".tvd", testsupport::modRecord("evil"));
+    dir.write("outside.tvd", testsupport::modRecord("evil"));
+    settings({"0", "0", "Host", "S"});
+    auto& q = open();
+    EXPECT_EQ(q.List2.text(), mod);
+    EXPECT_EQ(q.sFoldername.caption(), ""); // nothing read
+    EXPECT_EQ(q.sfrag.text(), "0");
+
+    edit(q, "5");
+    EXPECT_EQ(messages().size(), 1u);
+    EXPECT_EQ(q.List2.listCount(), 0);
+    EXPECT_EQ(dir.readData("mods.tvd"), "\r\n");
+    EXPECT_EQ(testsupport::linesOf(dir.read("outside.tvd"))[12], "20");
+
+    // Removing such a mod deletes nothing.
+    q.List2.addItem(mod);
+    q.List2.setListIndex(0);
+    q.Command7.setEnabled(true);
+    q.Command7.userClick();
+    EXPECT_TRUE(dir.exists("outside.tvd"));
+    EXPECT_TRUE(dir.exists("Tolvdata/" + mod + ".tvd"));
+}
+
+TEST_F(ModRecord, recordThatCannotBeWrittenDropsTheMod) {
+    auto& q = openWith(testsupport::modRecord("ctf"));
+    launcher->files.failWritesTo("Mod.tvd");
+    edit(q, "5");
+    EXPECT_EQ(messages().size(), 1u);
+    EXPECT_EQ(q.List2.listCount(), 0);
+    EXPECT_EQ(dataLines("Mod.tvd")[12], "20");
+}
+
+} // namespace
