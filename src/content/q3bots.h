@@ -59,6 +59,10 @@ class q3bots : public ui::Window {
     void accept_Click();
     void refresh();
     void closeSteps();
+
+    // True while an operation of this window runs: a refresh raised inside
+    // it leaves the file to the operation, which writes it at its end.
+    bool operationRunning_ = false;
 };
 
 } // namespace content

@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include "common/BotEntry.h"
+#include "content/q3bots.h"
+#include "shell/Q2M.h"
+#include "support/GameFixture.h"
+
+using testsupport::GameDir;
+using testsupport::Launcher;
+
+namespace {
+
+const std::string kAnarki = "Anarki - 5 - red  - 0  ";
+const std::string kSarge = "Sarge - 5 - red  - 0  ";
+const std::string kFive = "A - 1 - red  - 0  /B - 2 - red  - 0  /C - 3 - red  - 0  /"
+                          "D - 4 - red  - 0  /E - 5 - red  - 0  /";
+
+std::vector<int> selectedOf(const ui::ListBox& list) {
+    std::vector<int> out;
+    for (int i = 0; i < list.listCount(); ++i) {
+        if (list.selected(i))
+            out.push_back(i);
+    }
+    return out;
+}
+
+// Reads bots.tvd through the main window's reader, without loading the
+// main window itself.
+const ui::ListBox& restored(const GameDir& dir, Launcher& l,
+                            const std::vector<std::string>& lines) {
+    dir.writeData("bots.tvd", lines);
+    l.get<shell::Q2M>().prod7();
+    return l.get<content::q3bots>().List3;
+}
+
+} // namespace
+
+TEST(BotFile, secondLineXOrEmptyMeansNothingSelected) {
+    for (const std::string second : {"x", ""}) {
+        GameDir dir;
+        Launcher l(dir.path());
+        const auto& roster = restored(dir, l, {kSarge + "/" + kAnarki + "/", second});
+        ASSERT_EQ(roster.listCount(), 2) << second;
+        // Sorted: Anarki comes first although the file lists Sarge first.
+        EXPECT_EQ(roster.list(0), kAnarki);
+        EXPECT_EQ(roster.list(1), kSarge);
+        EXPECT_EQ(roster.selCount(), 0) << second;
+    }
+}
+
+TEST(BotFile, selectionWalkStopsAtTheFirstBadPiece) {
+    {
+        GameDir dir;
+        Launcher l(dir.path());
+        const auto& roster = restored(dir, l, {kFive, "1/7/"});
+        EXPECT_EQ(selectedOf(roster), (std::vector<int>{1}));
+        EXPECT_EQ(l.get<content::q3bots>().nr.caption(), "1");
+    }
+    {
+        GameDir dir;
+        Launcher l(dir.path());
+        const auto& roster = restored(dir, l, {kFive, "7/1/"});
+        EXPECT_EQ(roster.listCount(), 5);
+        EXPECT_EQ(selectedOf(roster), std::vector<int>{});
+    }
+    {
+        // Text after the last "/" is ignored.
+        GameDir dir;
+        Launcher l(dir.path());
+        const auto& roster = restored(dir, l, {kFive, "2/0"});
+        EXPECT_EQ(selectedOf(roster), (std::vector<int>{2}));
+    }
+    {
+        GameDir dir;
+        Launcher l(dir.path());
+        const auto& roster = restored(dir, l, {kFive, "0/4/two/3/"});
+        EXPECT_EQ(selectedOf(roster), (std::vector<int>{0, 4}));
+        EXPECT_EQ(l.get<content::q3bots>().nr.caption(), "2");
+    }
+}
+
+TEST(BotFile, incompleteFilesLeaveTheRosterAlone) {
+    {
+        GameDir dir;
+        Launcher l(dir.path());
+        dir.writeRaw("Tolvdata/bots.tvd", kSarge + "/\r\n"); // only line 1
+        l.get<shell::Q2M>().prod7();
+        EXPECT_EQ(l.get<content::q3bots>().List3.listCount(), 0);
+    }
+    {
+        GameDir dir;
+        Launcher l(dir.path());
+        l.get<shell::Q2M>().prod7(); // no file at all
+        EXPECT_EQ(l.get<content::q3bots>().List3.listCount(), 0);
+    }
+    {
+        // The cleared file: two empty lines, an empty roster.
+        GameDir dir;
+        Launcher l(dir.path());
+        const auto& roster = restored(dir, l, {"", ""});
+        EXPECT_EQ(roster.listCount(), 0);
+    }
+}
+
+TEST(BotFile, readingAddsToTheRosterAndKeepsNamesWhole) {
+    GameDir dir;
+    Launcher l(dir.path());
+    auto& roster = l.get<content::q3bots>().List3;
+    roster.addItem("Xaero - 5 - red  - 0  ");
+    const std::string marine = "Doom - The Marine - 2 - blue - 75 ";
+    restored(dir, l, {marine + "/" + kAnarki + "//", "0/1/"});
+    ASSERT_EQ(roster.listCount(), 4);
+    // The "//" gives an empty entry, which sorts first; positions in line 2
+    // refer to the whole roster after adding.
+    EXPECT_EQ(roster.list(0), "");
+    EXPECT_EQ(roster.list(1), kAnarki);
+    EXPECT_EQ(roster.list(2), marine);
+    EXPECT_EQ(selectedOf(roster), (std::vector<int>{0, 1}));
+    EXPECT_EQ(common::BotEntry::cut(roster.list(2))->name, "Doom - The Marine");
+}
+
+TEST(BotFile, mainWindowLoadRestoresRosterAndCount) {
+    GameDir dir;
+    dir.writeData("launch_stat.tvd", {"1"});
+    dir.writeData("bots.tvd", {kSarge + "/" + kAnarki + "/", "1/"});
+    Launcher l(dir.path());
+    l.start();
+    const auto& roster = l.get<content::q3bots>().List3;
+    EXPECT_EQ(selectedOf(roster), (std::vector<int>{1}));
+    EXPECT_EQ(l.get<shell::Q2M>().Label4.caption(), "Game with  1 bot");
+    EXPECT_FALSE(l.get<content::q3bots>().isVisible());
+}
