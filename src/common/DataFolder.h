@@ -12,6 +12,13 @@ namespace common {
 
 inline constexpr const char* kDataFolderName = "Tolvdata";
 
+// The main window's list and settings files in the data folder.
+inline constexpr const char* kMapsFile = "maps.tvd";
+inline constexpr const char* kModsFile = "mods.tvd";
+inline constexpr const char* kCycleFile = "mapcycle.tvd";
+inline constexpr const char* kSettingsFile = "settings.tvd";
+inline constexpr const char* kMarkerFile = "launch_stat.tvd";
+
 std::string dataFolder(const platform::FileSystem& fs);
 std::string dataFile(const platform::FileSystem& fs, const std::string& fileName);
 

@@ -148,6 +148,8 @@ class Q2M : public ui::Window {
   private:
     void design();
     void bindHandlers();
+    // Empties the cycle list while it holds only its design-time entry.
+    void removeCyclePlaceholder();
 
     // Lists and buttons.
     void Command1_Click();

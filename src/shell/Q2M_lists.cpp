@@ -13,10 +13,6 @@ namespace shell {
 
 namespace {
 
-constexpr const char* kMapsFile = "maps.tvd";
-constexpr const char* kModsFile = "mods.tvd";
-constexpr const char* kCycleFile = "mapcycle.tvd";
-constexpr const char* kCyclePlaceholder = "List4c";
 constexpr const char* kSelectMap = "Please select a map and try again.";
 
 void showWindow(ui::Application& app, const char* name) {
@@ -79,7 +75,7 @@ void Q2M::Command1_Click() {
 void Q2M::Command3_Click() {
     if (!removeHighlighted(List1))
         app().services().messages.show(kSelectMap);
-    writeList(app(), kMapsFile, List1);
+    writeList(app(), common::kMapsFile, List1);
     Command3.setEnabled(false);
 }
 
@@ -94,7 +90,7 @@ void Q2M::Command7_Click() {
     prod4();
     sFoldername.setCaption("");
     removeHighlighted(List2);
-    writeList(app(), kModsFile, List2);
+    writeList(app(), common::kModsFile, List2);
     // The next focus of the mod list leaves the launch button disabled.
     removelb.setCaption("false");
     if (List2.selCount() == 0)
@@ -131,19 +127,19 @@ void Q2M::List4c_Click() {
 void Q2M::plus_Click() {
     // With nothing chosen this adds an empty entry, as the text is empty.
     List4c.addItem(List3c.text());
-    writeList(app(), kCycleFile, List4c);
+    writeList(app(), common::kCycleFile, List4c);
 }
 
 void Q2M::minus_Click() {
     if (!removeHighlighted(List4c))
         app().services().messages.show(kSelectMap);
-    writeList(app(), kCycleFile, List4c);
+    writeList(app(), common::kCycleFile, List4c);
     minus.setEnabled(false);
 }
 
 void Q2M::clear_Click() {
     List4c.clear();
-    writeList(app(), kCycleFile, List4c);
+    writeList(app(), common::kCycleFile, List4c);
 }
 
 // ---- Map-mode tabs ------------------------------------------------------
@@ -153,13 +149,18 @@ void Q2M::Picture1_Click() {
 }
 
 void Q2M::Picture2_Click() {
-    if (List4c.list(0) == kCyclePlaceholder)
-        List4c.clear();
+    removeCyclePlaceholder();
     // A fresh copy of the map list, without a selection.
     List3c.clear();
     if (List1.listCount() > 0)
         List3c.addItems(common::entriesOf(List1));
     setCycleMode();
+}
+
+void Q2M::removeCyclePlaceholder() {
+    // The entry the cycle list holds in the window's design.
+    if (List4c.list(0) == "List4c")
+        List4c.clear();
 }
 
 } // namespace shell

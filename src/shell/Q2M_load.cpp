@@ -17,13 +17,8 @@ namespace shell {
 
 namespace {
 
-constexpr const char* kMapsFile = "maps.tvd";
-constexpr const char* kModsFile = "mods.tvd";
-constexpr const char* kCycleFile = "mapcycle.tvd";
-constexpr const char* kSettingsFile = "settings.tvd";
 constexpr const char* kDefaultHostName = "Torvel Arvenix Pro Server";
 // The entry the cycle list holds in the window's design.
-constexpr const char* kCyclePlaceholder = "List4c";
 
 // Selects the entry a stored index names ("-1": none). Throws for an index
 // outside the list, so the caller can skip it.
@@ -43,17 +38,17 @@ void Q2M::prod1() {
 
 void Q2M::prod2() {
     const auto& fs = app().services().files;
-    common::appendSlashListFile(fs, common::dataFile(fs, kMapsFile), List1);
+    common::appendSlashListFile(fs, common::dataFile(fs, common::kMapsFile), List1);
 }
 
 void Q2M::prod3() {
     const auto& fs = app().services().files;
-    common::appendSlashListFile(fs, common::dataFile(fs, kModsFile), List2);
+    common::appendSlashListFile(fs, common::dataFile(fs, common::kModsFile), List2);
 }
 
 void Q2M::mapcycle() {
     const auto& fs = app().services().files;
-    common::appendSlashListFile(fs, common::dataFile(fs, kCycleFile), List4c);
+    common::appendSlashListFile(fs, common::dataFile(fs, common::kCycleFile), List4c);
 }
 
 void Q2M::Form_Load() {
@@ -64,8 +59,7 @@ void Q2M::Form_Load() {
         prod3();
         prod7();
     }
-    if (List4c.list(0) == kCyclePlaceholder)
-        List4c.clear();
+    removeCyclePlaceholder();
     mapcycle();
     Label4.setCaption(botCountCaption(app().get<content::q3bots>().List3.selCount()));
 
@@ -73,7 +67,7 @@ void Q2M::Form_Load() {
     std::array<std::string, 4> line;
     ui::skip([&] {
         const auto& fs = app().services().files;
-        const auto lines = fs.readLines(common::dataFile(fs, kSettingsFile));
+        const auto lines = fs.readLines(common::dataFile(fs, common::kSettingsFile));
         if (!lines)
             return;
         for (std::size_t i = 0; i < line.size() && i < lines->size(); ++i)
@@ -109,7 +103,7 @@ void Q2M::Form_Unload(bool& cancel) {
     (void)cancel; // closing the main window is never refused
     ui::skip([&] {
         auto& fs = app().services().files;
-        fs.writeLines(common::dataFile(fs, kSettingsFile),
+        fs.writeLines(common::dataFile(fs, common::kSettingsFile),
                       {common::plainNumber(List1.listIndex()),
                        common::plainNumber(List2.listIndex()), common::trimmed(Text1.text()),
                        singleMapMode() ? "S" : "C"});

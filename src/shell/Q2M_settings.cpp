@@ -22,7 +22,6 @@ namespace {
 
 constexpr std::size_t kRecordLines = 24;
 constexpr std::size_t kDefinitionLines = 12;
-constexpr const char* kModsFile = "mods.tvd";
 
 // A record that cannot be read, or whose values the controls refuse.
 struct RecordFailure {};
@@ -130,7 +129,7 @@ void Q2M::savesettings() {
                                    name + "' a second time.");
     prod4();
     ui::skip([&] { List2.removeItem(List2.listIndex()); });
-    common::writeListFile(fs, common::dataFile(fs, kModsFile), List2);
+    common::writeListFile(fs, common::dataFile(fs, common::kModsFile), List2);
 }
 
 void Q2M::prod4() {

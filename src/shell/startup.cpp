@@ -14,7 +14,6 @@
 namespace shell {
 
 namespace {
-constexpr const char* kMarkerFile = "launch_stat.tvd";
 constexpr const char* kRootMessage = "Please copy Torvel Arvenix Pro into your Quake3-directory.";
 } // namespace
 
@@ -100,7 +99,8 @@ void startup::Form_Load() {
     try {
         Dir1.setPath(platform::joinPath(wd, "baseq3"));
         File1.setPath(Dir1.path());
-        const auto lines = services.files.readLines(common::dataFile(services.files, kMarkerFile));
+        const auto lines =
+            services.files.readLines(common::dataFile(services.files, common::kMarkerFile));
         if (lines && !lines->empty())
             firstRun = common::trimmed(lines->front()) == "0";
     } catch (const ui::RuntimeError&) {
@@ -125,7 +125,7 @@ void startup::Form_Unload(bool& cancel) {
         return;
     // The user closed the first-run window: the first run counts as done.
     auto& files = app().services().files;
-    files.writeLines(common::dataFile(files, kMarkerFile), {"1"});
+    files.writeLines(common::dataFile(files, common::kMarkerFile), {"1"});
     app().get<Q2M>().show();
 }
 
