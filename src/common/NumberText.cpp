@@ -8,7 +8,10 @@
 namespace common {
 
 std::string numberText(long long n) {
-    return n >= 0 ? " " + std::to_string(n) : std::to_string(n);
+    std::string text = std::to_string(n);
+    if (n >= 0)
+        text.insert(text.begin(), ' ');
+    return text;
 }
 
 std::string plainNumber(long long n) {
