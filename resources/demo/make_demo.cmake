@@ -1,0 +1,53 @@
+# Makes the demo game directory DEMO_DIR: baseq3 with a few small packages
+# (made with ZIP), some mod folders, the stand-in game "Quake3.exe" and, only
+# when the launcher's data folder is missing, a data folder whose first-run
+# marker says that the first run is still to come.
+#
+#   cmake -DDEMO_DIR=<dir> -DDEMO_SOURCE=<this folder> -DZIP=<zip> -P make_demo.cmake
+
+foreach(var DEMO_DIR DEMO_SOURCE ZIP)
+    if(NOT DEFINED ${var})
+        message(FATAL_ERROR "make_demo.cmake needs -D${var}=...")
+    endif()
+endforeach()
+
+# Package name, then its entries.
+set(packages
+    "zz-torvel-maps.pk3|maps/torvel1.bsp|maps/torvel3.bsp|maps/tvx_arena.bsp"
+    "zz-demo-bots.pk3|botfiles/bots/grunt_c.c|botfiles/bots/vexa_c.c"
+    "zz-demo-ctf.pk3|maps/tvx_ctf1.bsp|botfiles/bots/krell_c.c")
+
+file(MAKE_DIRECTORY ${DEMO_DIR}/baseq3)
+foreach(package IN LISTS packages)
+    string(REPLACE "|" ";" parts "${package}")
+    list(POP_FRONT parts name)
+    set(target ${DEMO_DIR}/baseq3/${name})
+    if(EXISTS ${target})
+        continue()
+    endif()
+    set(stage ${DEMO_DIR}/.stage/${name})
+    file(REMOVE_RECURSE ${stage})
+    foreach(entry IN LISTS parts)
+        file(WRITE ${stage}/${entry} "placeholder for ${entry} in the demo game directory\n")
+    endforeach()
+    execute_process(COMMAND ${ZIP} -q -X -r ${target} ${parts}
+                    WORKING_DIRECTORY ${stage} RESULT_VARIABLE failed)
+    if(failed)
+        message(FATAL_ERROR "zip could not make ${target}")
+    endif()
+endforeach()
+file(REMOVE_RECURSE ${DEMO_DIR}/.stage)
+
+foreach(mod osp cpma arena)
+    if(NOT EXISTS ${DEMO_DIR}/${mod}/description.txt)
+        file(WRITE ${DEMO_DIR}/${mod}/description.txt "Demo folder of the mod ${mod}\n")
+    endif()
+endforeach()
+
+file(COPY ${DEMO_SOURCE}/Quake3.exe DESTINATION ${DEMO_DIR}
+     FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                      WORLD_READ WORLD_EXECUTE)
+
+if(NOT EXISTS ${DEMO_DIR}/Tolvdata)
+    file(WRITE ${DEMO_DIR}/Tolvdata/launch_stat.tvd "0\r\n")
+endif()

@@ -1,0 +1,16 @@
+#pragma once
+// Starting the game on Qt: the command line is split as the game's platform
+// splits it, the program (first argument) is looked up in the launcher's
+// folder and then in the game directory without regard to letter case, and
+// started detached in the game directory. No shell is involved.
+
+#include "platform/ProcessStarter.h"
+
+namespace qtview {
+
+class QtProcessStarter : public platform::ProcessStarter {
+  public:
+    bool start(const std::string& commandLine, const std::string& workingDirectory) override;
+};
+
+} // namespace qtview

@@ -1,0 +1,117 @@
+// From the click on the launch picture to the game: the real program on a
+// game directory, the real process start, and a stand-in "Quake3.exe" that
+// writes down the arguments it got.
+
+#include <QFile>
+#include <QListWidget>
+#include <QTest>
+
+#include "platform/CommandLine.h"
+#include "support/GameData.h"
+#include "support/GuiSupport.h"
+
+using guitest::GameDir;
+using guitest::Program;
+
+class LaunchTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void singleMapLaunchStartsTheGame();
+    void cycleLaunchWritesTheCycleConfig();
+    void missingGameIsReported();
+};
+
+namespace {
+
+constexpr const char* kMotd = "Welcome to a game started with Torvel Arvenix Pro";
+
+void prepareGame(const GameDir& game, const std::string& mode) {
+    game.writeData("launch_stat.tvd", {"1"});
+    game.writeData("maps.tvd", {"q3dm17/"});
+    game.writeData("mods.tvd", {"baseq3/"});
+    game.writeData("baseq3.tvd", guitest::modRecord("baseq3", "20", "0", "8"));
+    game.writeData("settings.tvd", {"0", "0", "My Server", mode});
+    game.writeBytes("Quake3.exe", "#!/bin/sh\n"
+                                  "for a in \"$@\"; do printf '%s\\n' \"$a\" >> args.txt; done\n"
+                                  "echo done > finished.txt\n");
+    game.makeExecutable("Quake3.exe");
+}
+
+QStringList expectedArguments(const std::string& commandLine) {
+    QStringList args;
+    for (const auto& a : platform::splitCommandLine(commandLine))
+        args << QString::fromStdString(a);
+    args.removeFirst(); // the program itself
+    return args;
+}
+
+QStringList recordedArguments(const GameDir& game) {
+    QStringList args = QString::fromUtf8(game.read("args.txt")).split('\n');
+    args.removeAll(QString());
+    return args;
+}
+
+std::string commonPart() {
+    return std::string("Quake3.exe + set dedicated  0 + set fs_game baseq3 + sv_maxclients 8"
+                       " + sv_hostname \"My Server\" +g_motd \"") +
+           kMotd + "\" +sv_pure  0+ fraglimit 20 + timelimit 0 ";
+}
+
+} // namespace
+
+void LaunchTest::singleMapLaunchStartsTheGame() {
+    GameDir game;
+    prepareGame(game, "S");
+    Program program(game, false);
+    program.start();
+    QVERIFY(QTest::qWaitForWindowExposed(program.window("Q2M")));
+
+    guitest::click(program.control("Q2M", "Image3"));
+
+    QTRY_VERIFY_WITH_TIMEOUT(!game.read("finished.txt").isEmpty(), 10000);
+    QCOMPARE(recordedArguments(game), expectedArguments(commonPart() + " +map q3dm17"));
+    QVERIFY(program.messages.shown.empty());
+    QVERIFY(program.window("Q2M")->isVisible());
+}
+
+void LaunchTest::cycleLaunchWritesTheCycleConfig() {
+    GameDir game;
+    prepareGame(game, "C");
+    Program program(game, false);
+    program.start();
+    QVERIFY(QTest::qWaitForWindowExposed(program.window("Q2M")));
+    QVERIFY(program.control("Q2M", "cycle")->isVisible());
+
+    // q3dm17 into the cycle, by hand.
+    auto* available = qobject_cast<QListWidget*>(program.control("Q2M", "List3c"));
+    guitest::click(available->viewport(), available->visualItemRect(available->item(0)).center());
+    guitest::click(program.control("Q2M", "plus"));
+    guitest::click(program.control("Q2M", "Image3"));
+
+    QTRY_VERIFY_WITH_TIMEOUT(!game.read("finished.txt").isEmpty(), 10000);
+    QCOMPARE(recordedArguments(game), expectedArguments(commonPart() + " +exec tvdx_mapcycle.cfg"));
+    const QList<QByteArray> config = game.read("baseq3/tvdx_mapcycle.cfg").split('\n');
+    QCOMPARE(config.size(), 3);
+    QVERIFY(config[0].startsWith("set m1 \"map q3dm17; set nextmap vstr m"));
+    QVERIFY(config[0].endsWith("\"\r"));
+    QCOMPARE(config[1], QByteArray("vstr m1\r"));
+}
+
+void LaunchTest::missingGameIsReported() {
+    GameDir game;
+    prepareGame(game, "S");
+    QFile::remove(QString::fromStdString(game.path()) + "/Quake3.exe");
+    Program program(game, false);
+    program.start();
+    QVERIFY(QTest::qWaitForWindowExposed(program.window("Q2M")));
+
+    guitest::click(program.control("Q2M", "Image3"));
+
+    QCOMPARE(program.messages.shown,
+             std::vector<std::string>{"Please copy 'Torvel Arvenix Pro.exe' into your Quake3 "
+                                      "directory and select a valid mod."});
+}
+
+QTEST_MAIN(LaunchTest)
+#include "Launch_test.moc"

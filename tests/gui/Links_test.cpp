@@ -1,0 +1,108 @@
+// The help and about windows: the link label that lights red under the
+// pointer, the close pair, and the link that opens a document.
+
+#include <QTest>
+#include <QWidget>
+
+#include "shell/Help.h"
+#include "shell/copyright.h"
+#include "support/GuiSupport.h"
+
+using guitest::GameDir;
+using guitest::Program;
+
+class LinksTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void helpLinkLightsRedAndTurnsWhite();
+    void helpLinkOpensTheReadmeAndCloses();
+    void aboutWindowTakesTheHelpPictures();
+};
+
+namespace {
+
+QWidget* openHelp(Program& program) {
+    program.app().get<shell::Help>().show();
+    QWidget* help = program.window("Help");
+    return help != nullptr && QTest::qWaitForWindowExposed(help) ? help : nullptr;
+}
+
+} // namespace
+
+void LinksTest::helpLinkLightsRedAndTurnsWhite() {
+    GameDir game;
+    game.writeData("launch_stat.tvd", {"1"});
+    Program program(game);
+    program.start();
+    QWidget* help = openHelp(program);
+    QVERIFY(help != nullptr);
+    QCOMPARE(help->size(), QSize(312, 150));
+    QWidget* link = program.control("Help", "Label1");
+    QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY(link->font().underline());
+    QCOMPARE(guitest::shownTextColor(link), QString("#ffffff"));
+
+    guitest::moveMouse(link, QPoint(5, 5));
+    QCOMPARE(guitest::shownTextColor(link), QString("#ff0000"));
+    guitest::saveScreenshots(program.launcher().view(), "help_linkred");
+
+    // The window's own edge (outside every control) leaves it red ...
+    guitest::moveMouse(help, QPoint(2, 2));
+    QCOMPARE(guitest::shownTextColor(link), QString("#ff0000"));
+    // ... the background picture turns it white again.
+    guitest::moveMouse(program.control("Help", "Image1"), QPoint(10, 10));
+    QCOMPARE(guitest::shownTextColor(link), QString("#ffffff"));
+
+    // The close pair lights over the plain picture and resets over the
+    // background.
+    QWidget* plain = program.control("Help", "Image2");
+    QWidget* lit = program.control("Help", "Image3");
+    guitest::moveMouse(plain);
+    QVERIFY(lit->isVisible() && !plain->isVisible());
+    guitest::saveScreenshots(program.launcher().view(), "help_closelit");
+    guitest::moveMouse(help, QPoint(2, 2));
+    QVERIFY(plain->isVisible() && !lit->isVisible());
+}
+
+void LinksTest::helpLinkOpensTheReadmeAndCloses() {
+    GameDir game;
+    game.writeData("launch_stat.tvd", {"1"});
+    Program program(game);
+    program.start();
+    QVERIFY(openHelp(program) != nullptr);
+
+    guitest::click(program.control("Help", "Label1"), QPoint(5, 5));
+
+    QCOMPARE(program.documents.opened, std::vector<std::string>{"readme.htm"});
+    QVERIFY(program.window("Help") == nullptr);
+    QVERIFY(program.window("Q2M")->isVisible());
+}
+
+void LinksTest::aboutWindowTakesTheHelpPictures() {
+    GameDir game;
+    game.writeData("launch_stat.tvd", {"1"});
+    Program program(game);
+    program.start();
+    program.app().get<shell::copyright>().show();
+    QWidget* about = program.window("copyright");
+    QVERIFY(about != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    QCOMPARE(about->windowTitle(), QString("Credits"));
+    QCOMPARE(program.core("copyright", "Image1").state().picture, std::string("background"));
+    QCOMPARE(program.core("copyright", "Image2").state().picture, std::string("close0"));
+    guitest::saveScreenshots(program.launcher().view(), "about");
+
+    // Opening the about window loaded the help window without showing it.
+    QVERIFY(program.app().get<shell::Help>().isLoaded());
+    QVERIFY(program.window("Help") == nullptr);
+
+    guitest::moveMouse(program.control("copyright", "Label1"), QPoint(5, 5));
+    QCOMPARE(guitest::shownTextColor(program.control("copyright", "Label1")), QString("#ff0000"));
+    guitest::click(program.control("copyright", "Image2"));
+    QVERIFY(program.window("copyright") == nullptr);
+    QVERIFY(program.documents.opened.empty());
+}
+
+QTEST_MAIN(LinksTest)
+#include "Links_test.moc"

@@ -1,0 +1,143 @@
+// The first window the user sees: the first-run window or, once the first
+// run is done, the main window; the accept picture's hover pair and the
+// title-bar close of the first-run window.
+
+#include <QLabel>
+#include <QTest>
+#include <QWidget>
+
+#include "common/ProgressBar.h"
+#include "shell/startup.h"
+#include "support/GuiSupport.h"
+
+using guitest::GameDir;
+using guitest::Program;
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void firstRunWindowForPendingOrMissingMarker();
+    void mainWindowOnceTheFirstRunIsDone();
+    void acceptPictureLightsAndResets();
+    void titleBarCloseEndsTheFirstRun();
+    void progressPanelShowsTheFill();
+};
+
+void StartupTest::firstRunWindowForPendingOrMissingMarker() {
+    for (const bool withMarker : {true, false}) {
+        GameDir game;
+        if (withMarker)
+            game.writeData("launch_stat.tvd", {" 0 "});
+        Program program(game);
+        program.start();
+
+        QWidget* startup = program.window("startup");
+        QVERIFY(startup != nullptr);
+        QVERIFY(startup->isVisible());
+        QCOMPARE(startup->windowTitle(), QString("Startup"));
+        QCOMPARE(startup->size(), QSize(312, 233));
+        QVERIFY(program.window("Q2M") == nullptr);
+        // The text, the background and the plain accept picture are shown;
+        // the lit one and the progress panel are not.
+        QVERIFY(program.control("startup", "txt_firsttime")->isVisible());
+        QVERIFY(program.control("startup", "Image1")->isVisible());
+        QVERIFY(program.control("startup", "Image2")->isVisible());
+        QVERIFY(!program.control("startup", "Image3")->isVisible());
+        QVERIFY(!program.control("startup", "mDedAll")->isVisible());
+        QCOMPARE(program.control("startup", "Image2")->geometry(), QRect(108, 168, 96, 52));
+        guitest::saveScreenshots(program.launcher().view(),
+                                 withMarker ? "startup_marker0" : "startup_nomarker");
+    }
+}
+
+void StartupTest::mainWindowOnceTheFirstRunIsDone() {
+    GameDir game;
+    game.writeData("launch_stat.tvd", {"1"});
+    Program program(game);
+    program.start();
+
+    QWidget* main = program.window("Q2M");
+    QVERIFY(main != nullptr);
+    QVERIFY(main->isVisible());
+    QCOMPARE(main->windowTitle(), QString("Torvel Arvenix Pro"));
+    QCOMPARE(main->size(), QSize(655, 452));
+    // The start-up window closed within its load step and never appeared.
+    QVERIFY(program.window("startup") == nullptr);
+    QVERIFY(!program.launcher().ended());
+    guitest::saveScreenshots(program.launcher().view(), "startup_marker1");
+}
+
+void StartupTest::acceptPictureLightsAndResets() {
+    GameDir game;
+    game.writeData("launch_stat.tvd", {"0"});
+    Program program(game);
+    program.start();
+    QWidget* startup = program.window("startup");
+    QVERIFY(QTest::qWaitForWindowExposed(startup));
+    QWidget* plain = program.control("startup", "Image2");
+    QWidget* lit = program.control("startup", "Image3");
+
+    guitest::moveMouse(plain);
+    QVERIFY(!plain->isVisible());
+    QVERIFY(lit->isVisible());
+    QVERIFY(!program.core("startup", "Image2").state().visible);
+    guitest::saveScreenshots(program.launcher().view(), "startup_lit");
+
+    // Over the lit picture nothing changes; over the background it resets.
+    guitest::moveMouse(lit, QPoint(10, 10));
+    QVERIFY(lit->isVisible());
+    guitest::moveMouse(startup, QPoint(20, 300 / 15 * 10));
+    QVERIFY(plain->isVisible());
+    QVERIFY(!lit->isVisible());
+    // Resetting a plain button leaves it plain.
+    guitest::moveMouse(startup, QPoint(30, 200));
+    QVERIFY(plain->isVisible());
+    QVERIFY(!lit->isVisible());
+}
+
+void StartupTest::titleBarCloseEndsTheFirstRun() {
+    GameDir game;
+    game.writeData("launch_stat.tvd", {"0"});
+    Program program(game);
+    program.start();
+    QWidget* startup = program.window("startup");
+    QVERIFY(startup != nullptr);
+    guitest::saveScreenshots(program.launcher().view(), "startup_beforeclose");
+
+    startup->close();
+
+    QCOMPARE(game.readData("launch_stat.tvd"), QByteArray("1\r\n"));
+    QVERIFY(program.window("startup") == nullptr);
+    QWidget* main = program.window("Q2M");
+    QVERIFY(main != nullptr);
+    QVERIFY(main->isVisible());
+    QVERIFY(!program.launcher().ended());
+    guitest::saveScreenshots(program.launcher().view(), "startup_afterclose");
+}
+
+void StartupTest::progressPanelShowsTheFill() {
+    GameDir game;
+    game.writeData("launch_stat.tvd", {"0"});
+    Program program(game);
+    program.start();
+    auto& startup = program.app().get<shell::startup>();
+    startup.txt_firsttime.setVisible(false);
+    startup.mDedAll.setVisible(true);
+    common::ProgressBar(startup.status1, startup.status2, startup.status3).show(0.4);
+
+    QWidget* track = program.control("startup", "status1");
+    QWidget* fill = program.control("startup", "status2");
+    QVERIFY(fill->isVisible());
+    QCOMPARE(fill->parentWidget(), program.control("startup", "mDedAll"));
+    QCOMPARE(fill->x(), track->x());
+    QCOMPARE(fill->width(), 90); // 40 per cent of 3375 twips
+    QVERIFY(fill->autoFillBackground());
+    QCOMPARE(fill->palette().color(QPalette::Window), QColor(0, 0, 192));
+    QCOMPARE(qobject_cast<QLabel*>(program.control("startup", "status3"))->text(), QString(" 40%"));
+    QCOMPARE(program.control("startup", "Shape1")->geometry(), track->geometry());
+    guitest::saveScreenshots(program.launcher().view(), "startup_progress");
+}
+
+QTEST_MAIN(StartupTest)
+#include "Startup_test.moc"
