@@ -126,8 +126,10 @@ void q3bots::design() {
     cnone.place(2880, 4080, 855, 255);
     cnone.setCaption("Sel. none");
 
-    Image2.place(3960, 3720, 1440, 795);
-    Image3.place(3960, 3720, 1440, 795);
+    // The accept pair sits a few pixels up and left of its old place so that
+    // the whole picture fits inside the window's client area.
+    Image2.place(3930, 3645, 1440, 795);
+    Image3.place(3930, 3645, 1440, 795);
     Image3.setVisible(false);
 }
 
