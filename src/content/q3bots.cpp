@@ -199,6 +199,9 @@ void q3bots::list3add() {
     List3.setSelected(i, wasSelected);
     operationRunning_ = false;
     saveRoster(*this, common::NoSelection::X);
+    // The highlight above refreshed the count while the entry was out of the
+    // selection; count again now that it is back.
+    nr.setCaption(common::plainNumber(List3.selCount()));
 }
 
 void q3bots::botinfo() {

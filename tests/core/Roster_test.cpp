@@ -75,6 +75,7 @@ TEST_F(Roster, comboChoiceRewritesTheHighlightedEntryInPlace) {
     EXPECT_EQ(w.List3.list(1), "Sarge - 5 - blue - 0  ");
     EXPECT_EQ(w.List3.listIndex(), 1);
     EXPECT_EQ(selection(), std::vector<int>{1});
+    EXPECT_EQ(w.nr.caption(), "1"); // the count still counts the rewritten entry
     EXPECT_EQ(botsFile(), A + "/Sarge - 5 - blue - 0  /" + X + "/\r\n1/\r\n");
 
     // The first entry, unselected, stays unselected.
