@@ -226,10 +226,4 @@ RealFileSystem::listFolders(const std::string& folder) const {
     return listEntries(folder, true, {});
 }
 
-bool FaultyFileSystem::fails(const std::string& path) const {
-    return std::any_of(failing_.begin(), failing_.end(), [&](const std::string& part) {
-        return path.find(part) != std::string::npos;
-    });
-}
-
 } // namespace platform
