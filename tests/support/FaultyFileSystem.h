@@ -26,6 +26,9 @@ class FaultyFileSystem : public platform::FileSystem {
     std::optional<std::vector<std::uint8_t>> readBinary(const std::string& path) const override {
         return inner_.readBinary(path);
     }
+    std::unique_ptr<std::istream> openBinary(const std::string& path) const override {
+        return inner_.openBinary(path);
+    }
     bool createDirectory(const std::string& path) override { return inner_.createDirectory(path); }
     bool removeFile(const std::string& path) override {
         return !fails(path) && inner_.removeFile(path);
