@@ -117,9 +117,12 @@ TEST(FileSystem, writesAreAtomicAndFailuresLeaveTheOldFile) {
     const std::string path = dir.path() + "/a.tvd";
     ASSERT_TRUE(fs.writeLines(path, {"old"}));
     // A folder in the way of the file: the write fails, nothing is left behind.
+    // The reason is kept for the message.
     EXPECT_FALSE(fs.writeLines(dir.path() + "/nofolder/a.tvd", {"x"}));
+    EXPECT_EQ(fs.writeFailure(), "No such file or directory");
     std::filesystem::create_directory(dir.path() + "/dir.tvd");
     EXPECT_FALSE(fs.writeLines(dir.path() + "/dir.tvd", {"x"}));
+    EXPECT_EQ(fs.writeFailure(), "Is a directory");
     EXPECT_EQ(dir.read("a.tvd"), "old\r\n");
     int files = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))
