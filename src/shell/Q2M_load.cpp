@@ -78,7 +78,8 @@ void Q2M::Form_Load() {
     ui::skip([&] { selectStored(List2, line[1]); });
     ui::skip([&] { Text1.setText(line[2]); });
     ui::skip([&] {
-        if (common::leadingNumber(line[1]) <= 0 && List2.selCount() == 0)
+        // The stored value itself, not its rounding: "0.4" is above 0.
+        if (common::leadingValue(line[1]) <= 0 && List2.selCount() == 0)
             applyNoModState();
     });
     ui::skip([&] {
