@@ -82,22 +82,7 @@ std::optional<std::vector<std::string>> RealFileSystem::readLines(const std::str
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad())
         return std::nullopt;
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        const bool last = end == std::string::npos;
-        if (last)
-            end = bytes.size();
-        std::size_t stop = end;
-        if (stop > start && bytes[stop - 1] == '\r')
-            --stop;
-        lines.push_back(decodeText(std::string_view(bytes).substr(start, stop - start)));
-        if (last)
-            break;
-        start = end + 1;
-    }
-    return lines;
+    return splitLines(bytes);
 }
 
 namespace {
@@ -225,10 +210,8 @@ std::optional<std::vector<std::string>> listEntries(const std::string& folder, b
     }
     if (ec)
         return std::nullopt;
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        const int c = compareIgnoreCase(a, b);
-        return c != 0 ? c < 0 : a < b;
-    });
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return sortsBefore(a, b); });
     return names;
 }
 } // namespace
