@@ -102,9 +102,9 @@ void q2map::design() {
     for (ui::Image* button : {&Image2, &Image3})
         button->place(1507, 1140, 1440, 780);
 
-    Label5.place(360, 120, 3735, 735);
+    // The widths let the runs of blanks break the texts into their lines.
+    Label5.place(622, 120, 3210, 735);
     Label5.setCaption(detectAllText());
-    Label5.setAlignment(ui::Align::Center);
     for (ui::Image* button : {&Image5, &Image6})
         button->place(1507, 840, 1440, 780);
     placeProgress(status1, status2, status3, 540, 1680);
@@ -114,9 +114,8 @@ void q2map::design() {
     File1.setVisible(false);
     File1.setPattern("*.pk3");
 
-    Label8.place(360, 120, 3735, 735);
+    Label8.place(877, 120, 2700, 735);
     Label8.setCaption(detectNewText());
-    Label8.setAlignment(ui::Align::Center);
     for (ui::Image* button : {&Image9, &Image10})
         button->place(1507, 840, 1440, 780);
     placeProgress(status1b, status2b, status3b, 540, 1680);
