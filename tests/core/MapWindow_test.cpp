@@ -8,7 +8,8 @@
 #include "content/q2map.h"
 #include "shell/Q2M.h"
 #include "shell/gfx.h"
-#include "support/GameFixture.h"
+#include "support/GameDir.h"
+#include "support/Launcher.h"
 #include "support/Packages.h"
 #include "ui/Observer.h"
 

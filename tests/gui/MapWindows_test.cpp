@@ -9,9 +9,11 @@
 #include <QListWidget>
 #include <QTest>
 
-#include "../core/support/Packages.h"
+#include "content/q2map.h"
+#include "shell/Q2M.h"
 #include "support/GameData.h"
 #include "support/GuiSupport.h"
+#include "support/Packages.h"
 
 using guitest::GameDir;
 using guitest::Program;
@@ -59,37 +61,39 @@ void makePackages(const GameDir& game, int count) {
 
 void MapWindowsTest::mapWindowPagesAndDetectAll() {
     GameDir game;
-    guitest::writeUsedGame(game);
+    testsupport::writeUsedGame(game);
     makePackages(game, 3);
     Program program(game);
     program.start();
-    QVERIFY(QTest::qWaitForWindowExposed(program.window("Q2M")));
-    guitest::click(program.control("Q2M", "Command2"));
-    QWidget* map = program.window("q2map");
+    auto& main = program.get<shell::Q2M>();
+    auto& w = program.get<content::q2map>();
+    QVERIFY(QTest::qWaitForWindowExposed(program.window<shell::Q2M>()));
+    guitest::click(program.widget(main.Command2));
+    QWidget* map = program.window<content::q2map>();
     QVERIFY(map != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(map));
-    qobject_cast<QLineEdit*>(program.control("q2map", "Text1"))->setText("q3dm17");
-    guitest::moveMouse(program.control("q2map", "Image2"));
-    QVERIFY(program.control("q2map", "Image3")->isVisible());
+    qobject_cast<QLineEdit*>(program.widget(w.Text1))->setText("q3dm17");
+    guitest::moveMouse(program.widget(w.Image2));
+    QVERIFY(program.widget(w.Image3)->isVisible());
     guitest::saveScreenshots(program.launcher().view(), "mapwindow_single");
 
-    guitest::click(program.control("q2map", "Label4"));
-    QVERIFY(program.control("q2map", "mDedNew")->isVisible());
+    guitest::click(program.widget(w.Label4));
+    QVERIFY(program.widget(w.mDedNew)->isVisible());
     guitest::saveScreenshots(program.launcher().view(), "mapwindow_new");
-    guitest::click(program.control("q2map", "Label3"));
-    QVERIFY(program.control("q2map", "mDedAll")->isVisible());
-    QVERIFY(!program.control("q2map", "mSingle")->isVisible());
+    guitest::click(program.widget(w.Label3));
+    QVERIFY(program.widget(w.mDedAll)->isVisible());
+    QVERIFY(!program.widget(w.mSingle)->isVisible());
     guitest::saveScreenshots(program.launcher().view(), "mapwindow_all");
 
     // The percentage is painted while the detection runs inside the click,
     // before the window closes at its end.
     PaintCounter counter;
-    program.control("q2map", "status3")->installEventFilter(&counter);
-    guitest::click(program.control("q2map", "Image5"));
+    program.widget(w.status3)->installEventFilter(&counter);
+    guitest::click(program.widget(w.Image5));
     QVERIFY(counter.paints > 0);
-    QVERIFY(program.window("q2map") == nullptr);
-    QCOMPARE(texts(program.control("Q2M", "List1")), QStringList({"user0", "user1", "user2"}));
-    QCOMPARE(game.readData("maps.tvd"), QByteArray("user0/user1/user2/\r\n"));
+    QVERIFY(program.window<content::q2map>() == nullptr);
+    QCOMPARE(texts(program.widget(main.List1)), QStringList({"user0", "user1", "user2"}));
+    QCOMPARE(game.readData("maps.tvd"), std::string("user0/user1/user2/\r\n"));
 }
 
 QTEST_MAIN(MapWindowsTest)
