@@ -18,6 +18,8 @@ inline constexpr const char* kModsFile = "mods.tvd";
 inline constexpr const char* kCycleFile = "mapcycle.tvd";
 inline constexpr const char* kSettingsFile = "settings.tvd";
 inline constexpr const char* kMarkerFile = "launch_stat.tvd";
+// The packages of baseq3 at the last bot detection.
+inline constexpr const char* kOldBotsFile = "oldbots.tvd";
 
 std::string dataFolder(const platform::FileSystem& fs);
 std::string dataFile(const platform::FileSystem& fs, const std::string& fileName);
