@@ -1,10 +1,14 @@
+#include <algorithm>
 #include <filesystem>
 
 #include <gtest/gtest.h>
 
 #include "content/q2bot.h"
 #include "content/q3bots.h"
+#include "shell/Q2M.h"
 #include "support/GameFixture.h"
+#include "support/Packages.h"
+#include "ui/Observer.h"
 
 using testsupport::GameDir;
 using testsupport::Launcher;
@@ -14,6 +18,25 @@ namespace {
 const std::string A = "Anarki - 3 - blue - 25 ";
 const std::string S = "Sarge - 5 - red  - 0  ";
 const std::string X = "Xaero - 1 - red  - 100";
+
+std::string bot(const std::string& name) {
+    return name + " - 5 - red  - 0  ";
+}
+
+// Writes down the progress as the window shows it: each percentage text
+// and fill width in turn.
+struct ProgressRecorder : ui::Observer {
+    void windowChanged(ui::Window&, ui::WindowEvent) override {}
+    void controlChanged(ui::Control& c, ui::Prop what) override {
+        if (what == ui::Prop::Caption && c.name().starts_with("status3"))
+            texts.push_back(c.state().caption);
+        if (what == ui::Prop::Geometry && c.name().starts_with("status2"))
+            fills.push_back(c.state().rect.width);
+    }
+    void applicationEnded() override {}
+    std::vector<std::string> texts;
+    std::vector<int> fills;
+};
 
 class BotWindow : public ::testing::Test {
   protected:
@@ -43,6 +66,18 @@ class BotWindow : public ::testing::Test {
         return out;
     }
     std::string botsFile() const { return dir.readData("bots.tvd"); }
+    // A package in baseq3 holding these entries.
+    void package(const std::string& name, const std::vector<std::string>& entries) {
+        std::vector<testsupport::PackageFile> files;
+        for (const auto& e : entries)
+            files.push_back({e});
+        ASSERT_TRUE(testsupport::makePackage(dir.path() + "/baseq3/" + name, files));
+    }
+    // Opens the window afresh, so that it lists the packages as they are now.
+    void reopen() {
+        w.unload();
+        w.show();
+    }
 
     GameDir dir;
     Launcher l{dir.path()};
@@ -221,4 +256,99 @@ TEST_F(BotWindow, duplicatePassRemovesOneOfEveryEqualNeighbourPair) {
         w.doppelte_Bots();
         EXPECT_EQ(entries(), c.after);
     }
+}
+
+TEST_F(BotWindow, detectAllOverNoPackage) {
+    fill({A, S}, {1});
+    reopen();
+    ProgressRecorder progress;
+    l.app.setObserver(&progress);
+    w.Label3.userClick();
+    w.Image5.userClick();
+    EXPECT_FALSE(w.isLoaded());
+    EXPECT_EQ(roster.List3.listCount(), 0);
+    EXPECT_EQ(roster.nr.caption(), "0");
+    EXPECT_EQ(progress.texts, std::vector<std::string>{"DONE"});
+    EXPECT_EQ(dir.readData("oldbots.tvd"), "\r\n");
+    EXPECT_EQ(botsFile(), "\r\nx\r\n");
+    l.app.setObserver(nullptr);
+}
+
+TEST_F(BotWindow, detectAllKnowsPackagesByTheirExactNameAndScansTheRest) {
+    // The stock package is never opened: an empty file stands in for it.
+    dir.writeRaw("baseq3/pak0.pk3", "");
+    dir.writeRaw("baseq3/pak3.pk3", "");
+    dir.writeRaw("baseq3/q3_harley_bot.pk3", "");
+    package("PAK0 copy.PK3", {"botfiles/bots/grunt_c.c", "botfiles/bots/zed_c.c"});
+    package("zpack.pk3", {"maps/zdm1.bsp", "botfiles/bots/sarge_c.c", "botfiles/bots/Sarge_c.c",
+                          "botfiles/bots/zed_c.c"});
+    fill({A});
+    reopen();
+    ProgressRecorder progress;
+    l.app.setObserver(&progress);
+    w.Label3.userClick();
+    w.Image5.userMouseMove();
+    w.Image6.userClick();
+    l.app.setObserver(nullptr);
+
+    EXPECT_EQ(progress.texts,
+              (std::vector<std::string>{" 0%", " 25%", " 50%", " 75%", " 100%", "DONE"}));
+    EXPECT_EQ(progress.fills.front(), 0);
+    EXPECT_EQ(progress.fills.back(), 3375);
+    // 32 stock bots and Harley; Grunt, Zed twice and Sarge twice from the
+    // scans. The duplicate pass leaves one of every pair of equal
+    // neighbours, so of the three Sarges two remain.
+    const auto all = entries();
+    EXPECT_EQ(all.size(), 32u + 1u + 2u);
+    EXPECT_EQ(std::count(all.begin(), all.end(), bot("Zed")), 1);
+    EXPECT_EQ(std::count(all.begin(), all.end(), bot("Grunt")), 1);
+    EXPECT_EQ(std::count(all.begin(), all.end(), bot("Harley")), 1);
+    EXPECT_EQ(std::count(all.begin(), all.end(), bot("Sarge")), 2);
+    EXPECT_TRUE(l.get<shell::Q2M>().List1.listCount() == 0); // maps are not looked for
+    EXPECT_EQ(dir.readData("oldbots.tvd"),
+              "PAK0 copy.PK3/pak0.pk3/pak3.pk3/q3_harley_bot.pk3/zpack.pk3/\r\n");
+    EXPECT_TRUE(botsFile().ends_with("/\r\nx\r\n"));
+}
+
+TEST_F(BotWindow, detectNewLooksOnlyAtPackagesMissingFromTheSnapshot) {
+    package("one.pk3", {"botfiles/bots/zed_c.c"});
+    fill({A, S}, {1});
+    reopen();
+    w.oldbotspk3();
+    ASSERT_EQ(dir.readData("oldbots.tvd"), "one.pk3/\r\n");
+
+    // Nothing new: nothing is opened or added; roster and selection stay.
+    reopen();
+    ProgressRecorder progress;
+    l.app.setObserver(&progress);
+    w.Label4.userClick();
+    w.Image9.userClick();
+    l.app.setObserver(nullptr);
+    EXPECT_EQ(progress.texts, (std::vector<std::string>{" 100%", "DONE"}));
+    EXPECT_EQ(progress.fills, std::vector<int>{3375});
+    EXPECT_EQ(entries(), (std::vector<std::string>{A, S}));
+    EXPECT_EQ(selection(), std::vector<int>{1});
+    EXPECT_EQ(botsFile(), A + "/" + S + "/\r\n1/\r\n");
+
+    // A new package adds its bots to those the roster holds.
+    package("two.pk3", {"botfiles/bots/sarge_c.c", "botfiles/bots/klesk_c.c"});
+    reopen();
+    w.Label4.userClick();
+    w.Image9.userMouseMove();
+    w.Image10.userClick();
+    EXPECT_EQ(entries(), (std::vector<std::string>{A, bot("Klesk"), S}));
+    EXPECT_EQ(dir.readData("oldbots.tvd"), "one.pk3/two.pk3/\r\n");
+}
+
+TEST_F(BotWindow, failedWriteOfTheSnapshotIsToldAndKeepsTheOldFile) {
+    package("one.pk3", {"botfiles/bots/zed_c.c"});
+    dir.writeData("oldbots.tvd", {"old.pk3/"});
+    reopen();
+    l.files.failWritesTo("oldbots.tvd");
+    w.Label3.userClick();
+    w.Image5.userClick();
+    ASSERT_EQ(l.messages.shown.size(), 1u);
+    EXPECT_NE(l.messages.shown[0].find("oldbots.tvd"), std::string::npos);
+    EXPECT_EQ(dir.readData("oldbots.tvd"), "old.pk3/\r\n");
+    EXPECT_EQ(entries(), std::vector<std::string>{bot("Zed")});
 }
