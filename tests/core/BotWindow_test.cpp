@@ -6,7 +6,8 @@
 #include "content/q2bot.h"
 #include "content/q3bots.h"
 #include "shell/Q2M.h"
-#include "support/GameFixture.h"
+#include "support/GameDir.h"
+#include "support/Launcher.h"
 #include "support/Packages.h"
 #include "ui/Observer.h"
 
