@@ -7,6 +7,7 @@
 #include "common/ProgressBar.h"
 #include "common/SlashList.h"
 #include "content/BotPackages.h"
+#include "content/ListFiles.h"
 #include "content/ZipTool.h"
 #include "content/q2bot.h"
 #include "content/q3bots.h"
@@ -69,13 +70,10 @@ void q2bot::oldbotspk3() {
     const auto packages = common::entriesOf(File1);
     mDedOldList.clear();
     mDedOldList.addItems(packages);
-    auto& services = app().services();
-    const std::string path = common::dataFile(services.files, common::kOldBotsFile);
-    if (!common::writeSlashListFile(services.files, path, packages)) {
-        services.messages.show("Torvel Arvenix Pro can't write the file " + path +
-                               ". The packages of this detection are not remembered, so the "
-                               "next \"Detect New\" looks at the packages of the one before.");
-    }
+    auto& fs = app().services().files;
+    writeListOrTell(app(), common::dataFile(fs, common::kOldBotsFile), packages,
+                    "The packages of this detection are not remembered, so the next \"Detect "
+                    "New\" looks at the packages of the one before.");
 }
 
 } // namespace content
