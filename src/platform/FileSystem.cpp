@@ -157,6 +157,13 @@ std::optional<std::vector<std::uint8_t>> RealFileSystem::readBinary(const std::s
     return bytes;
 }
 
+std::unique_ptr<std::istream> RealFileSystem::openBinary(const std::string& path) const {
+    auto in = std::make_unique<std::ifstream>(resolve(path), std::ios::binary);
+    if (!*in)
+        return nullptr;
+    return in;
+}
+
 bool RealFileSystem::createDirectory(const std::string& path) {
     std::error_code ec;
     const std::string real = resolve(path);
@@ -224,6 +231,13 @@ RealFileSystem::listFiles(const std::string& folder, const std::string& pattern)
 std::optional<std::vector<std::string>>
 RealFileSystem::listFolders(const std::string& folder) const {
     return listEntries(folder, true, {});
+}
+
+std::unique_ptr<std::istream> FileSystem::openBinary(const std::string& path) const {
+    auto bytes = readBinary(path);
+    if (!bytes)
+        return nullptr;
+    return std::make_unique<std::istringstream>(std::string(bytes->begin(), bytes->end()));
 }
 
 bool FaultyFileSystem::fails(const std::string& path) const {

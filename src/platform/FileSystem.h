@@ -10,6 +10,8 @@
 // file atomically.
 
 #include <cstdint>
+#include <istream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,6 +31,9 @@ class FileSystem {
     // old file untouched) on failure.
     virtual bool writeLines(const std::string& path, const std::vector<std::string>& lines) = 0;
     virtual std::optional<std::vector<std::uint8_t>> readBinary(const std::string& path) const = 0;
+    // A file opened for reading bytes from any place in it; null when it
+    // cannot be opened. By default the whole file, read at once.
+    virtual std::unique_ptr<std::istream> openBinary(const std::string& path) const;
 
     // True when the folder exists afterwards.
     virtual bool createDirectory(const std::string& path) = 0;
@@ -56,6 +61,7 @@ class RealFileSystem : public FileSystem {
     std::optional<std::vector<std::string>> readLines(const std::string& path) const override;
     bool writeLines(const std::string& path, const std::vector<std::string>& lines) override;
     std::optional<std::vector<std::uint8_t>> readBinary(const std::string& path) const override;
+    std::unique_ptr<std::istream> openBinary(const std::string& path) const override;
     bool createDirectory(const std::string& path) override;
     bool removeFile(const std::string& path) override;
     bool isDirectory(const std::string& path) const override;

@@ -1,25 +1,27 @@
 #include "qt/QtProcessStarter.h"
 
+#include <cstdlib>
+
 #include <QProcess>
 #include <QStringList>
 
 #include "platform/CommandLine.h"
+#include "platform/GameStart.h"
 #include "qt/Text.h"
 
 namespace qtview {
 
 bool QtProcessStarter::start(const std::string& commandLine, const std::string& workingDirectory) {
-    const std::vector<std::string> args = platform::splitCommandLine(commandLine);
-    if (args.empty())
+    const char* path = std::getenv("PATH");
+    const auto game =
+        platform::findGameStart(platform::splitCommandLine(commandLine), platform::launcherFolder(),
+                                workingDirectory, path ? path : "");
+    if (!game)
         return false;
-    const auto program =
-        platform::findExecutable(args.front(), {platform::launcherFolder(), workingDirectory});
-    if (!program)
-        return false;
-    QStringList rest;
-    for (std::size_t i = 1; i < args.size(); ++i)
-        rest << toQ(args[i]);
-    return QProcess::startDetached(toQ(*program), rest, toQ(workingDirectory));
+    QStringList arguments;
+    for (const auto& a : game->arguments)
+        arguments << toQ(a);
+    return QProcess::startDetached(toQ(game->program), arguments, toQ(workingDirectory));
 }
 
 } // namespace qtview

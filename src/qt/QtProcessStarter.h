@@ -1,8 +1,7 @@
 #pragma once
 // Starting the game on Qt: the command line is split as the game's platform
-// splits it, the program (first argument) is looked up in the launcher's
-// folder and then in the game directory without regard to letter case, and
-// started detached in the game directory. No shell is involved.
+// splits it, the program is found as platform/GameStart.h describes, and it
+// is started detached in the game directory. No shell is involved.
 
 #include "platform/ProcessStarter.h"
 

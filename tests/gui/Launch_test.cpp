@@ -1,6 +1,6 @@
 // From the click on the launch picture to the game: the real program on a
-// game directory, the real process start, and a stand-in "Quake3.exe" that
-// writes down the arguments it got.
+// game directory, the real process start, and a stand-in "Quake3.exe" (or
+// engine command on the PATH) that writes down the arguments it got.
 
 #include <QFile>
 #include <QListWidget>
@@ -19,10 +19,31 @@ class LaunchTest : public QObject {
   private slots:
     void singleMapLaunchStartsTheGame();
     void cycleLaunchWritesTheCycleConfig();
+    void engineOnThePathStartsWithoutQuake3Exe();
     void missingGameIsReported();
 };
 
 namespace {
+
+constexpr const char* kStandIn = "#!/bin/sh\n"
+                                 "for a in \"$@\"; do printf '%s\\n' \"$a\" >> args.txt; done\n"
+                                 "echo done > finished.txt\n";
+
+// PATH set to one folder of the game directory for the life of the object,
+// so that no engine installed on the machine is started by accident.
+class SearchPath {
+  public:
+    SearchPath(const GameDir& game, const QString& folder) : saved_(qgetenv("PATH")) {
+        game.writeBytes(folder + "/.keep", "");
+        qputenv("PATH", QByteArray::fromStdString(game.path()) + "/" + folder.toUtf8());
+    }
+    ~SearchPath() { qputenv("PATH", saved_); }
+    SearchPath(const SearchPath&) = delete;
+    SearchPath& operator=(const SearchPath&) = delete;
+
+  private:
+    QByteArray saved_;
+};
 
 constexpr const char* kMotd = "Welcome to a game started with Torvel Arvenix Pro";
 
@@ -32,9 +53,7 @@ void prepareGame(const GameDir& game, const std::string& mode) {
     game.writeData("mods.tvd", {"baseq3/"});
     game.writeData("baseq3.tvd", guitest::modRecord("baseq3", "20", "0", "8"));
     game.writeData("settings.tvd", {"0", "0", "My Server", mode});
-    game.writeBytes("Quake3.exe", "#!/bin/sh\n"
-                                  "for a in \"$@\"; do printf '%s\\n' \"$a\" >> args.txt; done\n"
-                                  "echo done > finished.txt\n");
+    game.writeBytes("Quake3.exe", kStandIn);
     game.makeExecutable("Quake3.exe");
 }
 
@@ -98,10 +117,30 @@ void LaunchTest::cycleLaunchWritesTheCycleConfig() {
     QCOMPARE(config[1], QByteArray("vstr m1\r"));
 }
 
+void LaunchTest::engineOnThePathStartsWithoutQuake3Exe() {
+    GameDir game;
+    prepareGame(game, "S");
+    QFile::remove(QString::fromStdString(game.path()) + "/Quake3.exe");
+    const SearchPath path(game, "engine");
+    game.writeBytes("engine/ioquake3", kStandIn);
+    game.makeExecutable("engine/ioquake3");
+    Program program(game, false);
+    program.start();
+    QVERIFY(QTest::qWaitForWindowExposed(program.window("Q2M")));
+
+    guitest::click(program.control("Q2M", "Image3"));
+
+    // args.txt lies in the game directory: the engine runs there.
+    QTRY_VERIFY_WITH_TIMEOUT(!game.read("finished.txt").isEmpty(), 10000);
+    QCOMPARE(recordedArguments(game), expectedArguments(commonPart() + " +map q3dm17"));
+    QVERIFY(program.messages.shown.empty());
+}
+
 void LaunchTest::missingGameIsReported() {
     GameDir game;
     prepareGame(game, "S");
     QFile::remove(QString::fromStdString(game.path()) + "/Quake3.exe");
+    const SearchPath path(game, "empty");
     Program program(game, false);
     program.start();
     QVERIFY(QTest::qWaitForWindowExposed(program.window("Q2M")));

@@ -43,7 +43,7 @@ std::vector<Picture> allPictures() {
         {"tab_single_off", [] { return tab(kTabWidth, kTabHeight, "Single map", false); }});
     all.push_back({"tab_cycle_on", [] { return tab(kTabWidth, kTabHeight, "Map cycle", true); }});
     all.push_back({"tab_cycle_off", [] { return tab(kTabWidth, kTabHeight, "Map cycle", false); }});
-    addStrips(all, "map", {"Add", "Detect All", "Detect New"});
+    addStrips(all, "map", {"Single", "Detect All", "Detect New"});
     addStrips(all, "bot", {"Add", "Detect All", "Detect New"});
     addStrips(all, "maplist", {"Load", "Save", "Delete"});
     all.push_back({"background", [] { return background(256, 204); }});
