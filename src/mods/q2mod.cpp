@@ -256,16 +256,17 @@ void q2mod::q2modlist() {
     rebuildModList(common::slashListLine(entries));
 }
 
-void q2mod::q2modlist2() {
-    rebuildModList(common::slashListLine(common::entriesOf(app().get<shell::Q2M>().List2)));
+bool q2mod::q2modlist2() {
+    return rebuildModList(common::slashListLine(common::entriesOf(app().get<shell::Q2M>().List2)));
 }
 
-void q2mod::rebuildModList(const std::string& line) {
+bool q2mod::rebuildModList(const std::string& line) {
     auto& main = app().get<shell::Q2M>();
     auto& services = app().services();
     const std::string path = common::dataFile(services.files, common::kModsFile);
     main.List2.clear();
-    if (services.files.writeLines(path, {line})) {
+    const bool written = services.files.writeLines(path, {line});
+    if (written) {
         main.List2.addItems(common::parseSlashList(line));
     } else {
         // The list shows what the file holds, so that the two agree.
@@ -276,6 +277,7 @@ void q2mod::rebuildModList(const std::string& line) {
     unload();
     if (main.List2.selCount() == 0)
         main.applyNoModState();
+    return written;
 }
 
 void q2mod::doppelte_Mods() {
@@ -372,7 +374,8 @@ void q2mod::Autodetect_Mods() {
         }
     }
 
-    q2modlist2();
+    if (!q2modlist2())
+        failed = true;
     if (!unusable.empty()) {
         std::string names;
         for (const auto& f : unusable)
@@ -381,8 +384,8 @@ void q2mod::Autodetect_Mods() {
                                "name a mod record: " +
                                names + ".");
     }
-    // A run that stopped keeps the old snapshot, so that the next Detect
-    // New still finds the folders it did not reach.
+    // A run that stopped, or whose mods did not reach the list file, keeps
+    // the old snapshot, so that the next Detect New finds them again.
     if (failed)
         return;
     txt_detecting.setCaption("Done");

@@ -37,8 +37,9 @@ class q2mod : public ui::Window {
     void addmod();
     // mods.tvd from the mod list with the typed name added; closes the window.
     void q2modlist();
-    // mods.tvd from the mod list as it stands; closes the window.
-    void q2modlist2();
+    // mods.tvd from the mod list as it stands; closes the window. False when
+    // mods.tvd could not be written (the list then shows what it holds).
+    bool q2modlist2();
 
     // ---- controls, in stacking order --------------------------------------
     // The tab strip: three transparent labels on the strip picture.
@@ -96,8 +97,8 @@ class q2mod : public ui::Window {
     void Image8_Click();
 
     // Writes mods.tvd as `line` and rebuilds the mod list from it; see
-    // q2modlist.
-    void rebuildModList(const std::string& line);
+    // q2modlist2.
+    bool rebuildModList(const std::string& line);
 };
 
 } // namespace mods
