@@ -3,23 +3,20 @@
 // selected) beside a baseline that only reads the same files and sorts the
 // same entries, and one keystroke in a setting (the record rewrite).
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <random>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include <benchmark/benchmark.h>
 
 #include "common/DataFolder.h"
 #include "common/SlashList.h"
-#include "platform/Fakes.h"
 #include "platform/FileSystem.h"
 #include "shell/Q2M.h"
-#include "shell/Windows.h"
-#include "ui/Application.h"
+#include "support/GameData.h"
+#include "support/GameDir.h"
+#include "support/Launcher.h"
 #include "ui/ListBox.h"
 
 namespace {
@@ -34,12 +31,6 @@ std::string numbered(const char* prefix, int n) {
     return prefix + std::to_string(n);
 }
 
-void writeFile(const std::filesystem::path& p, const std::vector<std::string>& lines) {
-    std::ofstream out(p, std::ios::binary);
-    for (const auto& l : lines)
-        out << l << "\r\n";
-}
-
 std::string slashLine(const std::vector<std::string>& entries) {
     return common::slashListLine(entries);
 }
@@ -48,52 +39,24 @@ std::string slashLine(const std::vector<std::string>& entries) {
 class BigGame {
   public:
     BigGame() {
-        root_ =
-            std::filesystem::temp_directory_path() / ("tap-bench-" + std::to_string(::getpid()));
-        const auto data = root_ / common::kDataFolderName;
-        std::filesystem::create_directories(data);
-        std::filesystem::create_directories(root_ / "baseq3");
         std::mt19937 rng(7);
 
         std::vector<std::string> maps;
         for (int i = 0; i < kMaps; ++i)
             maps.push_back(numbered(i % 3 == 0 ? "Q3DM" : "q3map", i));
         std::shuffle(maps.begin(), maps.end(), rng);
-        writeFile(data / "maps.tvd", {slashLine(maps)});
+        dir_.writeData("maps.tvd", {slashLine(maps)});
 
         std::vector<std::string> mods;
         for (int i = 0; i < kMods; ++i) {
             mods.push_back(numbered("Mod ", i));
-            writeFile(data / (mods.back() + ".tvd"), {numbered("mod", i),
-                                                      "Capturelimit",
-                                                      "+set capturelimit",
-                                                      "1",
-                                                      "Option 2",
-                                                      "+set two",
-                                                      "0",
-                                                      "Option 3",
-                                                      "+set three",
-                                                      "0",
-                                                      "0",
-                                                      "",
-                                                      "20",
-                                                      "15",
-                                                      "8",
-                                                      "5",
-                                                      "0",
-                                                      "0",
-                                                      "1",
-                                                      "0",
-                                                      "0",
-                                                      "config.cfg",
-                                                      "0",
-                                                      "1"});
+            dir_.writeData(mods.back() + ".tvd", testsupport::modRecord(numbered("mod", i)));
         }
         std::shuffle(mods.begin(), mods.end(), rng);
-        writeFile(data / "mods.tvd", {slashLine(mods)});
+        dir_.writeData("mods.tvd", {slashLine(mods)});
 
         std::vector<std::string> cycle(maps.begin(), maps.begin() + kCycle);
-        writeFile(data / "mapcycle.tvd", {slashLine(cycle)});
+        dir_.writeData("mapcycle.tvd", {slashLine(cycle)});
 
         std::vector<std::string> bots;
         for (int i = 0; i < kBots; ++i)
@@ -102,22 +65,16 @@ class BigGame {
         std::string selection;
         for (int i = 0; i < kSelectedBots; ++i)
             selection += std::to_string(i * (kBots / kSelectedBots)) + "/";
-        writeFile(data / "bots.tvd", {slashLine(bots), selection});
+        dir_.writeData("bots.tvd", {slashLine(bots), selection});
 
         // Cycle mode: the load step also copies the map list.
-        writeFile(data / "settings.tvd", {"5000", "500", "Bench Server", "C"});
+        dir_.writeData("settings.tvd", {"5000", "500", "Bench Server", "C"});
     }
-    ~BigGame() {
-        std::error_code ec;
-        std::filesystem::remove_all(root_, ec);
-    }
-    BigGame(const BigGame&) = delete;
-    BigGame& operator=(const BigGame&) = delete;
 
-    std::string path() const { return root_.string(); }
+    std::string path() const { return dir_.path(); }
 
   private:
-    std::filesystem::path root_;
+    testsupport::GameDir dir_;
 };
 
 const BigGame& game() {
@@ -125,18 +82,8 @@ const BigGame& game() {
     return g;
 }
 
-// The program on the game directory, with fakes for the other services.
-struct Program {
-    explicit Program(const std::string& dir)
-        : files(dir), app(platform::Services{messages, processes, documents, files}) {
-        shell::createWindows(app);
-    }
-    platform::RealFileSystem files;
-    platform::RecordingMessageBox messages;
-    platform::RecordingProcessStarter processes;
-    platform::RecordingDocumentOpener documents;
-    ui::Application app;
-};
+// The program on the game directory, with recording services.
+using Program = testsupport::Launcher;
 
 void BM_MainWindowLoad(benchmark::State& state) {
     const std::string dir = game().path();

@@ -3,7 +3,6 @@
 // game directory (the working directory). Every data-file path is the
 // working directory, the folder name and the file name.
 
-#include <optional>
 #include <string>
 
 #include "platform/FileSystem.h"
@@ -21,13 +20,5 @@ inline constexpr const char* kMarkerFile = "launch_stat.tvd";
 
 std::string dataFolder(const platform::FileSystem& fs);
 std::string dataFile(const platform::FileSystem& fs, const std::string& fileName);
-
-// The record file of a mod: the display name with ".tvd", in the data
-// folder. A name that would lead out of the data folder (it holds a path
-// separator, or is "." or "..") names no file.
-std::optional<std::string> recordFile(const platform::FileSystem& fs,
-                                      const std::string& displayName);
-// The path that messages name for a mod's record, as it would be formed.
-std::string recordFileText(const platform::FileSystem& fs, const std::string& displayName);
 
 } // namespace common

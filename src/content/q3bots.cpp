@@ -8,6 +8,7 @@
 #include "common/BotFile.h"
 #include "common/HoverPair.h"
 #include "common/NumberText.h"
+#include "content/q2bot.h"
 #include "shell/Artwork.h"
 #include "shell/Q2M.h"
 #include "shell/gfx.h"
@@ -236,8 +237,7 @@ void q3bots::Combo_Click() {
 }
 
 void q3bots::Command1_Click() {
-    if (ui::Window* bots = app().find("q2bot"))
-        bots->show();
+    app().get<q2bot>().show();
 }
 
 void q3bots::Command2_Click() {

@@ -240,10 +240,4 @@ std::unique_ptr<std::istream> FileSystem::openBinary(const std::string& path) co
     return std::make_unique<std::istringstream>(std::string(bytes->begin(), bytes->end()));
 }
 
-bool FaultyFileSystem::fails(const std::string& path) const {
-    return std::any_of(failing_.begin(), failing_.end(), [&](const std::string& part) {
-        return path.find(part) != std::string::npos;
-    });
-}
-
 } // namespace platform

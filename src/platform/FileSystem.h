@@ -1,7 +1,7 @@
 #pragma once
 // Seam: everything the windows do with files. The real implementation works
-// on the disk; tests use it on temporary game directories, or wrap it in
-// FaultyFileSystem to make chosen files fail.
+// on the disk; tests use it on temporary game directories, or wrap it to make
+// chosen files fail.
 //
 // Names are matched without regard to letter case where the exact name is
 // missing; listings are sorted by name without regard to case. Text files
@@ -76,46 +76,6 @@ class RealFileSystem : public FileSystem {
 
   private:
     std::string workingDirectory_;
-};
-
-// Test double: passes everything to another file system, except that writes
-// and removals of paths containing one of the given parts fail.
-class FaultyFileSystem : public FileSystem {
-  public:
-    explicit FaultyFileSystem(FileSystem& inner) : inner_(inner) {}
-
-    void failWritesTo(const std::string& pathPart) { failing_.push_back(pathPart); }
-    void clearFailures() { failing_.clear(); }
-
-    std::string workingDirectory() const override { return inner_.workingDirectory(); }
-    std::optional<std::vector<std::string>> readLines(const std::string& path) const override {
-        return inner_.readLines(path);
-    }
-    bool writeLines(const std::string& path, const std::vector<std::string>& lines) override {
-        return !fails(path) && inner_.writeLines(path, lines);
-    }
-    std::optional<std::vector<std::uint8_t>> readBinary(const std::string& path) const override {
-        return inner_.readBinary(path);
-    }
-    bool createDirectory(const std::string& path) override { return inner_.createDirectory(path); }
-    bool removeFile(const std::string& path) override {
-        return !fails(path) && inner_.removeFile(path);
-    }
-    bool isDirectory(const std::string& path) const override { return inner_.isDirectory(path); }
-    bool isFile(const std::string& path) const override { return inner_.isFile(path); }
-    std::optional<std::vector<std::string>> listFiles(const std::string& folder,
-                                                      const std::string& pattern) const override {
-        return inner_.listFiles(folder, pattern);
-    }
-    std::optional<std::vector<std::string>> listFolders(const std::string& folder) const override {
-        return inner_.listFolders(folder);
-    }
-
-  private:
-    bool fails(const std::string& path) const;
-
-    FileSystem& inner_;
-    std::vector<std::string> failing_;
 };
 
 } // namespace platform

@@ -4,8 +4,14 @@
 // settings controls take the mod's record or save into it.
 #include "common/DataFolder.h"
 #include "common/SlashList.h"
+#include "content/q2map.h"
+#include "content/q2maplist.h"
 #include "content/q3bots.h"
+#include "mods/q2edit.h"
+#include "mods/q2mod.h"
+#include "shell/Help.h"
 #include "shell/Q2M.h"
+#include "shell/copyright.h"
 #include "ui/Application.h"
 #include "ui/Errors.h"
 
@@ -14,11 +20,6 @@ namespace shell {
 namespace {
 
 constexpr const char* kSelectMap = "Please select a map and try again.";
-
-void showWindow(ui::Application& app, const char* name) {
-    if (ui::Window* w = app.find(name))
-        w->show();
-}
 
 // Rewrites a list file from its list. A write that fails leaves the file as
 // it was; the list keeps its change.
@@ -37,29 +38,29 @@ bool removeHighlighted(ui::ListBox& list) {
 // ---- Buttons that open other windows ----------------------------------
 
 void Q2M::Command2_Click() {
-    showWindow(app(), "q2map");
+    app().get<content::q2map>().show();
 }
 
 void Q2M::Command10_Click() {
-    showWindow(app(), "q2maplist");
+    app().get<content::q2maplist>().show();
 }
 
 void Q2M::Command4_Click() {
-    showWindow(app(), "copyright");
+    app().get<copyright>().show();
 }
 
 void Q2M::Command5_Click() {
-    showWindow(app(), "Help");
+    app().get<Help>().show();
 }
 
 void Q2M::Command6_Click() {
     prod4();
-    showWindow(app(), "q2mod");
+    app().get<mods::q2mod>().show();
 }
 
 void Q2M::Command8_Click() {
     ui::skip([&] { prod4(); });
-    ui::skip([&] { showWindow(app(), "q2edit"); });
+    ui::skip([&] { app().get<mods::q2edit>().show(); });
 }
 
 void Q2M::Command1_Click() {

@@ -1,7 +1,6 @@
 // The main window coming up and going away: the list files read at load,
 // settings.tvd (selected map, selected mod, host name, map mode), the map
 // mode with its tab pictures and the state with no mod selected.
-#include <array>
 #include <limits>
 
 #include "common/DataFolder.h"
@@ -9,6 +8,7 @@
 #include "common/SlashList.h"
 #include "content/q3bots.h"
 #include "shell/Q2M.h"
+#include "shell/SettingsFile.h"
 #include "shell/Windows.h"
 #include "ui/Application.h"
 #include "ui/Errors.h"
@@ -18,7 +18,6 @@ namespace shell {
 namespace {
 
 constexpr const char* kDefaultHostName = "Torvel Arvenix Pro Server";
-// The entry the cycle list holds in the window's design.
 
 // Selects the entry a stored index names ("-1": none). Throws for an index
 // outside the list, so the caller can skip it.
@@ -64,29 +63,22 @@ void Q2M::Form_Load() {
     Label4.setCaption(botCountCaption(app().get<content::q3bots>().List3.selCount()));
 
     // From here on a failing statement is passed over.
-    std::array<std::string, 4> line;
-    ui::skip([&] {
-        const auto& fs = app().services().files;
-        const auto lines = fs.readLines(common::dataFile(fs, common::kSettingsFile));
-        if (!lines)
-            return;
-        for (std::size_t i = 0; i < line.size() && i < lines->size(); ++i)
-            line[i] = (*lines)[i];
-    });
-    ui::skip([&] { selectStored(List1, line[0]); });
+    SettingsFile stored;
+    ui::skip([&] { stored = SettingsFile::read(app().services().files); });
+    ui::skip([&] { selectStored(List1, stored.mapIndex); });
     // Loads nothing yet: focuscontr is still "false".
-    ui::skip([&] { selectStored(List2, line[1]); });
-    ui::skip([&] { Text1.setText(line[2]); });
+    ui::skip([&] { selectStored(List2, stored.modIndex); });
+    ui::skip([&] { Text1.setText(stored.hostName); });
     ui::skip([&] {
-        if (common::leadingNumber(line[1]) <= 0 && List2.selCount() == 0)
+        if (common::leadingNumber(stored.modIndex) <= 0 && List2.selCount() == 0)
             applyNoModState();
     });
     ui::skip([&] {
-        if (line[2].empty())
+        if (stored.hostName.empty())
             Text1.setText(kDefaultHostName);
     });
     ui::skip([&] {
-        if (line[3] == "S") {
+        if (stored.singleMap()) {
             setSingleMapMode();
         } else {
             if (List1.listCount() > 0)
@@ -102,11 +94,8 @@ void Q2M::Form_Load() {
 void Q2M::Form_Unload(bool& cancel) {
     (void)cancel; // closing the main window is never refused
     ui::skip([&] {
-        auto& fs = app().services().files;
-        fs.writeLines(common::dataFile(fs, common::kSettingsFile),
-                      {common::plainNumber(List1.listIndex()),
-                       common::plainNumber(List2.listIndex()), common::trimmed(Text1.text()),
-                       singleMapMode() ? "S" : "C"});
+        SettingsFile::of(List1.listIndex(), List2.listIndex(), Text1.text(), singleMapMode())
+            .write(app().services().files);
     });
     // Every other window, then this one (whose nested unload is passed over
     // while this step runs).

@@ -1,16 +1,11 @@
 // The selected mod's record and the server-setting controls.
 //
-// A mod record is 24 lines: lines 1 to 12 define the mod (game folder, three
-// options with caption, command prefix and shown flag, the extra command
-// line), lines 13 to 24 hold the server settings last used with it. The
-// caption of focuscontr sets the direction: "true" lets modpro load the
+// The caption of focuscontr sets the direction: "true" lets modpro load the
 // record into the controls, "false" makes every change of a setting save it.
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "common/DataFolder.h"
-#include "common/NumberText.h"
+#include "common/ModRecord.h"
 #include "common/SlashList.h"
 #include "shell/Q2M.h"
 #include "ui/Application.h"
@@ -20,32 +15,57 @@ namespace shell {
 
 namespace {
 
-constexpr std::size_t kRecordLines = 24;
-constexpr std::size_t kDefinitionLines = 12;
+using common::ModRecord;
 
-// A record that cannot be read, or whose values the controls refuse.
+// A check-box line the box refuses.
 struct RecordFailure {};
 
-// The value a check box takes from a record line: 0, 1 or 2 (greyed).
 int checkValue(const std::string& line) {
-    const long long n = common::wholeNumber(line);
-    if (n < 0 || n > 2)
-        throw ui::RuntimeError(ui::kInvalidValue, "Invalid property value");
-    return static_cast<int>(n);
+    const auto value = ModRecord::checkValue(line);
+    if (!value)
+        throw RecordFailure{};
+    return *value;
+}
+
+// The settings half of a record into the controls, in the record's order.
+void putSettings(Q2M& w, const ModRecord& r) {
+    w.sfrag.setText(r.fragLimit);
+    w.stime.setText(r.timeLimit);
+    w.smaxcl.setText(r.maxClients);
+    w.sop1.setText(r.options[0].value);
+    w.sop2.setText(r.options[1].value);
+    w.sop3.setText(r.options[2].value);
+    w.sweapons.setValue(checkValue(r.bots));
+    w.sded.setValue(checkValue(r.dedicated));
+    w.scfg.setValue(checkValue(r.execConfig));
+    w.scfgfile.setText(r.configFile);
+    w.sclose.setValue(checkValue(r.closeOnLaunch));
+    w.sv_pure.setValue(checkValue(r.pureServer));
+}
+
+// The record into the controls; throws RecordFailure at the first check-box
+// line the box refuses, leaving what was set before it.
+void putRecord(Q2M& w, const ModRecord& r) {
+    w.sFoldername.setCaption(r.folder);
+    const struct {
+        ui::Label& caption;
+        ui::TextBox& prefix;
+        ui::TextBox& value;
+    } rows[] = {{w.mop1, w.q2cl1, w.sop1}, {w.mop2, w.q2cl2, w.sop2}, {w.mop3, w.q2cl3, w.sop3}};
+    for (std::size_t i = 0; i < r.options.size(); ++i) {
+        const common::ModOption& o = r.options[i];
+        rows[i].caption.setCaption(o.caption);
+        rows[i].prefix.setText(o.prefix);
+        rows[i].value.setVisible(o.isShown());
+        rows[i].caption.setVisible(o.isShown());
+    }
+    w.q2clck.setValue(checkValue(r.extraOn));
+    w.q2cl4.setText(r.extraText);
+    putSettings(w, r);
 }
 
 std::string checkText(const ui::CheckBox& box) {
-    return common::plainNumber(box.value());
-}
-
-// The settings a mod without a readable record gets. The definition (lines
-// 1 to 12) keeps what was shown before.
-void putDefaults(Q2M& w) {
-    for (ui::TextBox* box : {&w.sfrag, &w.stime, &w.smaxcl, &w.sop1, &w.sop2, &w.sop3})
-        box->setText("0");
-    for (ui::CheckBox* box : {&w.sweapons, &w.sded, &w.scfg, &w.sclose, &w.sv_pure})
-        box->setValue(0);
-    w.scfgfile.setText("");
+    return ModRecord::checkText(box.value());
 }
 
 } // namespace
@@ -53,49 +73,18 @@ void putDefaults(Q2M& w) {
 void Q2M::modpro() {
     if (focuscontr.caption() != "true")
         return;
+    // The whole record is read before any control is touched.
+    const auto record = ModRecord::read(app().services().files, List2.text());
     try {
-        // Every line is read before any control is touched.
-        const auto& fs = app().services().files;
-        const auto path = common::recordFile(fs, List2.text());
-        if (!path)
+        if (!record)
             throw RecordFailure{};
-        const auto lines = fs.readLines(*path);
-        if (!lines || lines->size() < kRecordLines)
-            throw RecordFailure{};
-        const std::vector<std::string>& r = *lines;
-
-        sFoldername.setCaption(r[0]);
-        const struct {
-            ui::Label& caption;
-            ui::TextBox& prefix;
-            ui::TextBox& value;
-            std::size_t first; // index of the caption line
-        } options[] = {{mop1, q2cl1, sop1, 1}, {mop2, q2cl2, sop2, 4}, {mop3, q2cl3, sop3, 7}};
-        for (const auto& o : options) {
-            o.caption.setCaption(r[o.first]);
-            o.prefix.setText(r[o.first + 1]);
-            const bool shown = r[o.first + 2] == "1";
-            o.value.setVisible(shown);
-            o.caption.setVisible(shown);
-        }
-        q2clck.setValue(checkValue(r[10]));
-        q2cl4.setText(r[11]);
-        sfrag.setText(r[12]);
-        stime.setText(r[13]);
-        smaxcl.setText(r[14]);
-        sop1.setText(r[15]);
-        sop2.setText(r[16]);
-        sop3.setText(r[17]);
-        sweapons.setValue(checkValue(r[18]));
-        sded.setValue(checkValue(r[19]));
-        scfg.setValue(checkValue(r[20]));
-        scfgfile.setText(r[21]);
-        sclose.setValue(checkValue(r[22]));
-        sv_pure.setValue(checkValue(r[23]));
+        putRecord(*this, *record);
     } catch (const RecordFailure&) {
-        putDefaults(*this);
+        // The settings a mod without a readable record gets; the definition
+        // keeps what was shown before.
+        putSettings(*this, ModRecord{});
     } catch (const ui::RuntimeError&) {
-        putDefaults(*this);
+        putSettings(*this, ModRecord{});
     }
     if (!List2.text().empty())
         prod5();
@@ -105,28 +94,27 @@ void Q2M::savesettings() {
     auto& fs = app().services().files;
     const std::string name = List2.text();
     bool saved = false;
-    if (const auto path = common::recordFile(fs, name)) {
-        const auto old = fs.readLines(*path);
-        if (old && old->size() >= kDefinitionLines) {
-            std::vector<std::string> record(old->begin(), old->begin() + kDefinitionLines);
-            record.reserve(kRecordLines);
-            for (const ui::TextBox* box : {&sfrag, &stime, &smaxcl, &sop1, &sop2, &sop3})
-                record.push_back(box->text());
-            record.push_back(checkText(sweapons));
-            record.push_back(checkText(sded));
-            record.push_back(checkText(scfg));
-            record.push_back(scfgfile.text());
-            record.push_back(checkText(sclose));
-            record.push_back(checkText(sv_pure));
-            saved = fs.writeLines(*path, record);
-        }
+    if (auto record = ModRecord::readDefinition(fs, name)) {
+        record->fragLimit = sfrag.text();
+        record->timeLimit = stime.text();
+        record->maxClients = smaxcl.text();
+        record->options[0].value = sop1.text();
+        record->options[1].value = sop2.text();
+        record->options[2].value = sop3.text();
+        record->bots = checkText(sweapons);
+        record->dedicated = checkText(sded);
+        record->execConfig = checkText(scfg);
+        record->configFile = scfgfile.text();
+        record->closeOnLaunch = checkText(sclose);
+        record->pureServer = checkText(sv_pure);
+        saved = record->write(fs, name);
     }
     if (saved)
         return;
     // The record is gone or unusable: the mod leaves the list.
     app().services().messages.show("Torvel Arvenix can't find the file " +
-                                   common::recordFileText(fs, name) + ". Please add the mod '" +
-                                   name + "' a second time.");
+                                   ModRecord::pathText(fs, name) + ". Please add the mod '" + name +
+                                   "' a second time.");
     prod4();
     ui::skip([&] { List2.removeItem(List2.listIndex()); });
     common::writeListFile(fs, common::dataFile(fs, common::kModsFile), List2);
@@ -149,9 +137,7 @@ void Q2M::prod5() {
 void Q2M::prod6() {
     if (List2.listIndex() < 0)
         return; // nothing selected: nothing to delete
-    auto& fs = app().services().files;
-    if (const auto path = common::recordFile(fs, List2.text()))
-        fs.removeFile(*path);
+    ModRecord::remove(app().services().files, List2.text());
 }
 
 void Q2M::settingChanged() {

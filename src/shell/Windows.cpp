@@ -14,29 +14,28 @@
 
 namespace shell {
 
+namespace {
+
+template <class... W> struct WindowList {
+    static void create(ui::Application& app) { (app.add<W>(), ...); }
+    static void unload(ui::Application& app) { (app.get<W>().unload(), ...); }
+};
+
+// Every window of the program, in closing order: the about window first, the
+// main window last. They are created in the same order.
+using AllWindows = WindowList<copyright, Help, gfx, content::q2bot, mods::q2edit, content::q2map,
+                              content::q2maplist, mods::q2mod, content::q3bots, startup, Q2M>;
+
+} // namespace
+
 ui::Window& createWindows(ui::Application& app) {
-    auto& first = app.add<startup>();
-    app.add<Q2M>();
-    app.add<content::q3bots>();
-    app.add<copyright>();
-    app.add<Help>();
-    app.add<gfx>();
-    app.add<content::q2map>();
-    app.add<content::q2maplist>();
-    app.add<content::q2bot>();
-    app.add<mods::q2mod>();
-    app.add<mods::q2edit>();
-    return first;
+    AllWindows::create(app);
+    return app.get<startup>();
 }
 
 void unloadEveryWindow(ui::Application& app) {
-    static const char* const order[] = {"copyright", "Help",    "gfx",       "q2bot",
-                                        "q2edit",    "q2map",   "q2maplist", "q2mod",
-                                        "q3bots",    "startup", "Q2M"};
-    for (const char* name : order) {
-        if (ui::Window* w = app.find(name))
-            w->unload();
-    }
+    // unload() passes over a window that is not loaded.
+    AllWindows::unload(app);
 }
 
 } // namespace shell

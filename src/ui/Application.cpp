@@ -4,14 +4,6 @@
 
 namespace ui {
 
-Window* Application::find(const std::string& name) const {
-    for (const auto& w : windows_) {
-        if (w->name() == name)
-            return w.get();
-    }
-    return nullptr;
-}
-
 void Application::start(Window& startup) {
     ended_ = false;
     startup.show();

@@ -41,7 +41,6 @@ class Application {
         return static_cast<T&>(*it->second);
     }
 
-    Window* find(const std::string& name) const;
     const std::vector<std::unique_ptr<Window>>& windows() const { return windows_; }
 
     platform::Services& services() { return services_; }

@@ -7,7 +7,8 @@
 #include "shell/Q2M.h"
 #include "shell/copyright.h"
 #include "shell/gfx.h"
-#include "support/GameFixture.h"
+#include "support/GameDir.h"
+#include "support/Launcher.h"
 #include "support/TestWindow.h"
 
 namespace {

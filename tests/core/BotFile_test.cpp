@@ -3,7 +3,8 @@
 #include "common/BotEntry.h"
 #include "content/q3bots.h"
 #include "shell/Q2M.h"
-#include "support/GameFixture.h"
+#include "support/GameDir.h"
+#include "support/Launcher.h"
 
 using testsupport::GameDir;
 using testsupport::Launcher;

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "shell/Q2M.h"
-#include "support/GameFixture.h"
+#include "support/GameDir.h"
+#include "support/Launcher.h"
 
 using testsupport::GameDir;
 using testsupport::Launcher;

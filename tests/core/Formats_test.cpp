@@ -3,13 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "common/DataFolder.h"
+#include "common/ModRecord.h"
 #include "common/NumberText.h"
 #include "common/SlashList.h"
 #include "platform/CommandLine.h"
 #include "platform/Encoding.h"
 #include "platform/FileSystem.h"
 #include "platform/TextCase.h"
-#include "support/GameFixture.h"
+#include "support/GameDir.h"
+#include "support/Launcher.h"
 #include "ui/Errors.h"
 
 using common::parseSlashList;
@@ -82,12 +84,12 @@ TEST(NumberText, readingNumbersFromText) {
 TEST(DataFolder, recordFilesStayInsideTheDataFolder) {
     platform::RealFileSystem fs("/games/q3");
     EXPECT_EQ(common::dataFile(fs, "maps.tvd"), "/games/q3/Tolvdata/maps.tvd");
-    EXPECT_EQ(common::recordFile(fs, "Capture The Flag"),
+    EXPECT_EQ(common::ModRecord::path(fs, "Capture The Flag"),
               std::optional<std::string>("/games/q3/Tolvdata/Capture The Flag.tvd"));
-    EXPECT_FALSE(common::recordFile(fs, "../settings").has_value());
-    EXPECT_FALSE(common::recordFile(fs, "a\\b").has_value());
-    EXPECT_FALSE(common::recordFile(fs, ".").has_value());
-    EXPECT_FALSE(common::recordFile(fs, "..").has_value());
+    EXPECT_FALSE(common::ModRecord::path(fs, "../settings").has_value());
+    EXPECT_FALSE(common::ModRecord::path(fs, "a\\b").has_value());
+    EXPECT_FALSE(common::ModRecord::path(fs, ".").has_value());
+    EXPECT_FALSE(common::ModRecord::path(fs, "..").has_value());
 }
 
 TEST(FileSystem, namesMatchWithoutRegardToCase) {
@@ -124,7 +126,7 @@ TEST(FileSystem, writesAreAtomicAndFailuresLeaveTheOldFile) {
         ++files;
     EXPECT_EQ(files, 3); // baseq3, a.tvd, dir.tvd: no temporary files
 
-    platform::FaultyFileSystem faulty(fs);
+    testsupport::FaultyFileSystem faulty(fs);
     faulty.failWritesTo("a.tvd");
     EXPECT_FALSE(faulty.writeLines(path, {"new"}));
     EXPECT_EQ(dir.read("a.tvd"), "old\r\n");

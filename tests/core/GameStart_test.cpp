@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/GameStart.h"
-#include "support/GameFixture.h"
+#include "support/GameDir.h"
 
 namespace {
 

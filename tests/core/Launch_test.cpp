@@ -2,8 +2,9 @@
 
 #include "content/q3bots.h"
 #include "shell/Q2M.h"
-#include "support/GameFixture.h"
+#include "support/GameDir.h"
 #include "support/LaunchState.h"
+#include "support/Launcher.h"
 
 using testsupport::GameDir;
 using testsupport::Launcher;

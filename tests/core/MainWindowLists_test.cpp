@@ -3,7 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "common/SlashList.h"
+#include "content/q2map.h"
+#include "content/q2maplist.h"
 #include "content/q3bots.h"
+#include "mods/q2edit.h"
+#include "mods/q2mod.h"
+#include "shell/Help.h"
+#include "shell/copyright.h"
 #include "support/MainWindowFixture.h"
 
 namespace {
@@ -184,13 +190,17 @@ TEST_F(MainWindowLists, buttonsOpenTheirWindows) {
     auto& q = open();
     struct Case {
         ui::CommandButton& button;
-        const char* window;
-    } cases[] = {{q.Command2, "q2map"}, {q.Command10, "q2maplist"}, {q.Command4, "copyright"},
-                 {q.Command5, "Help"},  {q.Command6, "q2mod"},      {q.Command1, "q3bots"}};
+        ui::Window& window;
+    } cases[] = {{q.Command2, launcher->get<content::q2map>()},
+                 {q.Command10, launcher->get<content::q2maplist>()},
+                 {q.Command4, launcher->get<shell::copyright>()},
+                 {q.Command5, launcher->get<shell::Help>()},
+                 {q.Command6, launcher->get<mods::q2mod>()},
+                 {q.Command1, launcher->get<content::q3bots>()}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.window);
+        SCOPED_TRACE(c.window.name());
         c.button.userClick();
-        EXPECT_TRUE(launcher->app.find(c.window)->isVisible());
+        EXPECT_TRUE(c.window.isVisible());
     }
     // Add mod disabled the mod-dependent controls first.
     EXPECT_FALSE(q.Image3.enabled());
@@ -198,7 +208,7 @@ TEST_F(MainWindowLists, buttonsOpenTheirWindows) {
 
     q.List2.userClickItem(0);
     q.Command8.userClick();
-    EXPECT_TRUE(launcher->app.find("q2edit")->isVisible());
+    EXPECT_TRUE(launcher->get<mods::q2edit>().isVisible());
     EXPECT_FALSE(q.sfrag.enabled());
 }
 

@@ -4,9 +4,11 @@
 
 #include "common/BotEntry.h"
 #include "common/BotFile.h"
+#include "content/q2bot.h"
 #include "content/q3bots.h"
 #include "shell/Q2M.h"
-#include "support/GameFixture.h"
+#include "support/GameDir.h"
+#include "support/Launcher.h"
 
 using testsupport::GameDir;
 using testsupport::Launcher;
@@ -206,9 +208,7 @@ TEST_F(Roster, closingSetsTheBotCountAndTheBotsCheckBox) {
 
 TEST_F(Roster, addButtonShowsTheBotWindow) {
     w.Command1.userClick();
-    ui::Window* addBot = l.app.find("q2bot");
-    ASSERT_NE(addBot, nullptr);
-    EXPECT_TRUE(addBot->isVisible());
+    EXPECT_TRUE(l.get<content::q2bot>().isVisible());
 }
 
 TEST_F(Roster, failedWriteIsReportedAndTheRosterKept) {

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "platform/Fakes.h"
 #include "platform/FileSystem.h"
-#include "support/GameFixture.h"
+#include "support/GameDir.h"
+#include "support/Launcher.h"
+#include "support/Recording.h"
 #include "support/TestWindow.h"
 #include "ui/Errors.h"
 
@@ -13,9 +14,9 @@ namespace {
 struct Runtime : ::testing::Test {
     testsupport::GameDir dir;
     platform::RealFileSystem files{dir.path()};
-    platform::RecordingMessageBox messages;
-    platform::RecordingProcessStarter processes;
-    platform::RecordingDocumentOpener documents;
+    testsupport::RecordingMessageBox messages;
+    testsupport::RecordingProcessStarter processes;
+    testsupport::RecordingDocumentOpener documents;
     ui::Application app{platform::Services{messages, processes, documents, files}};
     TestWindow& w = app.add<TestWindow>();
 

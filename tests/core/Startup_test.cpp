@@ -4,7 +4,8 @@
 #include "shell/Q2M.h"
 #include "shell/gfx.h"
 #include "shell/startup.h"
-#include "support/GameFixture.h"
+#include "support/GameDir.h"
+#include "support/Launcher.h"
 
 namespace {
 

@@ -34,7 +34,7 @@ constexpr const char* kStandIn = "#!/bin/sh\n"
 class SearchPath {
   public:
     SearchPath(const GameDir& game, const QString& folder) : saved_(qgetenv("PATH")) {
-        game.writeBytes(folder + "/.keep", "");
+        game.writeRaw((folder + "/.keep").toStdString(), "");
         qputenv("PATH", QByteArray::fromStdString(game.path()) + "/" + folder.toUtf8());
     }
     ~SearchPath() { qputenv("PATH", saved_); }
@@ -51,9 +51,9 @@ void prepareGame(const GameDir& game, const std::string& mode) {
     game.writeData("launch_stat.tvd", {"1"});
     game.writeData("maps.tvd", {"q3dm17/"});
     game.writeData("mods.tvd", {"baseq3/"});
-    game.writeData("baseq3.tvd", guitest::modRecord("baseq3", "20", "0", "8"));
+    game.writeData("baseq3.tvd", testsupport::modRecord("baseq3", "20", "0", "8"));
     game.writeData("settings.tvd", {"0", "0", "My Server", mode});
-    game.writeBytes("Quake3.exe", kStandIn);
+    game.writeRaw("Quake3.exe", kStandIn);
     game.makeExecutable("Quake3.exe");
 }
 
@@ -66,7 +66,7 @@ QStringList expectedArguments(const std::string& commandLine) {
 }
 
 QStringList recordedArguments(const GameDir& game) {
-    QStringList args = QString::fromUtf8(game.read("args.txt")).split('\n');
+    QStringList args = QString::fromUtf8(guitest::bytes(game.read("args.txt"))).split('\n');
     args.removeAll(QString());
     return args;
 }
@@ -84,14 +84,14 @@ void LaunchTest::singleMapLaunchStartsTheGame() {
     prepareGame(game, "S");
     Program program(game, false);
     program.start();
-    QVERIFY(QTest::qWaitForWindowExposed(program.window("Q2M")));
+    QVERIFY(QTest::qWaitForWindowExposed(program.window<shell::Q2M>()));
 
-    guitest::click(program.control("Q2M", "Image3"));
+    guitest::click(program.widget(program.get<shell::Q2M>().Image3));
 
-    QTRY_VERIFY_WITH_TIMEOUT(!game.read("finished.txt").isEmpty(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!guitest::bytes(game.read("finished.txt")).isEmpty(), 10000);
     QCOMPARE(recordedArguments(game), expectedArguments(commonPart() + " +map q3dm17"));
     QVERIFY(program.messages.shown.empty());
-    QVERIFY(program.window("Q2M")->isVisible());
+    QVERIFY(program.window<shell::Q2M>()->isVisible());
 }
 
 void LaunchTest::cycleLaunchWritesTheCycleConfig() {
@@ -99,18 +99,19 @@ void LaunchTest::cycleLaunchWritesTheCycleConfig() {
     prepareGame(game, "C");
     Program program(game, false);
     program.start();
-    QVERIFY(QTest::qWaitForWindowExposed(program.window("Q2M")));
-    QVERIFY(program.control("Q2M", "cycle")->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(program.window<shell::Q2M>()));
+    QVERIFY(program.widget(program.get<shell::Q2M>().cycle)->isVisible());
 
     // q3dm17 into the cycle, by hand.
-    auto* available = qobject_cast<QListWidget*>(program.control("Q2M", "List3c"));
+    auto* available = qobject_cast<QListWidget*>(program.widget(program.get<shell::Q2M>().List3c));
     guitest::click(available->viewport(), available->visualItemRect(available->item(0)).center());
-    guitest::click(program.control("Q2M", "plus"));
-    guitest::click(program.control("Q2M", "Image3"));
+    guitest::click(program.widget(program.get<shell::Q2M>().plus));
+    guitest::click(program.widget(program.get<shell::Q2M>().Image3));
 
-    QTRY_VERIFY_WITH_TIMEOUT(!game.read("finished.txt").isEmpty(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!guitest::bytes(game.read("finished.txt")).isEmpty(), 10000);
     QCOMPARE(recordedArguments(game), expectedArguments(commonPart() + " +exec tvdx_mapcycle.cfg"));
-    const QList<QByteArray> config = game.read("baseq3/tvdx_mapcycle.cfg").split('\n');
+    const QList<QByteArray> config =
+        guitest::bytes(game.read("baseq3/tvdx_mapcycle.cfg")).split('\n');
     QCOMPARE(config.size(), 3);
     // One map: it points back at itself, so the game repeats it.
     QCOMPARE(config[0], QByteArray("set m1 \"map q3dm17; set nextmap vstr m1\"\r"));
@@ -122,16 +123,16 @@ void LaunchTest::engineOnThePathStartsWithoutQuake3Exe() {
     prepareGame(game, "S");
     QFile::remove(QString::fromStdString(game.path()) + "/Quake3.exe");
     const SearchPath path(game, "engine");
-    game.writeBytes("engine/ioquake3", kStandIn);
+    game.writeRaw("engine/ioquake3", kStandIn);
     game.makeExecutable("engine/ioquake3");
     Program program(game, false);
     program.start();
-    QVERIFY(QTest::qWaitForWindowExposed(program.window("Q2M")));
+    QVERIFY(QTest::qWaitForWindowExposed(program.window<shell::Q2M>()));
 
-    guitest::click(program.control("Q2M", "Image3"));
+    guitest::click(program.widget(program.get<shell::Q2M>().Image3));
 
     // args.txt lies in the game directory: the engine runs there.
-    QTRY_VERIFY_WITH_TIMEOUT(!game.read("finished.txt").isEmpty(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!guitest::bytes(game.read("finished.txt")).isEmpty(), 10000);
     QCOMPARE(recordedArguments(game), expectedArguments(commonPart() + " +map q3dm17"));
     QVERIFY(program.messages.shown.empty());
 }
@@ -143,9 +144,9 @@ void LaunchTest::missingGameIsReported() {
     const SearchPath path(game, "empty");
     Program program(game, false);
     program.start();
-    QVERIFY(QTest::qWaitForWindowExposed(program.window("Q2M")));
+    QVERIFY(QTest::qWaitForWindowExposed(program.window<shell::Q2M>()));
 
-    guitest::click(program.control("Q2M", "Image3"));
+    guitest::click(program.widget(program.get<shell::Q2M>().Image3));
 
     QCOMPARE(program.messages.shown,
              std::vector<std::string>{"Please copy 'Torvel Arvenix Pro.exe' into your Quake3 "

@@ -24,7 +24,7 @@ namespace {
 
 QWidget* openHelp(Program& program) {
     program.app().get<shell::Help>().show();
-    QWidget* help = program.window("Help");
+    QWidget* help = program.window<shell::Help>();
     return help != nullptr && QTest::qWaitForWindowExposed(help) ? help : nullptr;
 }
 
@@ -38,7 +38,7 @@ void LinksTest::helpLinkLightsRedAndTurnsWhite() {
     QWidget* help = openHelp(program);
     QVERIFY(help != nullptr);
     QCOMPARE(help->size(), QSize(312, 150));
-    QWidget* link = program.control("Help", "Label1");
+    QWidget* link = program.widget(program.get<shell::Help>().Label1);
     QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
     QVERIFY(link->font().underline());
     QCOMPARE(guitest::shownTextColor(link), QString("#ffffff"));
@@ -51,13 +51,13 @@ void LinksTest::helpLinkLightsRedAndTurnsWhite() {
     guitest::moveMouse(help, QPoint(2, 2));
     QCOMPARE(guitest::shownTextColor(link), QString("#ff0000"));
     // ... the background picture turns it white again.
-    guitest::moveMouse(program.control("Help", "Image1"), QPoint(10, 10));
+    guitest::moveMouse(program.widget(program.get<shell::Help>().Image1), QPoint(10, 10));
     QCOMPARE(guitest::shownTextColor(link), QString("#ffffff"));
 
     // The close pair lights over the plain picture and resets over the
     // background.
-    QWidget* plain = program.control("Help", "Image2");
-    QWidget* lit = program.control("Help", "Image3");
+    QWidget* plain = program.widget(program.get<shell::Help>().Image2);
+    QWidget* lit = program.widget(program.get<shell::Help>().Image3);
     guitest::moveMouse(plain);
     QVERIFY(lit->isVisible() && !plain->isVisible());
     guitest::saveScreenshots(program.launcher().view(), "help_closelit");
@@ -72,11 +72,11 @@ void LinksTest::helpLinkOpensTheReadmeAndCloses() {
     program.start();
     QVERIFY(openHelp(program) != nullptr);
 
-    guitest::click(program.control("Help", "Label1"), QPoint(5, 5));
+    guitest::click(program.widget(program.get<shell::Help>().Label1), QPoint(5, 5));
 
     QCOMPARE(program.documents.opened, std::vector<std::string>{"readme.htm"});
-    QVERIFY(program.window("Help") == nullptr);
-    QVERIFY(program.window("Q2M")->isVisible());
+    QVERIFY(program.window<shell::Help>() == nullptr);
+    QVERIFY(program.window<shell::Q2M>()->isVisible());
 }
 
 void LinksTest::aboutWindowTakesTheHelpPictures() {
@@ -85,22 +85,23 @@ void LinksTest::aboutWindowTakesTheHelpPictures() {
     Program program(game);
     program.start();
     program.app().get<shell::copyright>().show();
-    QWidget* about = program.window("copyright");
+    QWidget* about = program.window<shell::copyright>();
     QVERIFY(about != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(about));
     QCOMPARE(about->windowTitle(), QString("Credits"));
-    QCOMPARE(program.core("copyright", "Image1").state().picture, std::string("background"));
-    QCOMPARE(program.core("copyright", "Image2").state().picture, std::string("close0"));
+    QCOMPARE(program.get<shell::copyright>().Image1.state().picture, std::string("background"));
+    QCOMPARE(program.get<shell::copyright>().Image2.state().picture, std::string("close0"));
     guitest::saveScreenshots(program.launcher().view(), "about");
 
     // Opening the about window loaded the help window without showing it.
     QVERIFY(program.app().get<shell::Help>().isLoaded());
-    QVERIFY(program.window("Help") == nullptr);
+    QVERIFY(program.window<shell::Help>() == nullptr);
 
-    guitest::moveMouse(program.control("copyright", "Label1"), QPoint(5, 5));
-    QCOMPARE(guitest::shownTextColor(program.control("copyright", "Label1")), QString("#ff0000"));
-    guitest::click(program.control("copyright", "Image2"));
-    QVERIFY(program.window("copyright") == nullptr);
+    guitest::moveMouse(program.widget(program.get<shell::copyright>().Label1), QPoint(5, 5));
+    QCOMPARE(guitest::shownTextColor(program.widget(program.get<shell::copyright>().Label1)),
+             QString("#ff0000"));
+    guitest::click(program.widget(program.get<shell::copyright>().Image2));
+    QVERIFY(program.window<shell::copyright>() == nullptr);
     QVERIFY(program.documents.opened.empty());
 }
 

@@ -45,124 +45,136 @@ QString labelText(QWidget* w) {
 
 void MainWindowTest::showsTheCataloguesAndTheSelectedModsSettings() {
     GameDir game;
-    guitest::writeUsedGame(game);
+    testsupport::writeUsedGame(game);
     Program program(game);
     program.start();
-    QWidget* main = program.window("Q2M");
+    QWidget* main = program.window<shell::Q2M>();
     QVERIFY(main != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(main));
 
-    QCOMPARE(texts(program.control("Q2M", "List1")), QStringList({"q3dm1", "q3dm17", "q3dm7"}));
-    QCOMPARE(qobject_cast<QListWidget*>(program.control("Q2M", "List1"))->currentRow(), 1);
-    QCOMPARE(labelText(program.control("Q2M", "m")), QString("The Longest Yard"));
-    QCOMPARE(texts(program.control("Q2M", "List2")), QStringList({"baseq3", "OSP Tourney"}));
-    QCOMPARE(qobject_cast<QListWidget*>(program.control("Q2M", "List2"))->currentRow(), 0);
-    QCOMPARE(labelText(program.control("Q2M", "sFoldername")), QString("baseq3"));
-    QCOMPARE(lineText(program.control("Q2M", "Text1")), QString("My Server"));
-    QCOMPARE(lineText(program.control("Q2M", "sfrag")), QString("20"));
-    QCOMPARE(lineText(program.control("Q2M", "stime")), QString("15"));
-    QCOMPARE(lineText(program.control("Q2M", "smaxcl")), QString("8"));
-    QVERIFY(program.control("Q2M", "sfrag")->isEnabled());
-    QCOMPARE(qobject_cast<QCheckBox*>(program.control("Q2M", "sweapons"))->checkState(),
-             Qt::Checked);
-    QCOMPARE(labelText(program.control("Q2M", "Label4")), QString("Game with  1 bot"));
-    QVERIFY(!program.control("Q2M", "Frame4")->isVisible());
-    QVERIFY(!program.control("Q2M", "cycle")->isVisible());
+    QCOMPARE(texts(program.widget(program.get<shell::Q2M>().List1)),
+             QStringList({"q3dm1", "q3dm17", "q3dm7"}));
+    QCOMPARE(
+        qobject_cast<QListWidget*>(program.widget(program.get<shell::Q2M>().List1))->currentRow(),
+        1);
+    QCOMPARE(labelText(program.widget(program.get<shell::Q2M>().m)), QString("The Longest Yard"));
+    QCOMPARE(texts(program.widget(program.get<shell::Q2M>().List2)),
+             QStringList({"baseq3", "OSP Tourney"}));
+    QCOMPARE(
+        qobject_cast<QListWidget*>(program.widget(program.get<shell::Q2M>().List2))->currentRow(),
+        0);
+    QCOMPARE(labelText(program.widget(program.get<shell::Q2M>().sFoldername)), QString("baseq3"));
+    QCOMPARE(lineText(program.widget(program.get<shell::Q2M>().Text1)), QString("My Server"));
+    QCOMPARE(lineText(program.widget(program.get<shell::Q2M>().sfrag)), QString("20"));
+    QCOMPARE(lineText(program.widget(program.get<shell::Q2M>().stime)), QString("15"));
+    QCOMPARE(lineText(program.widget(program.get<shell::Q2M>().smaxcl)), QString("8"));
+    QVERIFY(program.widget(program.get<shell::Q2M>().sfrag)->isEnabled());
+    QCOMPARE(
+        qobject_cast<QCheckBox*>(program.widget(program.get<shell::Q2M>().sweapons))->checkState(),
+        Qt::Checked);
+    QCOMPARE(labelText(program.widget(program.get<shell::Q2M>().Label4)),
+             QString("Game with  1 bot"));
+    QVERIFY(!program.widget(program.get<shell::Q2M>().Frame4)->isVisible());
+    QVERIFY(!program.widget(program.get<shell::Q2M>().cycle)->isVisible());
     guitest::saveScreenshots(program.launcher().view(), "main_single");
 
     // Choosing the other mod with the mouse loads its settings.
-    auto* mods = qobject_cast<QListWidget*>(program.control("Q2M", "List2"));
+    auto* mods = qobject_cast<QListWidget*>(program.widget(program.get<shell::Q2M>().List2));
     guitest::click(mods->viewport(), mods->visualItemRect(mods->item(1)).center());
-    QCOMPARE(labelText(program.control("Q2M", "sFoldername")), QString("osp"));
-    QCOMPARE(lineText(program.control("Q2M", "smaxcl")), QString("2"));
-    QCOMPARE(qobject_cast<QCheckBox*>(program.control("Q2M", "sweapons"))->checkState(),
-             Qt::Unchecked);
+    QCOMPARE(labelText(program.widget(program.get<shell::Q2M>().sFoldername)), QString("osp"));
+    QCOMPARE(lineText(program.widget(program.get<shell::Q2M>().smaxcl)), QString("2"));
+    QCOMPARE(
+        qobject_cast<QCheckBox*>(program.widget(program.get<shell::Q2M>().sweapons))->checkState(),
+        Qt::Unchecked);
 
     // Typing a setting saves it in the mod's record at once.
-    auto* frag = qobject_cast<QLineEdit*>(program.control("Q2M", "sfrag"));
+    auto* frag = qobject_cast<QLineEdit*>(program.widget(program.get<shell::Q2M>().sfrag));
     frag->setFocus();
     frag->selectAll();
     QTest::keyClicks(frag, "35");
     QCOMPARE(lineText(frag), QString("35"));
-    QVERIFY(game.readData("OSP Tourney.tvd").contains("\r\n35\r\n10\r\n2\r\n"));
+    QVERIFY(guitest::bytes(game.readData("OSP Tourney.tvd")).contains("\r\n35\r\n10\r\n2\r\n"));
 }
 
 void MainWindowTest::tabsSwitchBetweenMapAndCycle() {
     GameDir game;
-    guitest::writeUsedGame(game);
+    testsupport::writeUsedGame(game);
     Program program(game);
     program.start();
-    QWidget* main = program.window("Q2M");
+    QWidget* main = program.window<shell::Q2M>();
     QVERIFY(QTest::qWaitForWindowExposed(main));
 
-    guitest::click(program.control("Q2M", "Picture2"));
-    QVERIFY(program.control("Q2M", "cycle")->isVisible());
-    QVERIFY(!program.control("Q2M", "singlemap")->isVisible());
-    QCOMPARE(program.core("Q2M", "Picture2").state().picture, std::string("tab_cycle_on"));
-    QCOMPARE(texts(program.control("Q2M", "List3c")), QStringList({"q3dm1", "q3dm17", "q3dm7"}));
+    guitest::click(program.widget(program.get<shell::Q2M>().Picture2));
+    QVERIFY(program.widget(program.get<shell::Q2M>().cycle)->isVisible());
+    QVERIFY(!program.widget(program.get<shell::Q2M>().singlemap)->isVisible());
+    QCOMPARE(program.get<shell::Q2M>().Picture2.state().picture, std::string("tab_cycle_on"));
+    QCOMPARE(texts(program.widget(program.get<shell::Q2M>().List3c)),
+             QStringList({"q3dm1", "q3dm17", "q3dm7"}));
 
     // Two maps into the cycle, in the order of adding.
-    auto* available = qobject_cast<QListWidget*>(program.control("Q2M", "List3c"));
+    auto* available = qobject_cast<QListWidget*>(program.widget(program.get<shell::Q2M>().List3c));
     for (const int row : {2, 0}) {
         guitest::click(available->viewport(),
                        available->visualItemRect(available->item(row)).center());
-        guitest::click(program.control("Q2M", "plus"));
+        guitest::click(program.widget(program.get<shell::Q2M>().plus));
     }
-    QCOMPARE(texts(program.control("Q2M", "List4c")), QStringList({"q3dm7", "q3dm1"}));
-    QCOMPARE(game.readData("mapcycle.tvd"), QByteArray("q3dm7/q3dm1/\r\n"));
+    QCOMPARE(texts(program.widget(program.get<shell::Q2M>().List4c)),
+             QStringList({"q3dm7", "q3dm1"}));
+    QCOMPARE(guitest::bytes(game.readData("mapcycle.tvd")), QByteArray("q3dm7/q3dm1/\r\n"));
     guitest::saveScreenshots(program.launcher().view(), "main_cycle");
 
-    guitest::click(program.control("Q2M", "Picture1"));
-    QVERIFY(program.control("Q2M", "singlemap")->isVisible());
-    QVERIFY(!program.control("Q2M", "cycle")->isVisible());
-    QCOMPARE(program.core("Q2M", "Picture1").state().picture, std::string("tab_single_on"));
+    guitest::click(program.widget(program.get<shell::Q2M>().Picture1));
+    QVERIFY(program.widget(program.get<shell::Q2M>().singlemap)->isVisible());
+    QVERIFY(!program.widget(program.get<shell::Q2M>().cycle)->isVisible());
+    QCOMPARE(program.get<shell::Q2M>().Picture1.state().picture, std::string("tab_single_on"));
 }
 
 void MainWindowTest::rosterWindowSelectsBots() {
     GameDir game;
-    guitest::writeUsedGame(game);
+    testsupport::writeUsedGame(game);
     Program program(game);
     program.start();
-    QVERIFY(QTest::qWaitForWindowExposed(program.window("Q2M")));
+    QVERIFY(QTest::qWaitForWindowExposed(program.window<shell::Q2M>()));
 
-    guitest::click(program.control("Q2M", "Command1"));
-    QWidget* roster = program.window("q3bots");
+    guitest::click(program.widget(program.get<shell::Q2M>().Command1));
+    QWidget* roster = program.window<content::q3bots>();
     QVERIFY(roster != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(roster));
     QCOMPARE(roster->windowTitle(), QString("Bot Settings"));
-    auto* bots = qobject_cast<QListWidget*>(program.control("q3bots", "List3"));
+    auto* bots = qobject_cast<QListWidget*>(program.widget(program.get<content::q3bots>().List3));
     QCOMPARE(bots->count(), 2);
     QCOMPARE(bots->item(0)->checkState(), Qt::Unchecked);
     QCOMPARE(bots->item(1)->checkState(), Qt::Checked);
-    QCOMPARE(labelText(program.control("q3bots", "nr")), QString("1"));
+    QCOMPARE(labelText(program.widget(program.get<content::q3bots>().nr)), QString("1"));
     guitest::saveScreenshots(program.launcher().view(), "roster");
 
     // A click ticks Anarki too and shows it in the editor.
     guitest::click(bots->viewport(), bots->visualItemRect(bots->item(0)).center());
     QCOMPARE(bots->item(0)->checkState(), Qt::Checked);
-    QCOMPARE(labelText(program.control("q3bots", "nr")), QString("2"));
-    QCOMPARE(labelText(program.control("q3bots", "Label1")), QString("Anarki"));
-    QVERIFY(game.readData("bots.tvd").endsWith("\r\n0/1/\r\n"));
+    QCOMPARE(labelText(program.widget(program.get<content::q3bots>().nr)), QString("2"));
+    QCOMPARE(labelText(program.widget(program.get<content::q3bots>().Label1)), QString("Anarki"));
+    QVERIFY(guitest::bytes(game.readData("bots.tvd")).endsWith("\r\n0/1/\r\n"));
     guitest::saveScreenshots(program.launcher().view(), "roster_two");
 
     // The accept pair lights under the pointer; its click puts the window
     // away and counts the bots in the main window.
-    guitest::moveMouse(program.control("q3bots", "Image2"));
-    QVERIFY(program.control("q3bots", "Image3")->isVisible());
-    guitest::click(program.control("q3bots", "Image3"));
+    guitest::moveMouse(program.widget(program.get<content::q3bots>().Image2));
+    QVERIFY(program.widget(program.get<content::q3bots>().Image3)->isVisible());
+    guitest::click(program.widget(program.get<content::q3bots>().Image3));
     QVERIFY(!roster->isVisible());
-    QVERIFY(program.app().find("q3bots")->isLoaded());
-    QCOMPARE(labelText(program.control("Q2M", "Label4")), QString("Game with  2 bots"));
+    QVERIFY(program.get<content::q3bots>().isLoaded());
+    QCOMPARE(labelText(program.widget(program.get<shell::Q2M>().Label4)),
+             QString("Game with  2 bots"));
 }
 
 void MainWindowTest::launchPictureLightsAndResets() {
     GameDir game;
-    guitest::writeUsedGame(game);
+    testsupport::writeUsedGame(game);
     Program program(game);
     program.start();
-    QVERIFY(QTest::qWaitForWindowExposed(program.window("Q2M")));
-    QWidget* plain = program.control("Q2M", "Image3");
-    QWidget* lit = program.control("Q2M", "Image4");
+    QVERIFY(QTest::qWaitForWindowExposed(program.window<shell::Q2M>()));
+    QWidget* plain = program.widget(program.get<shell::Q2M>().Image3);
+    QWidget* lit = program.widget(program.get<shell::Q2M>().Image4);
 
     guitest::moveMouse(plain);
     QVERIFY(lit->isVisible() && !plain->isVisible());
@@ -171,7 +183,7 @@ void MainWindowTest::launchPictureLightsAndResets() {
     // handler); the labels around it reset it.
     guitest::moveMouse(lit, QPoint(5, 5));
     QVERIFY(lit->isVisible());
-    guitest::moveMouse(program.control("Q2M", "Label9"));
+    guitest::moveMouse(program.widget(program.get<shell::Q2M>().Label9));
     QVERIFY(plain->isVisible() && !lit->isVisible());
 }
 

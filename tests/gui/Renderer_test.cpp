@@ -37,7 +37,7 @@ class RendererTest : public QObject {
     void titleBarCloseAsksTheWindow();
 
   private:
-    QWidget* widget(const char* name) const { return program_->control("Showcase", name); }
+    QWidget* widget(const ui::Control& c) const { return program_->widget(c); }
     bool saw(const std::string& event) const {
         return std::find(showcase_->events.begin(), showcase_->events.end(), event) !=
                showcase_->events.end();
@@ -54,7 +54,7 @@ void RendererTest::init() {
     program_ = std::make_unique<Program>(*game_);
     showcase_ = &program_->app().add<Showcase>();
     showcase_->show();
-    top_ = program_->window("Showcase");
+    top_ = program_->window<Showcase>();
     QVERIFY(top_ != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(top_));
     showcase_->events.clear();
@@ -73,7 +73,7 @@ void RendererTest::showsEveryKindAtItsPlace() {
     QVERIFY(!(top_->windowFlags() & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(top_->windowFlags() & Qt::WindowMaximizeButtonHint));
 
-    auto* title = qobject_cast<QLabel*>(widget("title"));
+    auto* title = qobject_cast<QLabel*>(widget(showcase_->title));
     QVERIFY(title != nullptr);
     QCOMPARE(title->geometry(), QRect(133, 20, 100, 17));
     QCOMPARE(title->text(), QString("Caption"));
@@ -83,31 +83,32 @@ void RendererTest::showsEveryKindAtItsPlace() {
     QCOMPARE(title->font().pixelSize(), 11);
     QVERIFY(title->font().families().contains("Liberation Sans"));
 
-    auto* text = qobject_cast<QLineEdit*>(widget("text"));
+    auto* text = qobject_cast<QLineEdit*>(widget(showcase_->text));
     QVERIFY(text != nullptr);
     QCOMPARE(text->text(), QString("ab"));
     QCOMPARE(text->palette().color(QPalette::Base), QColor(102, 0, 0));
     QCOMPARE(text->palette().color(QPalette::Text), QColor(Qt::white));
-    QVERIFY(!widget("locked")->isEnabled());
-    QVERIFY(qobject_cast<QCheckBox*>(widget("check")) != nullptr);
-    QCOMPARE(qobject_cast<QPushButton*>(widget("button"))->text(), QString("Press"));
-    auto* maps = qobject_cast<QListWidget*>(widget("maps"));
+    QVERIFY(!widget(showcase_->locked)->isEnabled());
+    QVERIFY(qobject_cast<QCheckBox*>(widget(showcase_->check)) != nullptr);
+    QCOMPARE(qobject_cast<QPushButton*>(widget(showcase_->button))->text(), QString("Press"));
+    auto* maps = qobject_cast<QListWidget*>(widget(showcase_->maps));
     QCOMPARE(maps->count(), 3);
     QCOMPARE(maps->item(0)->text(), QString("q3dm1"));
     QCOMPARE(maps->item(1)->text(), QString("Q3DM17"));
-    QVERIFY(qobject_cast<QComboBox*>(widget("combo"))->isEditable());
-    QCOMPARE(qobject_cast<QComboBox*>(widget("combo"))->currentText(), QString("red "));
+    QVERIFY(qobject_cast<QComboBox*>(widget(showcase_->combo))->isEditable());
+    QCOMPARE(qobject_cast<QComboBox*>(widget(showcase_->combo))->currentText(), QString("red "));
 
     // Containers hold their controls; later controls lie on top.
-    QCOMPARE(widget("inner")->parentWidget(), widget("box"));
-    QCOMPARE(widget("inner")->pos(), QPoint(10, 30));
+    QCOMPARE(widget(showcase_->inner)->parentWidget(), widget(showcase_->box));
+    QCOMPARE(widget(showcase_->inner)->pos(), QPoint(10, 30));
     const auto children = top_->children();
-    QVERIFY(children.indexOf(widget("cover")) > children.indexOf(widget("under")));
-    QVERIFY(children.indexOf(widget("under")) > children.indexOf(widget("back")));
+    QVERIFY(children.indexOf(widget(showcase_->cover)) >
+            children.indexOf(widget(showcase_->under)));
+    QVERIFY(children.indexOf(widget(showcase_->under)) > children.indexOf(widget(showcase_->back)));
     // The document holder shows nothing; the shape takes no mouse input.
-    QVERIFY(program_->control("Showcase", "document") == nullptr);
-    QVERIFY(widget("shape")->testAttribute(Qt::WA_TransparentForMouseEvents));
-    QVERIFY(widget("cover")->testAttribute(Qt::WA_TransparentForMouseEvents));
+    QVERIFY(program_->widget(showcase_->document) == nullptr);
+    QVERIFY(widget(showcase_->shape)->testAttribute(Qt::WA_TransparentForMouseEvents));
+    QVERIFY(widget(showcase_->cover)->testAttribute(Qt::WA_TransparentForMouseEvents));
 }
 
 void RendererTest::followsPropertyChanges() {
@@ -115,7 +116,7 @@ void RendererTest::followsPropertyChanges() {
     showcase_->title.setForeColor(ui::kRed);
     showcase_->title.setRect({0, 0, 3000, 600});
     showcase_->title.setVisible(false);
-    auto* title = qobject_cast<QLabel*>(widget("title"));
+    auto* title = qobject_cast<QLabel*>(widget(showcase_->title));
     QCOMPARE(title->text(), QString("Other"));
     QCOMPARE(guitest::shownTextColor(title), QString("#ff0000"));
     QCOMPARE(title->geometry(), QRect(0, 0, 200, 40));
@@ -126,12 +127,12 @@ void RendererTest::followsPropertyChanges() {
 
     // Hiding a container hides what it holds; its controls keep their state.
     showcase_->box.setVisible(false);
-    QVERIFY(!widget("inner")->isVisible());
+    QVERIFY(!widget(showcase_->inner)->isVisible());
     showcase_->box.setVisible(true);
-    QVERIFY(widget("inner")->isVisible());
+    QVERIFY(widget(showcase_->inner)->isVisible());
 
     // Lists follow additions, removals and the highlight.
-    auto* maps = qobject_cast<QListWidget*>(widget("maps"));
+    auto* maps = qobject_cast<QListWidget*>(widget(showcase_->maps));
     showcase_->maps.addItem("q3dm10");
     showcase_->maps.removeItem(0);
     showcase_->maps.setListIndex(2);
@@ -147,51 +148,51 @@ void RendererTest::followsPropertyChanges() {
 
     // Code may set a text longer than what the user may type.
     showcase_->text.setText("longer text");
-    QCOMPARE(qobject_cast<QLineEdit*>(widget("text"))->text(), QString("longer text"));
+    QCOMPARE(qobject_cast<QLineEdit*>(widget(showcase_->text))->text(), QString("longer text"));
     showcase_->locked.setEnabled(true);
-    QVERIFY(widget("locked")->isEnabled());
+    QVERIFY(widget(showcase_->locked)->isEnabled());
 }
 
 void RendererTest::disabledPictureLetsTheClickThrough() {
-    guitest::click(widget("cover"));
+    guitest::click(widget(showcase_->cover));
     QVERIFY(saw("under click"));
     QVERIFY(!saw("cover click"));
 
     showcase_->events.clear();
     showcase_->cover.setEnabled(true);
-    QVERIFY(!widget("cover")->testAttribute(Qt::WA_TransparentForMouseEvents));
-    guitest::click(widget("cover"));
+    QVERIFY(!widget(showcase_->cover)->testAttribute(Qt::WA_TransparentForMouseEvents));
+    guitest::click(widget(showcase_->cover));
     QVERIFY(saw("cover click"));
     QVERIFY(!saw("under click"));
 }
 
 void RendererTest::mouseMovesReachTheControlUnderThePointer() {
-    guitest::moveMouse(widget("title"));
+    guitest::moveMouse(widget(showcase_->title));
     QCOMPARE(showcase_->events, std::vector<std::string>{"title move"});
 
     showcase_->events.clear();
-    guitest::moveMouse(widget("inner"));
+    guitest::moveMouse(widget(showcase_->inner));
     QCOMPARE(showcase_->events, std::vector<std::string>{"inner move"});
 
     // A disabled text box passes the move to what holds it: the window.
     showcase_->events.clear();
-    guitest::moveMouse(widget("locked"));
+    guitest::moveMouse(widget(showcase_->locked));
     QCOMPARE(showcase_->events, std::vector<std::string>{"window move"});
 
     // Over the shape the pointer is over the picture beneath.
     showcase_->events.clear();
-    guitest::moveMouse(widget("shape"));
+    guitest::moveMouse(widget(showcase_->shape));
     QCOMPARE(showcase_->events, std::vector<std::string>{"back move"});
 
     showcase_->events.clear();
-    guitest::moveMouse(widget("maps"), QPoint(20, 5));
-    guitest::moveMouse(widget("combo"), QPoint(10, 10));
+    guitest::moveMouse(widget(showcase_->maps), QPoint(20, 5));
+    guitest::moveMouse(widget(showcase_->combo), QPoint(10, 10));
     QVERIFY(saw("maps move"));
     QVERIFY(saw("combo move"));
 }
 
 void RendererTest::typingAndKeys() {
-    auto* text = qobject_cast<QLineEdit*>(widget("text"));
+    auto* text = qobject_cast<QLineEdit*>(widget(showcase_->text));
     text->setFocus();
     text->end(false);
     QTest::keyClicks(text, "cde");
@@ -210,7 +211,7 @@ void RendererTest::typingAndKeys() {
 }
 
 void RendererTest::comboChoiceAndTyping() {
-    auto* combo = qobject_cast<QComboBox*>(widget("combo"));
+    auto* combo = qobject_cast<QComboBox*>(widget(showcase_->combo));
     // Typing changes the text and raises no click.
     combo->lineEdit()->selectAll();
     QTest::keyClicks(combo, "blu");
@@ -224,7 +225,7 @@ void RendererTest::comboChoiceAndTyping() {
 
     // Leaving the box after typing is no choice either.
     showcase_->text.setText("x");
-    widget("text")->setFocus();
+    widget(showcase_->text)->setFocus();
     QVERIFY(!saw("combo click"));
 
     // Choosing an item from the list is the combo's click.
@@ -246,7 +247,7 @@ void RendererTest::comboChoiceAndTyping() {
 }
 
 void RendererTest::listClicksAndKeys() {
-    auto* maps = qobject_cast<QListWidget*>(widget("maps"));
+    auto* maps = qobject_cast<QListWidget*>(widget(showcase_->maps));
     guitest::click(maps->viewport(), maps->visualItemRect(maps->item(1)).center());
     QCOMPARE(showcase_->maps.state().listIndex, 1);
     QCOMPARE(maps->currentRow(), 1);
@@ -260,7 +261,7 @@ void RendererTest::listClicksAndKeys() {
 
     // A multi-selection list toggles one entry per click, shows the selected
     // entries with check marks and the highlighted entry as the current row.
-    auto* roster = qobject_cast<QListWidget*>(widget("roster"));
+    auto* roster = qobject_cast<QListWidget*>(widget(showcase_->roster));
     const QPoint second = roster->visualItemRect(roster->item(1)).center();
     guitest::click(roster->viewport(), second);
     QVERIFY(showcase_->roster.state().items[1].selected);
@@ -282,7 +283,7 @@ void RendererTest::listClicksAndKeys() {
 }
 
 void RendererTest::checkBoxShowsTheControlsValue() {
-    auto* check = qobject_cast<QCheckBox*>(widget("check"));
+    auto* check = qobject_cast<QCheckBox*>(widget(showcase_->check));
     guitest::click(check);
     QCOMPARE(showcase_->check.state().value, 1);
     QCOMPARE(check->checkState(), Qt::Checked);
@@ -304,16 +305,16 @@ void RendererTest::checkBoxShowsTheControlsValue() {
 void RendererTest::focusFollowsTheWidgets() {
     QApplication::setActiveWindow(top_);
     QVERIFY(QTest::qWaitForWindowActive(top_));
-    widget("maps")->setFocus();
+    widget(showcase_->maps)->setFocus();
     QCOMPARE(program_->app().focused(), &showcase_->maps);
-    widget("text")->setFocus();
+    widget(showcase_->text)->setFocus();
     QCOMPARE(program_->app().focused(), &showcase_->text);
     QVERIFY(saw("maps got focus"));
     QVERIFY(saw("maps lost focus"));
     QVERIFY(saw("text got focus"));
     // A click on a button takes the focus, as on the game's platform.
     showcase_->events.clear();
-    guitest::click(widget("button"));
+    guitest::click(widget(showcase_->button));
     QCOMPARE(showcase_->events, (std::vector<std::string>{"button move", "text lost focus",
                                                           "button got focus", "button click"}));
 }
@@ -322,21 +323,20 @@ void RendererTest::titleBarCloseAsksTheWindow() {
     showcase_->refuseClose = true;
     top_->close();
     QVERIFY(showcase_->isLoaded());
-    QVERIFY(program_->window("Showcase")->isVisible());
+    QVERIFY(program_->window<Showcase>()->isVisible());
 
     showcase_->refuseClose = false;
     top_->close();
     QVERIFY(!showcase_->isLoaded());
-    QVERIFY(program_->window("Showcase") == nullptr);
+    QVERIFY(program_->window<Showcase>() == nullptr);
     // It was the only window: the program is over.
     QVERIFY(program_->launcher().ended());
 
     // A window loaded again gets a new widget in its design state.
     showcase_->show();
-    QWidget* again = program_->window("Showcase");
+    QWidget* again = program_->window<Showcase>();
     QVERIFY(again != nullptr && again != top_);
-    QCOMPARE(qobject_cast<QLabel*>(program_->control("Showcase", "title"))->text(),
-             QString("Caption"));
+    QCOMPARE(qobject_cast<QLabel*>(program_->widget(showcase_->title))->text(), QString("Caption"));
 }
 
 QTEST_MAIN(RendererTest)

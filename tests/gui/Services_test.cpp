@@ -53,15 +53,16 @@ void ServicesTest::processStartFindsTheGameInAnyCase() {
     GameDir game;
     // The stand-in game writes its arguments, one per line, into its working
     // directory; on disk it is named in another letter case.
-    game.writeBytes("quake3.EXE",
-                    "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\" >> args.txt; done\n"
-                    "echo done > finished.txt\n");
+    game.writeRaw("quake3.EXE",
+                  "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\" >> args.txt; done\n"
+                  "echo done > finished.txt\n");
     game.makeExecutable("quake3.EXE");
 
     qtview::QtProcessStarter starter;
     QVERIFY(starter.start(R"(Quake3.exe + set sv_hostname "My Server" +map  q3dm17)", game.path()));
-    QTRY_VERIFY_WITH_TIMEOUT(!game.read("finished.txt").isEmpty(), 10000);
-    QCOMPARE(game.read("args.txt"), QByteArray("+\nset\nsv_hostname\nMy Server\n+map\nq3dm17\n"));
+    QTRY_VERIFY_WITH_TIMEOUT(!guitest::bytes(game.read("finished.txt")).isEmpty(), 10000);
+    QCOMPARE(guitest::bytes(game.read("args.txt")),
+             QByteArray("+\nset\nsv_hostname\nMy Server\n+map\nq3dm17\n"));
 }
 
 void ServicesTest::processStartFailsWithoutTheGame() {

@@ -32,20 +32,21 @@ void StartupTest::firstRunWindowForPendingOrMissingMarker() {
         Program program(game);
         program.start();
 
-        QWidget* startup = program.window("startup");
+        QWidget* startup = program.window<shell::startup>();
         QVERIFY(startup != nullptr);
         QVERIFY(startup->isVisible());
         QCOMPARE(startup->windowTitle(), QString("Startup"));
         QCOMPARE(startup->size(), QSize(312, 233));
-        QVERIFY(program.window("Q2M") == nullptr);
+        QVERIFY(program.window<shell::Q2M>() == nullptr);
         // The text, the background and the plain accept picture are shown;
         // the lit one and the progress panel are not.
-        QVERIFY(program.control("startup", "txt_firsttime")->isVisible());
-        QVERIFY(program.control("startup", "Image1")->isVisible());
-        QVERIFY(program.control("startup", "Image2")->isVisible());
-        QVERIFY(!program.control("startup", "Image3")->isVisible());
-        QVERIFY(!program.control("startup", "mDedAll")->isVisible());
-        QCOMPARE(program.control("startup", "Image2")->geometry(), QRect(108, 168, 96, 52));
+        QVERIFY(program.widget(program.get<shell::startup>().txt_firsttime)->isVisible());
+        QVERIFY(program.widget(program.get<shell::startup>().Image1)->isVisible());
+        QVERIFY(program.widget(program.get<shell::startup>().Image2)->isVisible());
+        QVERIFY(!program.widget(program.get<shell::startup>().Image3)->isVisible());
+        QVERIFY(!program.widget(program.get<shell::startup>().mDedAll)->isVisible());
+        QCOMPARE(program.widget(program.get<shell::startup>().Image2)->geometry(),
+                 QRect(108, 168, 96, 52));
         guitest::saveScreenshots(program.launcher().view(),
                                  withMarker ? "startup_marker0" : "startup_nomarker");
     }
@@ -57,13 +58,13 @@ void StartupTest::mainWindowOnceTheFirstRunIsDone() {
     Program program(game);
     program.start();
 
-    QWidget* main = program.window("Q2M");
+    QWidget* main = program.window<shell::Q2M>();
     QVERIFY(main != nullptr);
     QVERIFY(main->isVisible());
     QCOMPARE(main->windowTitle(), QString("Torvel Arvenix Pro"));
     QCOMPARE(main->size(), QSize(655, 452));
     // The start-up window closed within its load step and never appeared.
-    QVERIFY(program.window("startup") == nullptr);
+    QVERIFY(program.window<shell::startup>() == nullptr);
     QVERIFY(!program.launcher().ended());
     guitest::saveScreenshots(program.launcher().view(), "startup_marker1");
 }
@@ -73,15 +74,15 @@ void StartupTest::acceptPictureLightsAndResets() {
     game.writeData("launch_stat.tvd", {"0"});
     Program program(game);
     program.start();
-    QWidget* startup = program.window("startup");
+    QWidget* startup = program.window<shell::startup>();
     QVERIFY(QTest::qWaitForWindowExposed(startup));
-    QWidget* plain = program.control("startup", "Image2");
-    QWidget* lit = program.control("startup", "Image3");
+    QWidget* plain = program.widget(program.get<shell::startup>().Image2);
+    QWidget* lit = program.widget(program.get<shell::startup>().Image3);
 
     guitest::moveMouse(plain);
     QVERIFY(!plain->isVisible());
     QVERIFY(lit->isVisible());
-    QVERIFY(!program.core("startup", "Image2").state().visible);
+    QVERIFY(!program.get<shell::startup>().Image2.state().visible);
     guitest::saveScreenshots(program.launcher().view(), "startup_lit");
 
     // Over the lit picture nothing changes; over the background it resets.
@@ -101,15 +102,15 @@ void StartupTest::titleBarCloseEndsTheFirstRun() {
     game.writeData("launch_stat.tvd", {"0"});
     Program program(game);
     program.start();
-    QWidget* startup = program.window("startup");
+    QWidget* startup = program.window<shell::startup>();
     QVERIFY(startup != nullptr);
     guitest::saveScreenshots(program.launcher().view(), "startup_beforeclose");
 
     startup->close();
 
-    QCOMPARE(game.readData("launch_stat.tvd"), QByteArray("1\r\n"));
-    QVERIFY(program.window("startup") == nullptr);
-    QWidget* main = program.window("Q2M");
+    QCOMPARE(guitest::bytes(game.readData("launch_stat.tvd")), QByteArray("1\r\n"));
+    QVERIFY(program.window<shell::startup>() == nullptr);
+    QWidget* main = program.window<shell::Q2M>();
     QVERIFY(main != nullptr);
     QVERIFY(main->isVisible());
     QVERIFY(!program.launcher().ended());
@@ -126,16 +127,17 @@ void StartupTest::progressPanelShowsTheFill() {
     startup.mDedAll.setVisible(true);
     common::ProgressBar(startup.status1, startup.status2, startup.status3).show(0.4);
 
-    QWidget* track = program.control("startup", "status1");
-    QWidget* fill = program.control("startup", "status2");
+    QWidget* track = program.widget(program.get<shell::startup>().status1);
+    QWidget* fill = program.widget(program.get<shell::startup>().status2);
     QVERIFY(fill->isVisible());
-    QCOMPARE(fill->parentWidget(), program.control("startup", "mDedAll"));
+    QCOMPARE(fill->parentWidget(), program.widget(program.get<shell::startup>().mDedAll));
     QCOMPARE(fill->x(), track->x());
     QCOMPARE(fill->width(), 90); // 40 per cent of 3375 twips
     QVERIFY(fill->autoFillBackground());
     QCOMPARE(fill->palette().color(QPalette::Window), QColor(0, 0, 192));
-    QCOMPARE(qobject_cast<QLabel*>(program.control("startup", "status3"))->text(), QString(" 40%"));
-    QCOMPARE(program.control("startup", "Shape1")->geometry(), track->geometry());
+    QCOMPARE(qobject_cast<QLabel*>(program.widget(program.get<shell::startup>().status3))->text(),
+             QString(" 40%"));
+    QCOMPARE(program.widget(program.get<shell::startup>().Shape1)->geometry(), track->geometry());
     guitest::saveScreenshots(program.launcher().view(), "startup_progress");
 }
 

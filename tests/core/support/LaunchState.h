@@ -6,9 +6,10 @@
 // q3dm17 selected in single-map mode, bots on with Sarge selected. Tests
 // change single controls from there.
 
-#include "GameFixture.h"
 #include "content/q3bots.h"
 #include "shell/Q2M.h"
+#include "support/GameDir.h"
+#include "support/Launcher.h"
 
 namespace testsupport {
 

@@ -13,47 +13,6 @@
 
 namespace guitest {
 
-GameDir::GameDir() {
-    QDir(dir_.path()).mkpath("baseq3");
-}
-
-std::string GameDir::path() const {
-    return dir_.path().toStdString();
-}
-
-void GameDir::write(const QString& relative, const std::vector<std::string>& lines) const {
-    QByteArray bytes;
-    for (const auto& line : lines)
-        bytes += QByteArray::fromStdString(line + "\r\n");
-    writeBytes(relative, bytes);
-}
-
-void GameDir::writeBytes(const QString& relative, const QByteArray& bytes) const {
-    const QString file = dir_.filePath(relative);
-    QDir().mkpath(QFileInfo(file).path());
-    QFile out(file);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size())
-        throw std::runtime_error("cannot write " + file.toStdString());
-}
-
-void GameDir::writeData(const QString& name, const std::vector<std::string>& lines) const {
-    write("Tolvdata/" + name, lines);
-}
-
-QByteArray GameDir::read(const QString& relative) const {
-    QFile in(dir_.filePath(relative));
-    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-}
-
-QByteArray GameDir::readData(const QString& name) const {
-    return read("Tolvdata/" + name);
-}
-
-void GameDir::makeExecutable(const QString& relative) const {
-    QFile(dir_.filePath(relative))
-        .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-
 Program::Program(const GameDir& game, bool recordProcesses) {
     qtview::ServiceOverrides overrides;
     overrides.messages = &messages;
@@ -61,23 +20,6 @@ Program::Program(const GameDir& game, bool recordProcesses) {
     if (recordProcesses)
         overrides.processes = &processes;
     launcher_ = std::make_unique<qtview::Launcher>(game.path(), overrides);
-}
-
-QWidget* Program::window(const std::string& windowName) const {
-    const ui::Window* w = launcher_->app().find(windowName);
-    return w == nullptr ? nullptr : launcher_->view().windowWidget(*w);
-}
-
-ui::Control& Program::core(const std::string& windowName, const std::string& controlName) const {
-    const ui::Window* w = launcher_->app().find(windowName);
-    ui::Control* c = w == nullptr ? nullptr : w->control(controlName);
-    if (c == nullptr)
-        throw std::logic_error("no control " + windowName + "." + controlName);
-    return *c;
-}
-
-QWidget* Program::control(const std::string& windowName, const std::string& controlName) const {
-    return launcher_->view().controlWidget(core(windowName, controlName));
 }
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
-// Helpers of the GUI tests: a temporary game directory, the program running
-// on it with recording services, pointer input through the real window
+// Helpers of the GUI tests: the program running on a temporary game directory
+// with recording services, pointer input through the real window
 // (so that Qt finds the widget under the pointer, as for a user), and the
 // screenshots every test leaves under the build folder.
 
@@ -8,58 +8,50 @@
 #include <string>
 #include <vector>
 
+#include <QByteArray>
 #include <QPoint>
 #include <QString>
-#include <QTemporaryDir>
 
-#include "platform/Fakes.h"
+#include "content/q3bots.h"
 #include "qt/Launcher.h"
+#include "shell/Help.h"
+#include "shell/Q2M.h"
+#include "shell/copyright.h"
+#include "shell/startup.h"
+#include "support/GameDir.h"
+#include "support/Recording.h"
 #include "ui/Control.h"
 
 class QWidget;
 
 namespace guitest {
 
-class GameDir {
-  public:
-    GameDir();
-    std::string path() const;
-    // Writes a file under the game directory, each line ended by CR LF.
-    void write(const QString& relative, const std::vector<std::string>& lines) const;
-    void writeData(const QString& name, const std::vector<std::string>& lines) const;
-    // Writes the bytes as they are (scripts need plain line ends).
-    void writeBytes(const QString& relative, const QByteArray& bytes) const;
-    QByteArray read(const QString& relative) const;
-    QByteArray readData(const QString& name) const;
-    void makeExecutable(const QString& relative) const;
-
-  private:
-    QTemporaryDir dir_;
-};
+using testsupport::GameDir;
 
 // The program on a game directory, with the message box and the document
 // opener recording instead of opening anything; the process start is the
 // real one unless a recording one is asked for.
-class Program {
+class Program : public testsupport::RecordingServices {
   public:
     explicit Program(const GameDir& game, bool recordProcesses = true);
     void start() { launcher_->start(); }
 
     qtview::Launcher& launcher() { return *launcher_; }
     ui::Application& app() { return launcher_->app(); }
-    // The widget of a window, or of one of its controls; null when it has
-    // none on screen.
-    QWidget* window(const std::string& windowName) const;
-    QWidget* control(const std::string& windowName, const std::string& controlName) const;
-    ui::Control& core(const std::string& windowName, const std::string& controlName) const;
-
-    platform::RecordingMessageBox messages;
-    platform::RecordingProcessStarter processes;
-    platform::RecordingDocumentOpener documents;
+    template <class W> W& get() { return app().get<W>(); }
+    // The widget of a window, or of a control; null when it has none on
+    // screen.
+    template <class W> QWidget* window() { return launcher_->view().windowWidget(get<W>()); }
+    QWidget* widget(const ui::Control& c) const { return launcher_->view().controlWidget(c); }
 
   private:
     std::unique_ptr<qtview::Launcher> launcher_;
 };
+
+// A file's bytes as Qt holds them.
+inline QByteArray bytes(const std::string& s) {
+    return QByteArray::fromStdString(s);
+}
 
 // Pointer input at a point of a widget (its centre by default), sent to the
 // window that holds it.

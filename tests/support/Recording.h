@@ -1,5 +1,5 @@
 #pragma once
-// Test doubles for the services: each records what the windows asked for.
+// Services that record what the windows asked for instead of doing it.
 
 #include <string>
 #include <vector>
@@ -8,15 +8,15 @@
 #include "platform/MessageBox.h"
 #include "platform/ProcessStarter.h"
 
-namespace platform {
+namespace testsupport {
 
-class RecordingMessageBox : public MessageBox {
+class RecordingMessageBox : public platform::MessageBox {
   public:
     void show(const std::string& text) override { shown.push_back(text); }
     std::vector<std::string> shown;
 };
 
-class RecordingProcessStarter : public ProcessStarter {
+class RecordingProcessStarter : public platform::ProcessStarter {
   public:
     bool start(const std::string& commandLine, const std::string& workingDirectory) override {
         started.push_back(commandLine);
@@ -28,7 +28,7 @@ class RecordingProcessStarter : public ProcessStarter {
     std::vector<std::string> directories;
 };
 
-class RecordingDocumentOpener : public DocumentOpener {
+class RecordingDocumentOpener : public platform::DocumentOpener {
   public:
     bool open(const std::string& name) override {
         opened.push_back(name);
@@ -37,4 +37,11 @@ class RecordingDocumentOpener : public DocumentOpener {
     std::vector<std::string> opened;
 };
 
-} // namespace platform
+// The three recorders together, as the core tests and the GUI tests use them.
+struct RecordingServices {
+    RecordingMessageBox messages;
+    RecordingProcessStarter processes;
+    RecordingDocumentOpener documents;
+};
+
+} // namespace testsupport

@@ -1,0 +1,53 @@
+#pragma once
+// A file system that passes everything to another one, except that writes
+// and removals of paths containing one of the given parts fail.
+
+#include <string>
+#include <vector>
+
+#include "platform/FileSystem.h"
+
+namespace testsupport {
+
+class FaultyFileSystem : public platform::FileSystem {
+  public:
+    explicit FaultyFileSystem(platform::FileSystem& inner) : inner_(inner) {}
+
+    void failWritesTo(const std::string& pathPart) { failing_.push_back(pathPart); }
+    void clearFailures() { failing_.clear(); }
+
+    std::string workingDirectory() const override { return inner_.workingDirectory(); }
+    std::optional<std::vector<std::string>> readLines(const std::string& path) const override {
+        return inner_.readLines(path);
+    }
+    bool writeLines(const std::string& path, const std::vector<std::string>& lines) override {
+        return !fails(path) && inner_.writeLines(path, lines);
+    }
+    std::optional<std::vector<std::uint8_t>> readBinary(const std::string& path) const override {
+        return inner_.readBinary(path);
+    }
+    std::unique_ptr<std::istream> openBinary(const std::string& path) const override {
+        return inner_.openBinary(path);
+    }
+    bool createDirectory(const std::string& path) override { return inner_.createDirectory(path); }
+    bool removeFile(const std::string& path) override {
+        return !fails(path) && inner_.removeFile(path);
+    }
+    bool isDirectory(const std::string& path) const override { return inner_.isDirectory(path); }
+    bool isFile(const std::string& path) const override { return inner_.isFile(path); }
+    std::optional<std::vector<std::string>> listFiles(const std::string& folder,
+                                                      const std::string& pattern) const override {
+        return inner_.listFiles(folder, pattern);
+    }
+    std::optional<std::vector<std::string>> listFolders(const std::string& folder) const override {
+        return inner_.listFolders(folder);
+    }
+
+  private:
+    bool fails(const std::string& path) const;
+
+    platform::FileSystem& inner_;
+    std::vector<std::string> failing_;
+};
+
+} // namespace testsupport
