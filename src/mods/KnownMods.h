@@ -14,9 +14,9 @@
 #include <string_view>
 #include <vector>
 
-namespace mods {
+#include "common/ModRecord.h"
 
-inline constexpr std::size_t kRecordFields = 24;
+namespace mods {
 
 using ModRecordString = std::string_view;
 
@@ -29,7 +29,7 @@ extern const std::array<KnownMod, 40> KnownModTable;
 
 struct BaseGameRecord {
     std::string_view name; // display name and record file name
-    std::array<std::string_view, kRecordFields> lines;
+    std::array<std::string_view, common::ModRecord::kLineCount> lines;
 };
 
 // Free For All, Tournament, Capture The Flag, Team Deathmatch, in that order.

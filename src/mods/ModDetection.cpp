@@ -38,10 +38,9 @@ std::optional<DetectedMod> detectModFolder(std::string_view folderName) {
     // name, whose first character is made upper case before the blanks
     // around it are removed.
     mod.displayName = common::trimmed(known ? fields.front() : upperFirst(folderName));
-    mod.lines.reserve(kRecordFields);
-    mod.lines.emplace_back(folderName);
-    for (std::size_t k = 1; k < fields.size(); ++k)
-        mod.lines.push_back(std::move(fields[k]));
+    // Field 1 gives way to the folder: fields 2 to 24 are lines 2 to 24.
+    fields.front() = folderName;
+    mod.record = common::ModRecord::fromLines(fields);
     return mod;
 }
 

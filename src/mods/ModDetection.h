@@ -7,19 +7,20 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "common/ModRecord.h"
 
 namespace mods {
 
 struct DetectedMod {
-    std::string displayName;        // without blanks around it
-    std::vector<std::string> lines; // the record, the folder name first
+    std::string displayName; // without blanks around it
+    common::ModRecord record;
 };
 
 // The folder's mod, or nullopt when the folder is in the skip list. A known
 // folder (exact name) gets its table row, any other folder the generic
-// record under its name with the first letter in upper case. Line 1 is the
-// folder name exactly as given.
+// record under its name with the first letter in upper case. The record's
+// game folder is the folder name exactly as given.
 std::optional<DetectedMod> detectModFolder(std::string_view folderName);
 
 // The folder name of a folder list entry: the text after its last path

@@ -105,12 +105,23 @@ void ModFields::follow(const ui::CheckBox& box, std::initializer_list<ui::TextBo
         b->setEnabled(on);
 }
 
-std::vector<std::string> ModFields::definitionLines() const {
-    const auto flag = [](const ui::CheckBox& b) { return common::plainNumber(b.value()); };
-    return {fname.text(), opcpt1.text(), common::trimmed(opcl1.text()),
-            flag(opck1),  opcpt2.text(), common::trimmed(opcl2.text()),
-            flag(opck2),  opcpt3.text(), common::trimmed(opcl3.text()),
-            flag(opck3),  flag(cfgck),   cfgfile.text()};
+common::ModRecord ModFields::definition() const {
+    const auto flag = [](const ui::CheckBox& b) { return common::ModRecord::checkText(b.value()); };
+    common::ModRecord r;
+    r.folder = fname.text();
+    const struct {
+        const ui::TextBox& caption;
+        const ui::TextBox& prefix;
+        const ui::CheckBox& shown;
+    } rows[] = {{opcpt1, opcl1, opck1}, {opcpt2, opcl2, opck2}, {opcpt3, opcl3, opck3}};
+    for (std::size_t i = 0; i < r.options.size(); ++i) {
+        r.options[i].caption = rows[i].caption.text();
+        r.options[i].prefix = common::trimmed(rows[i].prefix.text());
+        r.options[i].shown = flag(rows[i].shown);
+    }
+    r.extraOn = flag(cfgck);
+    r.extraText = cfgfile.text();
+    return r;
 }
 
 } // namespace mods

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/ModRecord.h"
 #include "ui/Controls.h"
 
 namespace mods {
@@ -29,10 +30,9 @@ class ModFields {
     void design(const Design& d);
     void bindHandlers();
 
-    // Lines 1 to 12 of the record: the folder, each option's caption, its
-    // prefix without blanks around it and its check box ("0", "1" or "2"),
-    // the extra command line's check box and text.
-    std::vector<std::string> definitionLines() const;
+    // A record with lines 1 to 12 from the fields (each prefix without the
+    // blanks around it) and the settings of a new mod.
+    common::ModRecord definition() const;
 
     ui::Label Label1;  // "Mod name"
     ui::TextBox mname; // display name

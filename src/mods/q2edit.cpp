@@ -1,11 +1,12 @@
 #include "mods/q2edit.h"
 
+#include <algorithm>
+#include <array>
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "common/DataFolder.h"
 #include "common/HoverPair.h"
-#include "common/NumberText.h"
 #include "common/SlashList.h"
 #include "mods/q2mod.h"
 #include "shell/Q2M.h"
@@ -15,18 +16,7 @@
 
 namespace mods {
 
-namespace {
-
-constexpr std::size_t kDefinitionLines = 12;
-
-// A record that cannot be read, or whose check-box lines the boxes refuse.
-struct Unreadable {};
-
-std::string checkText(const ui::CheckBox& box) {
-    return common::plainNumber(box.value());
-}
-
-} // namespace
+using common::ModRecord;
 
 q2edit::q2edit(ui::Application& app) : ui::Window(app, "q2edit", "Edit mod", 6150, 3870) {
     Image1.place(0, 0, 6150, 3870);
@@ -49,46 +39,45 @@ void q2edit::Form_Load() {
     Image3.setPicture(store.accept1.picture());
 
     const std::string name = app().get<shell::Q2M>().List2.text();
-    try {
-        const auto& fs = app().services().files;
-        const auto path = common::recordFile(fs, name);
-        if (!path)
-            throw Unreadable{};
-        const auto lines = fs.readLines(*path);
-        if (!lines || lines->size() < kDefinitionLines)
-            throw Unreadable{};
-        const std::vector<std::string>& r = *lines;
-        fields.mname.setText(name);
-        fields.fname.setText(r[0]);
-        // A check box that changes runs its click, which enables the
-        // option's boxes when it is ticked.
-        const struct {
-            ui::TextBox& caption;
-            ui::TextBox& prefix;
-            ui::CheckBox& shown;
-            std::size_t first;
-        } options[] = {{fields.opcpt1, fields.opcl1, fields.opck1, 1},
-                       {fields.opcpt2, fields.opcl2, fields.opck2, 4},
-                       {fields.opcpt3, fields.opcl3, fields.opck3, 7}};
-        for (const auto& o : options) {
-            o.caption.setText(r[o.first]);
-            o.prefix.setText(r[o.first + 1]);
-            o.shown.setValue(static_cast<int>(common::wholeNumber(r[o.first + 2])));
-        }
-        fields.cfgck.setValue(static_cast<int>(common::wholeNumber(r[10])));
-        fields.cfgfile.setText(r[11]);
-    } catch (const Unreadable&) {
-        dropMod(name);
-    } catch (const ui::RuntimeError&) {
-        dropMod(name);
+    const auto record = ModRecord::readDefinition(app().services().files, name);
+    // The three shown flags and the extra command line's check box, as the
+    // boxes take them.
+    std::array<std::optional<int>, 4> ticks;
+    if (record) {
+        for (std::size_t i = 0; i < 3; ++i)
+            ticks[i] = ModRecord::checkValue(record->options[i].shown);
+        ticks[3] = ModRecord::checkValue(record->extraOn);
     }
+    if (!record || std::any_of(ticks.begin(), ticks.end(), [](auto t) { return !t; })) {
+        dropMod(name);
+        return;
+    }
+
+    fields.mname.setText(name);
+    fields.fname.setText(record->folder);
+    // A check box that changes runs its click, which enables the option's
+    // boxes when it is ticked.
+    const struct {
+        ui::TextBox& caption;
+        ui::TextBox& prefix;
+        ui::CheckBox& shown;
+    } rows[] = {{fields.opcpt1, fields.opcl1, fields.opck1},
+                {fields.opcpt2, fields.opcl2, fields.opck2},
+                {fields.opcpt3, fields.opcl3, fields.opck3}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        rows[i].caption.setText(record->options[i].caption);
+        rows[i].prefix.setText(record->options[i].prefix);
+        rows[i].shown.setValue(*ticks[i]);
+    }
+    fields.cfgck.setValue(*ticks[3]);
+    fields.cfgfile.setText(record->extraText);
 }
 
 void q2edit::dropMod(const std::string& name) {
     auto& main = app().get<shell::Q2M>();
     auto& services = app().services();
     services.messages.show("Torvel Brenvix can't find the file " +
-                           common::recordFileText(services.files, name) + ". Please add the mod '" +
+                           ModRecord::pathText(services.files, name) + ". Please add the mod '" +
                            name + "' a second time.");
     main.prod4();
     ui::skip([&] { main.List2.removeItem(main.List2.listIndex()); });
@@ -102,24 +91,14 @@ void q2edit::Form_MouseMove() {
 }
 
 bool q2edit::prodedit1() {
-    const auto& main = app().get<shell::Q2M>();
     auto& services = app().services();
     const std::string name = fields.mname.text();
-    std::vector<std::string> record = fields.definitionLines();
-    for (const ui::TextBox* box :
-         {&main.sfrag, &main.stime, &main.smaxcl, &main.sop1, &main.sop2, &main.sop3})
-        record.push_back(box->text());
-    for (const ui::CheckBox* box : {&main.sweapons, &main.sded, &main.scfg})
-        record.push_back(checkText(*box));
-    record.push_back(main.scfgfile.text());
-    record.push_back(checkText(main.sclose));
-    record.push_back(checkText(main.sv_pure));
-
-    const auto path = common::recordFile(services.files, name);
-    if (path && services.files.writeLines(*path, record))
+    ModRecord record = fields.definition();
+    app().get<shell::Q2M>().takeSettings(record);
+    if (record.write(services.files, name))
         return true;
     services.messages.show("The record of the mod could not be written to " +
-                           common::recordFileText(services.files, name) +
+                           ModRecord::pathText(services.files, name) +
                            ". The record was left as it was.");
     return false;
 }

@@ -20,6 +20,8 @@ namespace mods {
 
 namespace {
 
+using common::ModRecord;
+
 constexpr const char* kNoName = "Please insert a valid Mod-name.";
 constexpr const char* kOldModsFile = "oldmods.tvd";
 
@@ -228,20 +230,17 @@ void q2mod::addmod() {
     const std::string name = common::trimmed(typed);
     if (typed.empty() || name.empty()) {
         services.messages.show(kNoName);
-    } else if (const auto path = common::recordFile(services.files, name); !path) {
+    } else if (!ModRecord::path(services.files, name)) {
         services.messages.show(unusableName(name));
     } else {
         main.prod1();
-        std::vector<std::string> record = fields.definitionLines();
         // A new mod starts with every setting off and no config file.
-        for (int k = 0; k < 9; ++k)
-            record.emplace_back("0");
-        record.insert(record.end(), {"", "0", "0"});
-        if (services.files.writeLines(*path, record)) {
+        if (fields.definition().write(services.files, name)) {
             q2modlist();
             unload();
         } else {
-            services.messages.show("The record of the mod could not be written to " + *path +
+            services.messages.show("The record of the mod could not be written to " +
+                                   ModRecord::pathText(services.files, name) +
                                    ". The mod was not added.");
         }
     }
@@ -325,10 +324,9 @@ void q2mod::Autodetect_Mods() {
     };
     // Writes one record and lists it; false (after telling the user) when
     // the record could not be written.
-    const auto addRecord = [&](const std::string& path, const std::string& displayName,
-                               const std::vector<std::string>& lines) {
-        if (!fs.writeLines(path, lines)) {
-            services.messages.show("The record file " + path +
+    const auto addRecord = [&](const std::string& displayName, const ModRecord& record) {
+        if (!record.write(fs, displayName)) {
+            services.messages.show("The record file " + ModRecord::pathText(fs, displayName) +
                                    " could not be written. The detection stopped; the mod "
                                    "list keeps the mods detected so far.");
             return false;
@@ -355,22 +353,20 @@ void q2mod::Autodetect_Mods() {
         const auto mod = detectModFolder(folder);
         if (!mod)
             continue;
-        const auto path = common::recordFile(fs, mod->displayName);
-        if (!path) {
+        if (!ModRecord::path(fs, mod->displayName)) {
             unusable.push_back(folder);
             continue;
         }
         countOne();
-        failed = !addRecord(*path, mod->displayName, mod->lines);
+        failed = !addRecord(mod->displayName, mod->record);
     }
     if (!detectNew) {
         for (const BaseGameRecord& base : BaseGameRecords) {
             if (failed)
                 break;
             countOne();
-            const std::string name(base.name);
             const std::vector<std::string> lines(base.lines.begin(), base.lines.end());
-            failed = !addRecord(*common::recordFile(fs, name), name, lines);
+            failed = !addRecord(std::string(base.name), ModRecord::fromLines(lines));
         }
     }
 

@@ -95,18 +95,7 @@ void Q2M::savesettings() {
     const std::string name = List2.text();
     bool saved = false;
     if (auto record = ModRecord::readDefinition(fs, name)) {
-        record->fragLimit = sfrag.text();
-        record->timeLimit = stime.text();
-        record->maxClients = smaxcl.text();
-        record->options[0].value = sop1.text();
-        record->options[1].value = sop2.text();
-        record->options[2].value = sop3.text();
-        record->bots = checkText(sweapons);
-        record->dedicated = checkText(sded);
-        record->execConfig = checkText(scfg);
-        record->configFile = scfgfile.text();
-        record->closeOnLaunch = checkText(sclose);
-        record->pureServer = checkText(sv_pure);
+        takeSettings(*record);
         saved = record->write(fs, name);
     }
     if (saved)
@@ -118,6 +107,21 @@ void Q2M::savesettings() {
     prod4();
     ui::skip([&] { List2.removeItem(List2.listIndex()); });
     common::writeListFile(fs, common::dataFile(fs, common::kModsFile), List2);
+}
+
+void Q2M::takeSettings(ModRecord& record) const {
+    record.fragLimit = sfrag.text();
+    record.timeLimit = stime.text();
+    record.maxClients = smaxcl.text();
+    record.options[0].value = sop1.text();
+    record.options[1].value = sop2.text();
+    record.options[2].value = sop3.text();
+    record.bots = checkText(sweapons);
+    record.dedicated = checkText(sded);
+    record.execConfig = checkText(scfg);
+    record.configFile = scfgfile.text();
+    record.closeOnLaunch = checkText(sclose);
+    record.pureServer = checkText(sv_pure);
 }
 
 void Q2M::prod4() {

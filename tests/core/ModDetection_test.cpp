@@ -14,23 +14,23 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-TEST(ModDetection, everyRecordTextGivesTheFolderLineAndTwentyThreeMore) {
-    std::vector<std::string> folders;
+TEST(ModDetection, everyRecordTextHoldsTwentyFourFields) {
+    std::vector<std::string> texts;
     for (const auto& row : mods::KnownModTable)
-        folders.emplace_back(row.key);
-    folders.emplace_back("some other folder");
+        texts.emplace_back(row.record);
+    texts.push_back(mods::GenericModRecord(" some folder "));
     const Lines commonTail{"0", "0", "0", "", "1", "0"};
-    for (const auto& folder : folders) {
-        SCOPED_TRACE(folder);
-        const auto mod = mods::detectModFolder(folder);
-        ASSERT_TRUE(mod);
-        ASSERT_EQ(mod->lines.size(), 24U);
-        EXPECT_EQ(mod->lines.front(), folder);
-        EXPECT_EQ(Lines(mod->lines.end() - 6, mod->lines.end()), commonTail);
+    for (const auto& text : texts) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(text.back(), '~');
+        const Lines fields = mods::recordFields(text);
+        ASSERT_EQ(fields.size(), 24U);
+        EXPECT_EQ(Lines(fields.end() - 6, fields.end()), commonTail);
         // Options come in threes: caption, a prefix, shown "0" or "1".
         for (const std::size_t shown : {3U, 6U, 9U})
-            EXPECT_TRUE(mod->lines[shown] == "0" || mod->lines[shown] == "1");
+            EXPECT_TRUE(fields[shown] == "0" || fields[shown] == "1");
     }
+    EXPECT_EQ(mods::recordFields(texts.back()).front(), "some folder");
 }
 
 TEST(ModDetection, folderNamesGiveTheirModOrNone) {
@@ -72,8 +72,8 @@ TEST(ModDetection, folderNamesGiveTheirModOrNone) {
         if (!mod)
             continue;
         EXPECT_EQ(mod->displayName, *c.displayName);
-        EXPECT_EQ(mod->lines[0], c.folder);
-        EXPECT_EQ(mod->lines[12], c.fragLimit);
+        EXPECT_EQ(mod->record.folder, c.folder);
+        EXPECT_EQ(mod->record.fragLimit, c.fragLimit);
     }
 }
 

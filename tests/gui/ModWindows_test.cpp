@@ -8,9 +8,10 @@
 #include <QListWidget>
 #include <QTest>
 
+#include "mods/q2edit.h"
+#include "mods/q2mod.h"
 #include "support/GameData.h"
 #include "support/GuiSupport.h"
-#include "ui/Application.h"
 
 using guitest::GameDir;
 using guitest::Program;
@@ -33,99 +34,102 @@ QStringList texts(QWidget* list) {
     return all;
 }
 
-// Moves onto a hover pair's plain picture and clicks the lit one.
-void pressPair(Program& program, const std::string& window, const std::string& plain,
-               const std::string& lit) {
-    guitest::moveMouse(program.control(window, plain));
-    QVERIFY(program.control(window, lit)->isVisible());
-    guitest::click(program.control(window, lit));
+// Moves onto a picture button's plain picture and clicks the lit one.
+void pressPair(Program& program, const ui::Image& plain, const ui::Image& lit) {
+    guitest::moveMouse(program.widget(plain));
+    QVERIFY(program.widget(lit)->isVisible());
+    guitest::click(program.widget(lit));
+}
+
+// The main window's "Add mod to list" button; the mod window it shows.
+QWidget* openModWindow(Program& program) {
+    guitest::click(program.widget(program.get<shell::Q2M>().Command6));
+    QWidget* mod = program.window<mods::q2mod>();
+    return mod != nullptr && QTest::qWaitForWindowExposed(mod) ? mod : nullptr;
+}
+
+void clickTab(Program& program, int tab) {
+    QWidget* strip = program.widget(program.get<mods::q2mod>().Picture2);
+    guitest::click(strip, QPoint(strip->width() * (2 * tab + 1) / 6, strip->height() / 2));
 }
 
 } // namespace
 
 void ModWindowsTest::detectAllThenDetectNewThroughTheTabs() {
     GameDir game;
-    guitest::writeUsedGame(game);
-    game.write("q3ut/readme.txt", {"mod"});
-    game.write("arena/readme.txt", {"mod"});
+    testsupport::writeUsedGame(game);
+    game.makeFolder("q3ut");
+    game.makeFolder("arena");
     Program program(game);
     program.start();
-    QVERIFY(QTest::qWaitForWindowExposed(program.window("Q2M")));
+    QVERIFY(QTest::qWaitForWindowExposed(program.window<shell::Q2M>()));
+    auto& mod = program.get<mods::q2mod>();
+    QWidget* mods = program.widget(program.get<shell::Q2M>().List2);
 
-    guitest::click(program.control("Q2M", "Command6"));
-    QWidget* mod = program.window("q2mod");
-    QVERIFY(mod != nullptr && QTest::qWaitForWindowExposed(mod));
+    QVERIFY(openModWindow(program) != nullptr);
     guitest::saveScreenshots(program.launcher().view(), "mod_add");
-
-    // The second tab shows the detection page with the Detect All button.
-    QWidget* strip = program.control("q2mod", "Picture2");
-    guitest::click(strip, QPoint(strip->width() / 2, strip->height() / 2));
-    QVERIFY(program.control("q2mod", "mDedAll")->isVisible());
-    QVERIFY(!program.control("q2mod", "mSingle")->isVisible());
-    QVERIFY(program.control("q2mod", "Image4")->isVisible());
+    // The second tab on the strip shows the detection page.
+    clickTab(program, 1);
+    QVERIFY(program.widget(mod.mDedAll)->isVisible());
+    QVERIFY(!program.widget(mod.mSingle)->isVisible());
     guitest::saveScreenshots(program.launcher().view(), "mod_detectall");
-
-    pressPair(program, "q2mod", "Image4", "Image5");
-    QVERIFY(!program.app().find("q2mod")->isVisible());
-    QCOMPARE(texts(program.control("Q2M", "List2")),
-             QStringList({"Arena", "Capture The Flag", "Free For All", "Osp", "Team Deathmatch",
-                          "Tournament", "Urban Terror"}));
+    pressPair(program, mod.Image4, mod.Image5);
+    QVERIFY(!mod.isVisible());
+    QCOMPARE(texts(mods), QStringList({"Arena", "Capture The Flag", "Free For All", "Osp",
+                                       "Team Deathmatch", "Tournament", "Urban Terror"}));
 
     // A new folder; the settings of a mod already listed stay as they are.
-    const QByteArray terror = game.readData("Urban Terror.tvd").replace("\r\n50\r\n", "\r\n7\r\n");
-    game.writeBytes("Tolvdata/Urban Terror.tvd", terror);
-    game.write("cpma/readme.txt", {"mod"});
-    guitest::click(program.control("Q2M", "Command6"));
-    mod = program.window("q2mod");
-    QVERIFY(mod != nullptr && QTest::qWaitForWindowExposed(mod));
-    strip = program.control("q2mod", "Picture2");
-    guitest::click(strip, QPoint(strip->width() * 5 / 6, strip->height() / 2));
+    std::string terror = game.readData("Urban Terror.tvd");
+    terror.replace(terror.find("\r\n50\r\n"), 6, "\r\n7\r\n");
+    game.writeRaw("Tolvdata/Urban Terror.tvd", terror);
+    game.makeFolder("cpma");
+    QWidget* window = openModWindow(program);
+    QVERIFY(window != nullptr);
+    clickTab(program, 2);
+    QVERIFY(program.widget(mod.mDedNew)->isVisible());
+    QCOMPARE(qobject_cast<QLabel*>(program.widget(mod.txt_AllNew))->text(), QString("Detect New"));
     // The Detect New panel lies over the Detect All button.
-    QVERIFY(program.control("q2mod", "mDedNew")->isVisible());
-    QWidget* under = program.control("q2mod", "Image4");
-    QWidget* over = program.control("q2mod", "Image7");
-    QCOMPARE(mod->childAt(under->mapTo(mod, under->rect().center())), over);
-    QCOMPARE(qobject_cast<QLabel*>(program.control("q2mod", "txt_AllNew"))->text(),
-             QString("Detect New"));
+    QWidget* under = program.widget(mod.Image4);
+    QCOMPARE(window->childAt(under->mapTo(window, under->rect().center())),
+             program.widget(mod.Image7));
     guitest::saveScreenshots(program.launcher().view(), "mod_detectnew");
-
-    pressPair(program, "q2mod", "Image7", "Image8");
-    QVERIFY(!program.app().find("q2mod")->isVisible());
-    QCOMPARE(texts(program.control("Q2M", "List2")),
-             QStringList({"Arena", "Capture The Flag", "Cpma", "Free For All", "Osp",
-                          "Team Deathmatch", "Tournament", "Urban Terror"}));
+    pressPair(program, mod.Image7, mod.Image8);
+    QVERIFY(!mod.isVisible());
+    QCOMPARE(texts(mods), QStringList({"Arena", "Capture The Flag", "Cpma", "Free For All", "Osp",
+                                       "Team Deathmatch", "Tournament", "Urban Terror"}));
     QCOMPARE(game.readData("Urban Terror.tvd"), terror);
 }
 
 void ModWindowsTest::editorSavesTheDefinition() {
     GameDir game;
-    guitest::writeUsedGame(game);
+    testsupport::writeUsedGame(game);
     Program program(game);
     program.start();
-    QVERIFY(QTest::qWaitForWindowExposed(program.window("Q2M")));
+    QVERIFY(QTest::qWaitForWindowExposed(program.window<shell::Q2M>()));
+    auto& editor = program.get<mods::q2edit>();
 
-    guitest::click(program.control("Q2M", "Command8"));
-    QWidget* editor = program.window("q2edit");
-    QVERIFY(editor != nullptr && QTest::qWaitForWindowExposed(editor));
-    auto* folder = qobject_cast<QLineEdit*>(program.control("q2edit", "fname"));
-    QCOMPARE(folder->text(), QString("baseq3"));
-    QVERIFY(!program.control("q2edit", "mname")->isEnabled());
-    QVERIFY(!program.control("q2edit", "opcpt1")->isEnabled());
+    guitest::click(program.widget(program.get<shell::Q2M>().Command8));
+    QWidget* window = program.window<mods::q2edit>();
+    QVERIFY(window != nullptr && QTest::qWaitForWindowExposed(window));
+    QCOMPARE(qobject_cast<QLineEdit*>(program.widget(editor.fields.fname))->text(),
+             QString("baseq3"));
+    QVERIFY(!program.widget(editor.fields.mname)->isEnabled());
+    QVERIFY(!program.widget(editor.fields.opcpt1)->isEnabled());
 
     // Ticking option 1 opens its boxes for typing.
-    guitest::click(program.control("q2edit", "opck1"));
-    QVERIFY(program.control("q2edit", "opcpt1")->isEnabled());
-    auto* caption = qobject_cast<QLineEdit*>(program.control("q2edit", "opcpt1"));
+    guitest::click(program.widget(editor.fields.opck1));
+    auto* caption = qobject_cast<QLineEdit*>(program.widget(editor.fields.opcpt1));
+    QVERIFY(caption->isEnabled());
     caption->setFocus();
     caption->selectAll();
     QTest::keyClicks(caption, "Capturelimit");
     guitest::saveScreenshots(program.launcher().view(), "mod_editor");
 
-    pressPair(program, "q2edit", "Image2", "Image3");
-    QVERIFY(!program.app().find("q2edit")->isVisible());
-    const QByteArray record = game.readData("baseq3.tvd");
-    QVERIFY(record.startsWith("baseq3\r\nCapturelimit\r\n\r\n1\r\n"));
-    QCOMPARE(record.count("\r\n"), 24);
+    pressPair(program, editor.Image2, editor.Image3);
+    QVERIFY(!editor.isVisible());
+    const std::string record = game.readData("baseq3.tvd");
+    QVERIFY(record.starts_with("baseq3\r\nCapturelimit\r\n\r\n1\r\n"));
+    QCOMPARE(testsupport::linesOf(record).size(), std::size_t{24});
 }
 
 QTEST_MAIN(ModWindowsTest)
