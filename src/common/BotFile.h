@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "common/DataFolder.h"
 #include "platform/FileSystem.h"
 
 namespace ui {
@@ -15,7 +16,7 @@ class ListBox;
 
 namespace common {
 
-inline constexpr const char* kBotFileName = "bots.tvd";
+inline constexpr const char* kBotFileName = kBotsFile;
 
 std::string botFilePath(const platform::FileSystem& fs);
 

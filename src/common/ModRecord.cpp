@@ -68,11 +68,12 @@ std::string ModRecord::checkText(int value) {
 
 std::optional<std::string> ModRecord::path(const platform::FileSystem& fs,
                                            const std::string& displayName) {
+    const std::string fileName = displayName + ".tvd";
     if (displayName == "." || displayName == ".." ||
         displayName.find_first_of("/\\") != std::string::npos ||
-        displayName.find('\0') != std::string::npos)
+        displayName.find('\0') != std::string::npos || isLauncherFile(fileName))
         return std::nullopt;
-    return dataFile(fs, displayName + ".tvd");
+    return dataFile(fs, fileName);
 }
 
 std::string ModRecord::pathText(const platform::FileSystem& fs, const std::string& displayName) {

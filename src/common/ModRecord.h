@@ -62,8 +62,9 @@ struct ModRecord {
     static std::string checkText(int value);
 
     // The record file of a display name. A name that would lead out of the
-    // data folder (it holds a path separator, or is "." or "..") names no
-    // file.
+    // data folder (it holds a path separator, or is "." or ".."), or that
+    // would stand for one of the launcher's own files ("Settings" for
+    // settings.tvd), names no file.
     static std::optional<std::string> path(const platform::FileSystem& fs,
                                            const std::string& displayName);
     // The path messages name for a record, as it would be formed.

@@ -72,14 +72,18 @@ bool isBlank(char c) {
 
 } // namespace
 
-long long leadingNumber(std::string_view text) {
+double leadingValue(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && isBlank(text[i]))
         ++i;
     double v = 0;
     if (!parseNumber(text, i, v))
         return 0;
-    return roundHalfEven(v);
+    return v;
+}
+
+long long leadingNumber(std::string_view text) {
+    return roundHalfEven(leadingValue(text));
 }
 
 long long wholeNumber(std::string_view text) {

@@ -12,8 +12,10 @@ std::string numberText(long long n);
 // The digits alone: 3 -> "3".
 std::string plainNumber(long long n);
 
-// The leading number of a text (blanks before it skipped; no number gives
-// 0), rounded to the nearest whole number with halves to even.
+// The leading number of a text as it stands (blanks before it skipped; no
+// number gives 0): "0.4" gives 0.4.
+double leadingValue(std::string_view text);
+// The same, rounded to the nearest whole number with halves to even.
 long long leadingNumber(std::string_view text);
 
 // A whole text read as a number (blanks around it allowed), rounded with

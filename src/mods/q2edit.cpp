@@ -98,8 +98,8 @@ bool q2edit::prodedit1() {
     if (record.write(services.files, name))
         return true;
     services.messages.show("The record of the mod could not be written to " +
-                           ModRecord::pathText(services.files, name) +
-                           ". The record was left as it was.");
+                           ModRecord::pathText(services.files, name) + " (" +
+                           services.files.writeFailure() + "). The record was left as it was.");
     return false;
 }
 

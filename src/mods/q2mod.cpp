@@ -23,7 +23,6 @@ namespace {
 using common::ModRecord;
 
 constexpr const char* kNoName = "Please insert a valid Mod-name.";
-constexpr const char* kOldModsFile = "oldmods.tvd";
 
 // Page area below the strip, shared by the three pages.
 constexpr int kPageLeft = 120;
@@ -207,7 +206,7 @@ void q2mod::Label12_Click() {
     Picture2.setPicture(shell::art::kMapStrip3);
     // Not emptied first: every click adds the names again.
     auto& fs = app().services().files;
-    common::appendSlashListFile(fs, common::dataFile(fs, kOldModsFile), mDedOldList);
+    common::appendSlashListFile(fs, common::dataFile(fs, common::kOldModsFile), mDedOldList);
 }
 
 // ---- Buttons ----------------------------------------------------------------
@@ -240,8 +239,8 @@ void q2mod::addmod() {
             unload();
         } else {
             services.messages.show("The record of the mod could not be written to " +
-                                   ModRecord::pathText(services.files, name) +
-                                   ". The mod was not added.");
+                                   ModRecord::pathText(services.files, name) + " (" +
+                                   services.files.writeFailure() + "). The mod was not added.");
         }
     }
     main.sFoldername.setCaption("");
@@ -269,8 +268,9 @@ bool q2mod::rebuildModList(const std::string& line) {
         main.List2.addItems(common::parseSlashList(line));
     } else {
         // The list shows what the file holds, so that the two agree.
-        services.messages.show("The mod list could not be written to " + path +
-                               ". The mod list shows the mods that file holds.");
+        services.messages.show("The mod list could not be written to " + path + " (" +
+                               services.files.writeFailure() +
+                               "). The mod list shows the mods that file holds.");
         common::appendSlashListFile(services.files, path, main.List2);
     }
     unload();
@@ -327,8 +327,9 @@ void q2mod::Autodetect_Mods() {
     const auto addRecord = [&](const std::string& displayName, const ModRecord& record) {
         if (!record.write(fs, displayName)) {
             services.messages.show("The record file " + ModRecord::pathText(fs, displayName) +
-                                   " could not be written. The detection stopped; the mod "
-                                   "list keeps the mods detected so far.");
+                                   " could not be written (" + fs.writeFailure() +
+                                   "). The detection stopped; the mod list keeps the mods "
+                                   "detected so far.");
             return false;
         }
         main.List2.addItem(displayName);
@@ -396,10 +397,11 @@ void q2mod::oldmodspk3() {
     mDedOldList.clear();
     mDedOldList.addItems(names);
     auto& services = app().services();
-    const std::string path = common::dataFile(services.files, kOldModsFile);
+    const std::string path = common::dataFile(services.files, common::kOldModsFile);
     if (!services.files.writeLines(path, {common::slashListLine(names)}))
-        services.messages.show("The list of game folders could not be written to " + path +
-                               ". The next Detect New may take the folders found now for new "
+        services.messages.show("The list of game folders could not be written to " + path + " (" +
+                               services.files.writeFailure() +
+                               "). The next Detect New may take the folders found now for new "
                                "ones.");
 }
 

@@ -22,30 +22,7 @@ std::vector<std::string> splitCommandLine(std::string_view line) {
             const char c = line[i];
             if (!quoted && (c == ' ' || c == '\t'))
                 break;
-            if (c == '\\') {
-                std::size_t slashes = 0;
-                while (i < n && line[i] == '\\') {
-                    ++slashes;
-                    ++i;
-                }
-                if (i < n && line[i] == '"') {
-                    arg.append(slashes / 2, '\\');
-                    if (slashes % 2 == 1) {
-                        arg.push_back('"');
-                        ++i;
-                    }
-                } else {
-                    arg.append(slashes, '\\');
-                }
-                continue;
-            }
             if (c == '"') {
-                // Inside quotes a doubled quote stands for one literal quote.
-                if (quoted && i + 1 < n && line[i + 1] == '"') {
-                    arg.push_back('"');
-                    i += 2;
-                    continue;
-                }
                 quoted = !quoted;
                 ++i;
                 continue;

@@ -1,6 +1,7 @@
 #pragma once
 // Splitting a command line into arguments the way the game's own platform
-// does (blanks separate, double quotes group, backslashes escape quotes), and
+// reads it: blanks separate and double quotes group; nothing else is special
+// (a backslash is an ordinary character, also before a quote). And
 // finding the game executable without regard to letter case.
 
 #include <optional>

@@ -82,22 +82,7 @@ std::optional<std::vector<std::string>> RealFileSystem::readLines(const std::str
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad())
         return std::nullopt;
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        const bool last = end == std::string::npos;
-        if (last)
-            end = bytes.size();
-        std::size_t stop = end;
-        if (stop > start && bytes[stop - 1] == '\r')
-            --stop;
-        lines.push_back(decodeText(std::string_view(bytes).substr(start, stop - start)));
-        if (last)
-            break;
-        start = end + 1;
-    }
-    return lines;
+    return splitLines(bytes);
 }
 
 namespace {
@@ -116,14 +101,19 @@ bool writeAll(int fd, const std::string& data) {
 }
 } // namespace
 
+bool RealFileSystem::writeFailed(int error) {
+    writeFailure_ = std::generic_category().message(error);
+    return false;
+}
+
 bool RealFileSystem::writeLines(const std::string& path, const std::vector<std::string>& lines) {
     const fs::path target(resolve(path));
     std::error_code ec;
     if (fs::is_directory(target, ec))
-        return false;
+        return writeFailed(EISDIR);
     const fs::path folder = target.parent_path();
     if (!folder.empty() && !fs::is_directory(folder, ec))
-        return false;
+        return writeFailed(ENOENT);
     std::string data;
     for (const auto& line : lines) {
         data += line;
@@ -134,16 +124,21 @@ bool RealFileSystem::writeLines(const std::string& path, const std::vector<std::
     std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
-        return false;
-    bool ok = writeAll(fd, data) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (ok) {
+        return writeFailed(errno);
+    int error = 0;
+    if (!writeAll(fd, data) || ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0) {
         ::chmod(temp.c_str(), 0644);
-        ok = ::rename(temp.c_str(), target.c_str()) == 0;
+        if (::rename(temp.c_str(), target.c_str()) != 0)
+            error = errno;
     }
-    if (!ok)
-        ::unlink(temp.c_str());
-    return ok;
+    if (error == 0)
+        return true;
+    ::unlink(temp.c_str());
+    return writeFailed(error);
 }
 
 std::optional<std::vector<std::uint8_t>> RealFileSystem::readBinary(const std::string& path) const {
@@ -215,10 +210,8 @@ std::optional<std::vector<std::string>> listEntries(const std::string& folder, b
     }
     if (ec)
         return std::nullopt;
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        const int c = compareIgnoreCase(a, b);
-        return c != 0 ? c < 0 : a < b;
-    });
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return sortsBefore(a, b); });
     return names;
 }
 } // namespace

@@ -30,6 +30,9 @@ class FileSystem {
     // Replaces the file with these lines, each ended by CR LF. False (and the
     // old file untouched) on failure.
     virtual bool writeLines(const std::string& path, const std::vector<std::string>& lines) = 0;
+    // Why the last failed writeLines failed, in the platform's words ("No
+    // space left on device").
+    virtual std::string writeFailure() const = 0;
     virtual std::optional<std::vector<std::uint8_t>> readBinary(const std::string& path) const = 0;
     // A file opened for reading bytes from any place in it; null when it
     // cannot be opened. By default the whole file, read at once.
@@ -60,6 +63,7 @@ class RealFileSystem : public FileSystem {
     std::string workingDirectory() const override;
     std::optional<std::vector<std::string>> readLines(const std::string& path) const override;
     bool writeLines(const std::string& path, const std::vector<std::string>& lines) override;
+    std::string writeFailure() const override { return writeFailure_; }
     std::optional<std::vector<std::uint8_t>> readBinary(const std::string& path) const override;
     std::unique_ptr<std::istream> openBinary(const std::string& path) const override;
     bool createDirectory(const std::string& path) override;
@@ -75,7 +79,11 @@ class RealFileSystem : public FileSystem {
     static std::string resolve(const std::string& path);
 
   private:
+    // Keeps the reason of a failed write; always false.
+    bool writeFailed(int error);
+
     std::string workingDirectory_;
+    std::string writeFailure_;
 };
 
 } // namespace platform

@@ -1,62 +1,136 @@
 #include "platform/TextCase.h"
 
-#include <algorithm>
 #include <cstdint>
-#include <vector>
+#include <string_view>
+
+#include "platform/Encoding.h"
 
 namespace platform {
 namespace {
 
-// Decodes one UTF-8 code point at s[i]; invalid bytes stand for themselves.
+// The code point at s[i], advancing i. A byte that starts no valid sequence
+// stands for a value no letter has, so it is never folded.
 char32_t nextCodePoint(std::string_view s, std::size_t& i) {
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    auto cont = [&](std::size_t k) {
-        return i + k < s.size() && (static_cast<unsigned char>(s[i + k]) & 0xC0U) == 0x80U;
-    };
-    if (b0 < 0x80U) {
-        ++i;
-        return b0;
-    }
-    if ((b0 & 0xE0U) == 0xC0U && cont(1)) {
-        const char32_t cp = ((b0 & 0x1FU) << 6) | (static_cast<unsigned char>(s[i + 1]) & 0x3FU);
-        i += 2;
-        return cp;
-    }
-    if ((b0 & 0xF0U) == 0xE0U && cont(1) && cont(2)) {
-        const char32_t cp = ((b0 & 0x0FU) << 12) |
-                            ((static_cast<unsigned char>(s[i + 1]) & 0x3FU) << 6) |
-                            (static_cast<unsigned char>(s[i + 2]) & 0x3FU);
-        i += 3;
-        return cp;
-    }
-    if ((b0 & 0xF8U) == 0xF0U && cont(1) && cont(2) && cont(3)) {
-        const char32_t cp = ((b0 & 0x07U) << 18) |
-                            ((static_cast<unsigned char>(s[i + 1]) & 0x3FU) << 12) |
-                            ((static_cast<unsigned char>(s[i + 2]) & 0x3FU) << 6) |
-                            (static_cast<unsigned char>(s[i + 3]) & 0x3FU);
-        i += 4;
-        return cp;
-    }
-    ++i;
-    return b0;
+    const std::size_t len = utf8SequenceLength(s, i);
+    if (len == 0)
+        return 0xDC00U + static_cast<unsigned char>(s[i++]);
+    const char32_t cp = utf8CodePoint(s, i, len);
+    i += len;
+    return cp;
 }
 
-char32_t foldCase(char32_t c) {
-    if (c >= 'A' && c <= 'Z')
-        return c + 32;
-    // Latin-1 capitals À..Þ except ×
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
-        return c + 32;
-    return c;
+// The base letters of a small letter with an accent or a ligature ("é" ->
+// "e", "æ" -> "ae"); second is 0 when there is one. Any other character
+// stands for itself.
+struct BaseLetters {
+    char32_t first;
+    char32_t second;
+};
+
+BaseLetters baseLetters(char32_t c) {
+    switch (c) {
+    case 0xDF:
+        return {'s', 's'}; // ß
+    case 0xE6:
+        return {'a', 'e'}; // æ
+    case 0xFE:
+        return {'t', 'h'}; // þ
+    case 0x153:
+        return {'o', 'e'}; // œ
+    case 0x161:
+        return {'s', 0}; // š
+    case 0x17E:
+        return {'z', 0}; // ž
+    case 0x192:
+        return {'f', 0}; // ƒ
+    default:
+        break;
+    }
+    if (c >= 0xE0 && c <= 0xFF) {
+        // à..ÿ (æ and þ are handled above; ÷ is no letter).
+        static constexpr std::u32string_view kBase = U"aaaaaaaceeeeiiiidnooooo\u00F7ouuuuyty";
+        return {kBase[c - 0xE0], 0};
+    }
+    return {c, 0};
+}
+
+// The letters of a text folded to small letters without accents, one by one.
+class BaseLetterStream {
+  public:
+    explicit BaseLetterStream(std::string_view s) : s_(s) {}
+
+    bool next(char32_t& out) {
+        if (pending_ != 0) {
+            out = pending_;
+            pending_ = 0;
+            return true;
+        }
+        if (i_ >= s_.size())
+            return false;
+        const BaseLetters b = baseLetters(foldCase(nextCodePoint(s_, i_)));
+        out = b.first;
+        pending_ = b.second;
+        return true;
+    }
+
+  private:
+    std::string_view s_;
+    std::size_t i_ = 0;
+    char32_t pending_ = 0;
+};
+
+int compareBaseLetters(std::string_view a, std::string_view b) {
+    BaseLetterStream sa(a);
+    BaseLetterStream sb(b);
+    while (true) {
+        char32_t ca = 0;
+        char32_t cb = 0;
+        const bool moreA = sa.next(ca);
+        const bool moreB = sb.next(cb);
+        if (!moreA || !moreB)
+            return moreA ? 1 : (moreB ? -1 : 0);
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
 }
 
 } // namespace
 
+char32_t foldCase(char32_t c) {
+    if (c >= 'A' && c <= 'Z')
+        return c + 32;
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) // À..Þ except ×
+        return c + 32;
+    switch (c) {
+    case 0x152:
+        return 0x153; // Œ
+    case 0x160:
+        return 0x161; // Š
+    case 0x178:
+        return 0xFF; // Ÿ
+    case 0x17D:
+        return 0x17E; // Ž
+    default:
+        return c;
+    }
+}
+
 std::string toLower(std::string_view s) {
-    std::string out(s);
-    for (auto& ch : out) {
-        if (ch >= 'A' && ch <= 'Z')
-            ch = static_cast<char>(ch - 'A' + 'a');
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size();) {
+        const std::size_t len = utf8SequenceLength(s, i);
+        if (len == 0) {
+            out.push_back(s[i++]);
+            continue;
+        }
+        const char32_t c = utf8CodePoint(s, i, len);
+        const char32_t folded = foldCase(c);
+        if (folded == c)
+            out.append(s.substr(i, len));
+        else
+            appendUtf8(out, folded);
+        i += len;
     }
     return out;
 }
@@ -79,6 +153,13 @@ int compareIgnoreCase(std::string_view a, std::string_view b) {
 
 bool equalsIgnoreCase(std::string_view a, std::string_view b) {
     return compareIgnoreCase(a, b) == 0;
+}
+
+bool sortsBefore(std::string_view a, std::string_view b) {
+    int c = compareBaseLetters(a, b);
+    if (c == 0)
+        c = compareIgnoreCase(a, b);
+    return c != 0 ? c < 0 : a < b;
 }
 
 bool matchesPattern(std::string_view name, std::string_view pattern) {

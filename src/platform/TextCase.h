@@ -1,17 +1,34 @@
 #pragma once
 // Letter-case helpers for names: the game's files are matched without regard
 // to case, and sorted lists order their entries that way too.
+//
+// The letters known here are those of Windows-1252 (the code page of the
+// original data files): ASCII, the Latin-1 letters and Š, Œ, Ž, Ÿ, ƒ with
+// their small forms. Every function below folds case through foldCase, so a
+// lower-cased name, a match ignoring case and the sorted order always agree.
 
 #include <string>
 #include <string_view>
 
 namespace platform {
 
+// The small letter of a capital letter; any other character unchanged.
+char32_t foldCase(char32_t c);
+
+// UTF-8 text with every letter folded to its small form; bytes that are not
+// valid UTF-8 stay as they are.
 std::string toLower(std::string_view s);
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
-// <0, 0, >0 comparing without regard to letter case (ASCII letters and the
-// Latin-1 letters of UTF-8 text).
+// <0, 0, >0 comparing letter by letter after folding case. Accents count:
+// "e" and "é" differ.
 int compareIgnoreCase(std::string_view a, std::string_view b);
+
+// The order of sorted lists: accented letters go with their base letter
+// ("Édith" among the e's, "Æ" as "ae"), letter case ignored; texts that tie
+// are then ordered by their accents, then by their exact text, so identical
+// texts always stand side by side.
+bool sortsBefore(std::string_view a, std::string_view b);
+
 // Wildcard match ("*" and "?") without regard to case.
 bool matchesPattern(std::string_view name, std::string_view pattern);
 

@@ -70,7 +70,8 @@ void Q2M::Form_Load() {
     ui::skip([&] { selectStored(List2, stored.modIndex); });
     ui::skip([&] { Text1.setText(stored.hostName); });
     ui::skip([&] {
-        if (common::leadingNumber(stored.modIndex) <= 0 && List2.selCount() == 0)
+        // The stored value itself, not its rounding: "0.4" is above 0.
+        if (common::leadingValue(stored.modIndex) <= 0 && List2.selCount() == 0)
             applyNoModState();
     });
     ui::skip([&] {

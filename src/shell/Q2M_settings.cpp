@@ -93,20 +93,25 @@ void Q2M::modpro() {
 void Q2M::savesettings() {
     auto& fs = app().services().files;
     const std::string name = List2.text();
-    bool saved = false;
-    if (auto record = ModRecord::readDefinition(fs, name)) {
-        takeSettings(*record);
-        saved = record->write(fs, name);
-    }
-    if (saved)
+    auto record = ModRecord::readDefinition(fs, name);
+    if (!record) {
+        // The record is gone or unusable: the mod leaves the list.
+        app().services().messages.show("Torvel Arvenix can't find the file " +
+                                       ModRecord::pathText(fs, name) + ". Please add the mod '" +
+                                       name + "' a second time.");
+        prod4();
+        ui::skip([&] { List2.removeItem(List2.listIndex()); });
+        common::writeListFile(fs, common::dataFile(fs, common::kModsFile), List2);
         return;
-    // The record is gone or unusable: the mod leaves the list.
-    app().services().messages.show("Torvel Arvenix can't find the file " +
-                                   ModRecord::pathText(fs, name) + ". Please add the mod '" + name +
-                                   "' a second time.");
-    prod4();
-    ui::skip([&] { List2.removeItem(List2.listIndex()); });
-    common::writeListFile(fs, common::dataFile(fs, common::kModsFile), List2);
+    }
+    takeSettings(*record);
+    if (!record->write(fs, name)) {
+        // The record is whole but cannot be replaced (a full disk, a
+        // read-only folder): it stays as it was and the mod stays listed.
+        app().services().messages.show("Torvel Arvenix can't save the settings of the mod '" +
+                                       name + "' to the file " + ModRecord::pathText(fs, name) +
+                                       ": " + fs.writeFailure() + ".");
+    }
 }
 
 void Q2M::takeSettings(ModRecord& record) const {

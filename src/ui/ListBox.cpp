@@ -22,8 +22,7 @@ ListBox::ListBox(Window& w, std::string name, ControlKind kind, Control* parent)
 }
 
 bool ListBox::sortsBefore(const std::string& a, const std::string& b) {
-    const int c = platform::compareIgnoreCase(a, b);
-    return c != 0 ? c < 0 : a < b;
+    return platform::sortsBefore(a, b);
 }
 
 void ListBox::checkIndex(int index) const {

@@ -36,6 +36,25 @@ TEST(CommandLineSplit, typicalLaunchArrivesAsTheGameReadsIt) {
                       "+set|g_gametype|3|");
 }
 
+TEST(CommandLineSplit, blanksSeparateQuotesGroupAndNothingElseIsSpecial) {
+    struct Case {
+        const char* line;
+        std::vector<std::string> args;
+    } cases[] = {
+        {R"(a\ b\\c)", {R"(a\)", R"(b\\c)"}},
+        {R"(+sv_hostname "Srv\" +g_motd "Hi there" +map q3dm17)",
+         {"+sv_hostname", R"(Srv\)", "+g_motd", "Hi there", "+map", "q3dm17"}},
+        {R"(x\"y z"w)", {R"(x\y zw)"}},
+        {R"("" "a""b" c)", {"", "ab", "c"}},
+        {"  tab\tseparated  ", {"tab", "separated"}},
+        {R"(open "quote to the end)", {"open", "quote to the end"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        EXPECT_EQ(platform::splitCommandLine(c.line), c.args);
+    }
+}
+
 TEST(CommandLineSplit, quotedHostNameStaysOneArgument) {
     GameDir dir;
     Launcher l(dir.path());

@@ -117,9 +117,12 @@ TEST(FileSystem, writesAreAtomicAndFailuresLeaveTheOldFile) {
     const std::string path = dir.path() + "/a.tvd";
     ASSERT_TRUE(fs.writeLines(path, {"old"}));
     // A folder in the way of the file: the write fails, nothing is left behind.
+    // The reason is kept for the message.
     EXPECT_FALSE(fs.writeLines(dir.path() + "/nofolder/a.tvd", {"x"}));
+    EXPECT_EQ(fs.writeFailure(), "No such file or directory");
     std::filesystem::create_directory(dir.path() + "/dir.tvd");
     EXPECT_FALSE(fs.writeLines(dir.path() + "/dir.tvd", {"x"}));
+    EXPECT_EQ(fs.writeFailure(), "Is a directory");
     EXPECT_EQ(dir.read("a.tvd"), "old\r\n");
     int files = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))
@@ -142,4 +145,50 @@ TEST(FileSystem, textIsUtf8OrWindows1252) {
     dir.writeRaw("utf8.tvd", "Caf\xC3\xA9\n");
     EXPECT_EQ(fs.readLines(dir.path() + "/utf8.tvd")->front(), "Caf\xC3\xA9");
     EXPECT_EQ(platform::characterCount("Caf\xC3\xA9"), 4u);
+}
+
+TEST(FileSystem, decodesByteByByte) {
+    struct Case {
+        const char* bytes;
+        const char* text;
+    } cases[] = {
+        {"Caf\xC3\xA9/Na\xEFve/", "Café/Naïve/"},       // UTF-8 and Windows-1252 in one line
+        {"\xC0\xAF", "À¯"},                             // overlong form
+        {"\xED\xA0\x80", "í\xC2\xA0€"},                 // surrogate
+        {"\xF4\x90\x80\x80", "ô\xC2\x90€€"},            // above U+10FFFF
+        {"\xF0\x9F\x8E\xAE ok", "\xF0\x9F\x8E\xAE ok"}, // four-byte sequence kept
+        {"end \xE2\x82", "end â‚"},                     // cut short at the end
+        {"\x8A\x8C\x8E\x9F", "ŠŒŽŸ"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(platform::decodeText(c.bytes), c.text);
+    }
+}
+
+TEST(FileSystem, anyLineEndAndAByteOrderMarkAreRead) {
+    struct Case {
+        std::string bytes;
+        Entries lines;
+    } cases[] = {
+        {"a\rb\rc", {"a", "b", "c"}},
+        {"a\r\nb\nc\r", {"a", "b", "c"}},
+        {"a\r\r\nb\n\nc", {"a", "", "b", "", "c"}},
+        {"\xEF\xBB\xBF"
+         "1\r\n",
+         {"1"}},
+        {"x\xEF\xBB\xBF", {"x\xEF\xBB\xBF"}}, // a mark inside a line is text
+        {"\r\n", {""}},
+        {"", {}},
+    };
+    testsupport::GameDir dir;
+    platform::RealFileSystem fs(dir.path());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        dir.writeRaw("lines.tvd", c.bytes);
+        EXPECT_EQ(fs.readLines(dir.path() + "/lines.tvd"), c.lines);
+    }
+    // Files are written with CR LF and without a mark.
+    ASSERT_TRUE(fs.writeLines(dir.path() + "/lines.tvd", {"1", "Café"}));
+    EXPECT_EQ(dir.read("lines.tvd"), "1\r\nCafé\r\n");
 }

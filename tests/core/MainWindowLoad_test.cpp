@@ -107,15 +107,29 @@ TEST_F(MainWindowLoad, noModStateWhenNoModIsSelected) {
     settings({"0", "0", "Host", "S"});
     expectNoMod(open());
 
-    // Beyond the last mod: no selection, but no no-mod state either.
-    catalogues("q3dm1/", {"Baseq3", "CTF"});
-    settings({"0", "5", "Host", "S"});
+    // Above 0 before any rounding ("0.4"), or beyond the last mod: no
+    // selection, but no no-mod state either.
+    for (const char* stored : {"0.4", "5"}) {
+        SCOPED_TRACE(stored);
+        catalogues("q3dm1/", stored == std::string("5") ? Entries{"Baseq3", "CTF"} : Entries{});
+        settings({"0", stored, "Host", "S"});
+        auto& q = open();
+        EXPECT_EQ(q.List2.listIndex(), -1);
+        EXPECT_FALSE(q.Command1.enabled());
+        EXPECT_FALSE(q.Label4.enabled());
+        EXPECT_EQ(q.sfrag.text(), "0");
+        EXPECT_TRUE(q.Image3.enabled());
+    }
+}
+
+TEST_F(MainWindowLoad, settingsWithLoneCrLineEndsAndAByteOrderMark) {
+    dir.writeRaw("Tolvdata/settings.tvd", "\xEF\xBB\xBF"
+                                          "3\r1\rMy Server\rS");
     auto& q = open();
-    EXPECT_EQ(q.List2.listIndex(), -1);
-    EXPECT_FALSE(q.Command1.enabled());
-    EXPECT_FALSE(q.Label4.enabled());
-    EXPECT_EQ(q.sfrag.text(), "0");
-    EXPECT_TRUE(q.Image3.enabled());
+    EXPECT_EQ(q.List1.text(), "q3dm7");
+    EXPECT_EQ(q.List2.text(), "CTF");
+    EXPECT_EQ(q.Text1.text(), "My Server");
+    EXPECT_TRUE(q.singlemap.visible());
 }
 
 TEST_F(MainWindowLoad, hostNameDefaultAndTrimmedOnClose) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/Encoding.h"
 #include "platform/TextCase.h"
 #include "shell/MapTitles.h"
 #include "support/MainWindowFixture.h"
@@ -27,6 +28,22 @@ TEST(MapTitles, titlesInAnyLetterCaseElseTheLowerCaseName) {
     EXPECT_EQ(shell::mapTitle("MyMap"), "mymap");
     EXPECT_EQ(shell::mapTitle("q3dm17 "), "q3dm17 "); // no trimming
     EXPECT_EQ(shell::mapTitle(""), "");
+}
+
+TEST(MapTitles, lowerCasingFoldsTheLettersThatMatchingIgnores) {
+    EXPECT_EQ(shell::mapTitle("ÀÉÎÕÜÝÞ_ŠŒŽŸ_×ß"), "àéîõüýþ_šœžÿ_×ß");
+    // Over every character of the code page: two texts match ignoring case
+    // exactly when their lower-case forms are the same.
+    std::vector<std::string> chars;
+    for (int b = 0; b < 256; ++b)
+        chars.push_back(platform::windows1252ToUtf8(std::string(1, static_cast<char>(b))));
+    for (const auto& a : chars) {
+        for (const auto& b : chars) {
+            ASSERT_EQ(platform::equalsIgnoreCase(a, b),
+                      platform::toLower(a) == platform::toLower(b))
+                << a << " " << b;
+        }
+    }
 }
 
 struct MapTitleLabel : testsupport::MainWindowTest {};

@@ -137,13 +137,68 @@ TEST_F(ModRecord, aNameThatWouldLeaveTheDataFolderNamesNoRecord) {
     EXPECT_TRUE(dir.exists("Tolvdata/" + mod + ".tvd"));
 }
 
-TEST_F(ModRecord, recordThatCannotBeWrittenDropsTheMod) {
+TEST_F(ModRecord, aNameOfOneOfTheLauncherFilesNamesNoRecord) {
+    // Names match files ignoring case, so "Settings" would be settings.tvd.
+    const struct {
+        const char* mod;
+        const char* file;
+    } cases[] = {{"maps", "maps.tvd"},
+                 {"Settings", "settings.tvd"},
+                 {"BOTS", "bots.tvd"},
+                 {"Mapcycle", "mapcycle.tvd"},
+                 {"launch_stat", "launch_stat.tvd"},
+                 {"oldMods", "oldmods.tvd"},
+                 {"OLDMAPS", "oldmaps.tvd"},
+                 {"oldbots", "oldbots.tvd"},
+                 {"Mods", "mods.tvd"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mod);
+        const std::string mod = c.mod;
+        dir.writeData("maps.tvd", {"q3dm1/"});
+        dir.writeData("mods.tvd", {mod + "/"});
+        settings({"0", "0", "Host", "S"});
+        if (!dir.exists(std::string("Tolvdata/") + c.file))
+            dir.writeData(c.file, testsupport::modRecord("evil"));
+        const std::string before = dir.readData(c.file);
+        auto& q = open();
+        EXPECT_EQ(q.List2.text(), mod);
+        EXPECT_EQ(q.sFoldername.caption(), ""); // nothing read
+        EXPECT_EQ(q.sfrag.text(), "0");
+
+        edit(q, "5");
+        EXPECT_EQ(messages(), Entries{cantFind(dir.data(mod + ".tvd"), mod)});
+        EXPECT_EQ(q.List2.listCount(), 0);
+
+        // Removing such a mod deletes nothing.
+        q.List2.addItem(mod);
+        q.List2.setListIndex(0);
+        q.Command7.setEnabled(true);
+        q.Command7.userClick();
+        if (mod == "Mods")
+            EXPECT_EQ(dir.readData(c.file), "\r\n"); // rewritten as the emptied list
+        else
+            EXPECT_EQ(dir.readData(c.file), before);
+    }
+}
+
+TEST_F(ModRecord, recordThatCannotBeWrittenStaysAndTheModStaysListed) {
     auto& q = openWith(testsupport::modRecord("ctf"));
     launcher->files.failWritesTo("Mod.tvd");
     edit(q, "5");
+    EXPECT_EQ(messages(), Entries{"Torvel Arvenix can't save the settings of the mod 'Mod' to the "
+                                  "file " +
+                                  dir.data("Mod.tvd") + ": No space left on device."});
+    EXPECT_EQ(q.List2.text(), "Mod");
+    EXPECT_EQ(dir.readData("mods.tvd"), "Mod/\r\n");
+    EXPECT_EQ(dataLines("Mod.tvd"), testsupport::modRecord("ctf"));
+    EXPECT_TRUE(q.sfrag.enabled());
+    EXPECT_TRUE(q.Image3.enabled());
+
+    // Once the disk takes writes again, the next change is saved.
+    launcher->files.clearFailures();
+    q.sfrag.userType("57");
     EXPECT_EQ(messages().size(), 1u);
-    EXPECT_EQ(q.List2.listCount(), 0);
-    EXPECT_EQ(dataLines("Mod.tvd")[12], "20");
+    EXPECT_EQ(dataLines("Mod.tvd")[12], "57");
 }
 
 } // namespace

@@ -44,8 +44,10 @@ struct ModWindow : testsupport::MainWindowTest {
 };
 
 TEST_F(ModWindow, detectAllListsTheModFoldersAndTheBaseGame) {
-    folders({"arena"});
+    folders({"arena", "bots"});
     catalogues("", {"Old"});
+    dir.writeData("bots.tvd", {"Sarge - 5 - red  - 0  /", "0/"});
+    const std::string bots = dir.readData("bots.tvd");
     auto& w = openModWindow();
     ASSERT_TRUE(w.isVisible());
     w.Label8.userClick();
@@ -64,19 +66,23 @@ TEST_F(ModWindow, detectAllListsTheModFoldersAndTheBaseGame) {
     EXPECT_EQ(dataLines("Capture The Flag.tvd")[15], "8");
     EXPECT_EQ(dir.readData("mods.tvd"),
               "Arena/Capture The Flag/Free For All/Team Deathmatch/Tournament/\r\n");
-    EXPECT_EQ(dir.readData("oldmods.tvd"), "arena/baseq3/Tolvdata/\r\n");
+    EXPECT_EQ(dir.readData("oldmods.tvd"), "arena/baseq3/bots/Tolvdata/\r\n");
     EXPECT_TRUE(dir.exists("Tolvdata/Old.tvd")); // no record is deleted
+    // A folder whose record would be one of the launcher's own files is
+    // left out, and the user told.
+    EXPECT_EQ(dir.readData("bots.tvd"), bots);
+    ASSERT_EQ(messages().size(), 1U);
+    EXPECT_NE(messages()[0].find("\"bots\""), std::string::npos);
 
     // What the window showed at the end of the walk.
     EXPECT_EQ(seen("txt_detected"), "5");
-    EXPECT_EQ(seen("txt_remaining"), "0");
+    EXPECT_EQ(seen("txt_remaining"), "1"); // the bots folder
     EXPECT_EQ(seen("status3b"), " 100%");
     EXPECT_EQ(shown.width["q2mod.status2b"], 2895);
     // The main window is left without a mod.
     EXPECT_EQ(main().List2.listIndex(), -1);
     EXPECT_EQ(main().focuscontr.caption(), "true");
     EXPECT_FALSE(main().sweapons.enabled());
-    EXPECT_TRUE(messages().empty());
 }
 
 TEST_F(ModWindow, detectNewPassesOverEveryFolderOfTheLastDetection) {
@@ -148,6 +154,7 @@ TEST_F(ModWindow, addingByHand) {
         {"a/b", "cannot be used for a mod", ""},
         {"a\\b", "cannot be used for a mod", ""},
         {"..", "cannot be used for a mod", ""},
+        {"Settings", "cannot be used for a mod", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);

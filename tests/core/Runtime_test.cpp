@@ -121,6 +121,17 @@ TEST_F(Runtime, sortedListIgnoresCaseAndKeepsIdenticalEntriesTogether) {
     EXPECT_EQ(w.sorted.listCount(), 8);
 }
 
+TEST_F(Runtime, sortedListPutsAccentedLettersWithTheirBaseLetters) {
+    // Windows-1252 letters sort with their base letter whatever their case;
+    // ties go by accent, then by exact text.
+    const std::vector<std::string> sorted{"edgar", "Edith",  "Édith",  "édith", "Eva",    "Odin",
+                                          "Œuvre", "Ofelia", "Salz",   "Šárka", "straße", "Sven",
+                                          "Ÿves",  "Yvo",    "Ždánov", "zeta",  "Zoë",    "Zoe2"};
+    for (auto it = sorted.rbegin(); it != sorted.rend(); ++it)
+        w.sorted.addItem(*it);
+    EXPECT_EQ(texts(w.sorted), sorted);
+}
+
 TEST_F(Runtime, bulkAddGivesTheSameOrderAsAddingOneByOne) {
     const std::vector<std::string> entries{"b", "B", "a", "", "c", "A", "b", "Ä", "ä", "z"};
     w.sorted.addItem("b");

@@ -1,6 +1,7 @@
 #pragma once
 // A file system that passes everything to another one, except that writes
-// and removals of paths containing one of the given parts fail.
+// and removals of paths containing one of the given parts fail, as on a full
+// disk.
 
 #include <string>
 #include <vector>
@@ -21,8 +22,16 @@ class FaultyFileSystem : public platform::FileSystem {
         return inner_.readLines(path);
     }
     bool writeLines(const std::string& path, const std::vector<std::string>& lines) override {
-        return !fails(path) && inner_.writeLines(path, lines);
+        if (fails(path)) {
+            failure_ = "No space left on device";
+            return false;
+        }
+        const bool written = inner_.writeLines(path, lines);
+        if (!written)
+            failure_ = inner_.writeFailure();
+        return written;
     }
+    std::string writeFailure() const override { return failure_; }
     std::optional<std::vector<std::uint8_t>> readBinary(const std::string& path) const override {
         return inner_.readBinary(path);
     }
@@ -48,6 +57,7 @@ class FaultyFileSystem : public platform::FileSystem {
 
     platform::FileSystem& inner_;
     std::vector<std::string> failing_;
+    std::string failure_;
 };
 
 } // namespace testsupport
