@@ -1,7 +1,297 @@
 #include "content/q2map.h"
 
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "common/DataFolder.h"
+#include "common/HoverPair.h"
+#include "common/ProgressBar.h"
+#include "common/SlashList.h"
+#include "common/TabStrip.h"
+#include "content/KnownPackageTable.h"
+#include "content/ListFiles.h"
+#include "content/ZipTool.h"
+#include "shell/Artwork.h"
+#include "shell/Help.h"
+#include "shell/Q2M.h"
+#include "shell/gfx.h"
+#include "ui/Application.h"
+#include "ui/Errors.h"
+
 namespace content {
 
-q2map::q2map(ui::Application& app) : ui::Window(app, "q2map", "Add map", 4650, 2865) {}
+namespace {
+
+constexpr int kKeyEnter = 13;
+constexpr int kPageWidth = 4455;
+constexpr int kPageHeight = 2055;
+constexpr ui::Color kFillColor{0, 0, 192};
+
+// Blanks at both ends removed, as a typed map name is taken.
+std::string trimBlanks(const std::string& s) {
+    const auto first = s.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+void placeProgress(ui::Label& track, ui::Label& fill, ui::Label& percent, int left, int top) {
+    track.place(left, top, 3375, 255);
+    track.setTransparent(false);
+    track.setBackColor(ui::kBlack);
+    fill.place(left, top + 55, 15, 135);
+    fill.setTransparent(false);
+    fill.setBackColor(kFillColor);
+    percent.place(left, top, 3375, 255);
+    ui::Font font;
+    font.size = 9.75;
+    font.bold = true;
+    percent.setFont(font);
+    percent.setAlignment(ui::Align::Center);
+}
+
+} // namespace
+
+std::string q2map::detectAllText() {
+    return std::string(31, ' ') + "WARNING:" + std::string(38, ' ') +
+           "\"Detect All\" clears Maplist! Click to" + std::string(7, ' ') +
+           "continue or abort by clicking on the [X] symbol.";
+}
+
+std::string q2map::detectNewText() {
+    return std::string(31, ' ') + "Detect New:" + std::string(51, ' ') + "Adds all Maps installed" +
+           std::string(22, ' ') + "since last \"Detect All/New\"-operation.";
+}
+
+q2map::q2map(ui::Application& app) : ui::Window(app, "q2map", "Add map", 4650, 2865) {
+    design();
+    bindHandlers();
+}
+
+void q2map::design() {
+    Picture2.place(150, 120, 4350, 375);
+    Picture2.setPicture(shell::art::kMapStrip1);
+    int left = 0;
+    for (ui::Label* tab : {&Label1, &Label3, &Label4}) {
+        tab->place(left, 0, 1455, 375);
+        left += 1440;
+    }
+    const struct {
+        ui::PictureBox& box;
+        const char* picture;
+    } strips[] = {{leiste1, shell::art::kMapStrip1},
+                  {leiste2, shell::art::kMapStrip2},
+                  {leiste3, shell::art::kMapStrip3}};
+    for (const auto& s : strips) {
+        s.box.place(0, 0, 4350, 375);
+        s.box.setPicture(s.picture);
+        s.box.setVisible(false);
+    }
+
+    for (ui::PictureBox* page : {&mSingle, &mDedAll, &mDedNew})
+        page->place(120, 600, kPageWidth, kPageHeight);
+    mDedAll.setVisible(false);
+    mDedNew.setVisible(false);
+    for (ui::Image* background : {&Image1, &Image7, &Image11})
+        background->place(0, 0, kPageWidth, kPageHeight);
+
+    Label2.place(360, 360, 3735, 255);
+    Label2.setCaption("Fill in name of .bsp file (f.ex. q3dm1):");
+    Text1.place(360, 660, 3735, 315);
+    for (ui::Image* button : {&Image2, &Image3})
+        button->place(1507, 1140, 1440, 780);
+
+    // The widths let the runs of blanks break the texts into their lines.
+    Label5.place(622, 120, 3210, 735);
+    Label5.setCaption(detectAllText());
+    for (ui::Image* button : {&Image5, &Image6})
+        button->place(1507, 840, 1440, 780);
+    placeProgress(status1, status2, status3, 540, 1680);
+    Dir1.place(0, 0, 1215, 390);
+    Dir1.setVisible(false);
+    File1.place(0, 480, 1215, 390);
+    File1.setVisible(false);
+    File1.setPattern("*.pk3");
+
+    Label8.place(877, 120, 2700, 735);
+    Label8.setCaption(detectNewText());
+    for (ui::Image* button : {&Image9, &Image10})
+        button->place(1507, 840, 1440, 780);
+    placeProgress(status1b, status2b, status3b, 540, 1680);
+    mDedOldList.place(0, 0, 1215, 390);
+    mDedOldList.setVisible(false);
+
+    for (ui::Image* lit : {&Image3, &Image6, &Image10})
+        lit->setVisible(false);
+}
+
+void q2map::bindHandlers() {
+    common::TabStrip tabs(Picture2, {&mSingle, &mDedAll, &mDedNew}, {&leiste1, &leiste2, &leiste3});
+    Label1.onClick = [tabs]() mutable { tabs.select(0); };
+    Label3.onClick = [tabs]() mutable { tabs.select(1); };
+    Label4.onClick = [this, tabs]() mutable {
+        tabs.select(2);
+        Label4_Click();
+    };
+
+    Image3.onClick = [this] { addByName(); };
+    Text1.onKeyDown = [this](int key) {
+        if (key == kKeyEnter)
+            addByName();
+    };
+    for (ui::Image* button : {&Image5, &Image6}) {
+        button->onClick = [this] {
+            automap();
+            doppelte_Maps();
+            maplist2();
+        };
+    }
+    for (ui::Image* button : {&Image9, &Image10}) {
+        button->onClick = [this] {
+            automap2();
+            doppelte_Maps();
+            maplist2();
+        };
+    }
+
+    Image2.onMouseMove = [this] { common::HoverPair(Image2, Image3).light(); };
+    Image1.onMouseMove = [this] { common::HoverPair(Image2, Image3).reset(); };
+    Label2.onMouseMove = [this] { common::HoverPair(Image2, Image3).reset(); };
+    Image5.onMouseMove = [this] { common::HoverPair(Image5, Image6).light(); };
+    for (ui::Control* around : std::initializer_list<ui::Control*>{&Image7, &status1, &status3})
+        around->onMouseMove = [this] { common::HoverPair(Image5, Image6).reset(); };
+    Image9.onMouseMove = [this] { common::HoverPair(Image9, Image10).light(); };
+    for (ui::Control* around : std::initializer_list<ui::Control*>{&Image11, &status1b, &status3b})
+        around->onMouseMove = [this] { common::HoverPair(Image9, Image10).reset(); };
+}
+
+void q2map::Form_Load() {
+    auto& fs = app().services().files;
+    ui::skip([&] { Dir1.setPath(platform::joinPath(fs.workingDirectory(), "baseq3")); });
+    ui::skip([&] { File1.setPath(Dir1.path()); });
+    const std::string background = app().get<shell::Help>().Image1.picture();
+    for (ui::Image* page : {&Image1, &Image7, &Image11})
+        page->setPicture(background);
+    const shell::gfx& store = app().get<shell::gfx>();
+    for (ui::Image* plain : {&Image2, &Image5, &Image9})
+        plain->setPicture(store.accept0.picture());
+    for (ui::Image* lit : {&Image3, &Image6, &Image10})
+        lit->setPicture(store.accept1.picture());
+}
+
+void q2map::Form_MouseMove() {
+    common::HoverPair(Image5, Image6).reset();
+}
+
+// A blank name adds nothing and leaves maps.tvd alone: the catalogue would
+// otherwise gain an empty entry, and the duplicate pass before it would
+// drop every empty entry it holds.
+void q2map::addByName() {
+    if (trimBlanks(Text1.text()).empty()) {
+        unload();
+        return;
+    }
+    doppelte_Maps();
+    maplist();
+}
+
+void q2map::maplist() {
+    auto& list = app().get<shell::Q2M>().List1;
+    std::vector<std::string> entries = common::entriesOf(list);
+    entries.push_back(trimBlanks(Text1.text()));
+    const std::string line = common::slashListLine(entries);
+    list.clear();
+    list.addItems(common::parseSlashList(line));
+    // The file keeps the typed name last; the catalogue shows it at its
+    // sorted place.
+    writeMapsFile(app(), common::parseSlashList(line));
+    unload();
+}
+
+void q2map::maplist2() {
+    writeMapsFile(app(), common::entriesOf(app().get<shell::Q2M>().List1));
+    unload();
+}
+
+void q2map::doppelte_Maps() {
+    auto& list = app().get<shell::Q2M>().List1;
+    const bool single = mSingle.visible();
+    const std::string typed = Text1.text();
+    auto remove = [&](int i) {
+        list.setListIndex(i);
+        list.removeItem(list.listIndex());
+    };
+    const int n = list.listCount();
+    for (int i = 0; i < n; ++i) {
+        if (i >= list.listCount()) {
+            // Removals have shortened the list: the pass stops here, with
+            // one last look at the last entry.
+            const int last = list.listCount() - 1;
+            if (single && last >= 0 && list.list(last) == typed)
+                remove(last);
+            return;
+        }
+        if (list.list(i) == list.list(i + 1))
+            remove(i);
+        if (single && i < list.listCount() && list.list(i) == typed)
+            remove(i);
+    }
+}
+
+void q2map::automap() {
+    detect(false);
+}
+
+void q2map::automap2() {
+    detect(true);
+}
+
+void q2map::detect(bool onlyNew) {
+    app().get<shell::gfx>().detect.setCaption(ScanMode::kMaps);
+    auto& catalogue = app().get<shell::Q2M>().List1;
+    if (!onlyNew)
+        catalogue.clear();
+    common::ProgressBar progress = onlyNew ? common::ProgressBar(status1b, status2b, status3b)
+                                           : common::ProgressBar(status1, status2, status3);
+    std::unordered_set<std::string> seen;
+    if (onlyNew) {
+        for (auto& name : common::entriesOf(mDedOldList))
+            seen.insert(std::move(name));
+    }
+    std::string folder = Dir1.path();
+    if (!folder.empty() && folder.back() != '/' && folder.back() != '\\')
+        folder += '/';
+    const int count = File1.listCount();
+    for (int i = 0; i < count; ++i) {
+        // With one package the run is done as it starts: a full bar.
+        progress.show(count > 1 ? static_cast<double>(i) / (count - 1) : 1.0);
+        const std::string name = File1.list(i);
+        if (onlyNew && seen.contains(name))
+            continue;
+        if (const auto known = knownPackageMaps(name)) {
+            if (!known->empty())
+                catalogue.addItems(*known);
+            continue;
+        }
+        ui::skip([&] { scanpk3(app(), folder + name); });
+    }
+    progress.finish("DONE");
+    oldmapspk3();
+}
+
+void q2map::oldmapspk3() {
+    const std::vector<std::string> packages = common::entriesOf(File1);
+    mDedOldList.clear();
+    mDedOldList.addItems(packages);
+    auto& fs = app().services().files;
+    writeListOrTell(app(), common::dataFile(fs, kOldMapsFile), packages,
+                    "The next \"Detect New\" takes every package for a new one.");
+}
+
+void q2map::Label4_Click() {
+    auto& fs = app().services().files;
+    common::appendSlashListFile(fs, common::dataFile(fs, kOldMapsFile), mDedOldList);
+}
 
 } // namespace content

@@ -18,6 +18,9 @@ namespace qtview {
 
 namespace {
 
+// Progress painted during a long run: at most about sixty pictures a second.
+constexpr qint64 kProgressPaintMs = 16;
+
 class Announcement {
   public:
     explicit Announcement(int& depth) : depth_(depth) { ++depth_; }
@@ -80,8 +83,28 @@ void View::windowChanged(ui::Window& w, ui::WindowEvent e) {
 void View::controlChanged(ui::Control& c, ui::Prop what) {
     const Announcement announcement(announcing_);
     const auto it = controls_.find(&c);
-    if (it != controls_.end())
-        it->second->mirror(what);
+    if (it == controls_.end())
+        return;
+    it->second->mirror(what);
+    paintProgress(c, what);
+}
+
+// A detection runs inside its click without returning to the event loop, so
+// nothing it changes would reach the screen before it ends. A label whose
+// caption or width changes (a percentage, a progress fill) therefore has its
+// window painted at once. Only painting happens here: the user's input waits
+// until the click has ended.
+void View::paintProgress(const ui::Control& c, ui::Prop what) {
+    if (c.kind() != ui::ControlKind::Label ||
+        (what != ui::Prop::Caption && what != ui::Prop::Geometry))
+        return;
+    QWidget* top = windowWidget(c.window());
+    if (top == nullptr || !top->isVisible())
+        return;
+    if (lastProgressPaint_.isValid() && lastProgressPaint_.elapsed() < kProgressPaintMs)
+        return;
+    top->repaint();
+    lastProgressPaint_.restart();
 }
 
 void View::applicationEnded() {

@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 
@@ -47,6 +48,7 @@ class View : public QObject, public ui::Observer {
     void destroy(ui::Window& w);
     void focusChanged(QWidget* now);
     void takeFocus(QWidget* now);
+    void paintProgress(const ui::Control& c, ui::Prop what);
 
     ui::Application& app_;
     std::unordered_map<const ui::Window*, WindowWidget*> windows_;
@@ -57,6 +59,8 @@ class View : public QObject, public ui::Observer {
     // Depth of the core's announcements being handled: focus changes that Qt
     // reports meanwhile reach the core afterwards, not in the middle of them.
     int announcing_ = 0;
+    // When a window was last painted in the middle of a user action.
+    QElapsedTimer lastProgressPaint_;
 };
 
 } // namespace qtview

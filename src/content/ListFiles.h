@@ -1,0 +1,25 @@
+#pragma once
+// Writing the list files of the map windows (maps.tvd, oldmaps.tvd, saved
+// map lists). A write that fails leaves the file on disk as it was; the user
+// is told, and the lists on screen stay as they are.
+
+#include <string>
+#include <vector>
+
+namespace ui {
+class Application;
+}
+
+namespace content {
+
+inline constexpr const char* kOldMapsFile = "oldmaps.tvd";
+
+// Writes the entries as the one line of `path`; on failure shows a message
+// naming the file and `consequence`. False on failure.
+bool writeListOrTell(ui::Application& app, const std::string& path,
+                     const std::vector<std::string>& entries, const std::string& consequence);
+
+// The map catalogue into maps.tvd, with a message on failure.
+bool writeMapsFile(ui::Application& app, const std::vector<std::string>& entries);
+
+} // namespace content

@@ -1,0 +1,100 @@
+// The map window and the saved map lists window on screen: their pages, the
+// picture buttons, a detection whose progress is painted while it runs, and
+// the lists they leave behind.
+
+#include <filesystem>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include "content/q2map.h"
+#include "shell/Q2M.h"
+#include "support/GameData.h"
+#include "support/GuiSupport.h"
+#include "support/Packages.h"
+
+using guitest::GameDir;
+using guitest::Program;
+
+class MapWindowsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void mapWindowPagesAndDetectAll();
+};
+
+namespace {
+
+QStringList texts(QWidget* list) {
+    QStringList all;
+    auto* l = qobject_cast<QListWidget*>(list);
+    for (int i = 0; l != nullptr && i < l->count(); ++i)
+        all << l->item(i)->text();
+    return all;
+}
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+  public:
+    int paints = 0;
+
+  protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(o, e);
+    }
+};
+
+void makePackages(const GameDir& game, int count) {
+    for (int i = 0; i < count; ++i) {
+        const std::string n = std::to_string(i);
+        QVERIFY(testsupport::makePackage(
+            std::filesystem::path(game.path()) / "baseq3" / ("user" + n + ".pk3"),
+            {{"maps/user" + n + ".bsp", "map"}, {"textures/t.tga", std::string(1000, 't')}}, "-X"));
+    }
+}
+
+} // namespace
+
+void MapWindowsTest::mapWindowPagesAndDetectAll() {
+    GameDir game;
+    testsupport::writeUsedGame(game);
+    makePackages(game, 3);
+    Program program(game);
+    program.start();
+    auto& main = program.get<shell::Q2M>();
+    auto& w = program.get<content::q2map>();
+    QVERIFY(QTest::qWaitForWindowExposed(program.window<shell::Q2M>()));
+    guitest::click(program.widget(main.Command2));
+    QWidget* map = program.window<content::q2map>();
+    QVERIFY(map != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(map));
+    qobject_cast<QLineEdit*>(program.widget(w.Text1))->setText("q3dm17");
+    guitest::moveMouse(program.widget(w.Image2));
+    QVERIFY(program.widget(w.Image3)->isVisible());
+    guitest::saveScreenshots(program.launcher().view(), "mapwindow_single");
+
+    guitest::click(program.widget(w.Label4));
+    QVERIFY(program.widget(w.mDedNew)->isVisible());
+    guitest::saveScreenshots(program.launcher().view(), "mapwindow_new");
+    guitest::click(program.widget(w.Label3));
+    QVERIFY(program.widget(w.mDedAll)->isVisible());
+    QVERIFY(!program.widget(w.mSingle)->isVisible());
+    guitest::saveScreenshots(program.launcher().view(), "mapwindow_all");
+
+    // The percentage is painted while the detection runs inside the click,
+    // before the window closes at its end.
+    PaintCounter counter;
+    program.widget(w.status3)->installEventFilter(&counter);
+    guitest::click(program.widget(w.Image5));
+    QVERIFY(counter.paints > 0);
+    QVERIFY(program.window<content::q2map>() == nullptr);
+    QCOMPARE(texts(program.widget(main.List1)), QStringList({"user0", "user1", "user2"}));
+    QCOMPARE(game.readData("maps.tvd"), std::string("user0/user1/user2/\r\n"));
+}
+
+QTEST_MAIN(MapWindowsTest)
+#include "MapWindows_test.moc"
