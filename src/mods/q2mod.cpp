@@ -7,6 +7,7 @@
 #include "common/NumberText.h"
 #include "common/ProgressBar.h"
 #include "common/SlashList.h"
+#include "content/q2map.h"
 #include "mods/KnownMods.h"
 #include "mods/ModDetection.h"
 #include "platform/TextCase.h"
@@ -187,7 +188,7 @@ void q2mod::Label7_Click() {
     mSingle.setVisible(true);
     mDedAll.setVisible(false);
     mDedNew.setVisible(false);
-    Picture2.setPicture(shell::art::kMapStrip1);
+    Picture2.setPicture(app().get<content::q2map>().leiste1.picture());
 }
 
 void q2mod::Label8_Click() {
@@ -195,7 +196,7 @@ void q2mod::Label8_Click() {
     mDedAll.setVisible(true);
     mDedNew.setVisible(false);
     txt_AllNew.setCaption("Detect All");
-    Picture2.setPicture(shell::art::kMapStrip2);
+    Picture2.setPicture(app().get<content::q2map>().leiste2.picture());
 }
 
 void q2mod::Label12_Click() {
@@ -203,7 +204,7 @@ void q2mod::Label12_Click() {
     mDedAll.setVisible(true);
     mDedNew.setVisible(true);
     txt_AllNew.setCaption("Detect New");
-    Picture2.setPicture(shell::art::kMapStrip3);
+    Picture2.setPicture(app().get<content::q2map>().leiste3.picture());
     // Not emptied first: every click adds the names again.
     auto& fs = app().services().files;
     common::appendSlashListFile(fs, common::dataFile(fs, common::kOldModsFile), mDedOldList);

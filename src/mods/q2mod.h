@@ -8,7 +8,8 @@
 //
 // The detection runs inside the click on a Detect button, or inside the
 // first-run pass on the loaded but hidden window (then always Detect All,
-// as the Detect New panel is hidden).
+// as the Detect New panel is hidden). The window has no strip pictures of
+// its own: its tabs show the map window's.
 
 #include <string>
 #include <vector>

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QTest>
 
+#include "content/q2map.h"
 #include "mods/q2edit.h"
 #include "mods/q2mod.h"
 #include "support/GameData.h"
@@ -72,6 +73,7 @@ void ModWindowsTest::detectAllThenDetectNewThroughTheTabs() {
     clickTab(program, 1);
     QVERIFY(program.widget(mod.mDedAll)->isVisible());
     QVERIFY(!program.widget(mod.mSingle)->isVisible());
+    QCOMPARE(mod.Picture2.state().picture, program.get<content::q2map>().leiste2.state().picture);
     guitest::saveScreenshots(program.launcher().view(), "mod_detectall");
     pressPair(program, mod.Image4, mod.Image5);
     QVERIFY(!mod.isVisible());
