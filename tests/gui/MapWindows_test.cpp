@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "content/q2map.h"
+#include "content/q2maplist.h"
 #include "shell/Q2M.h"
 #include "support/GameData.h"
 #include "support/GuiSupport.h"
@@ -23,6 +24,7 @@ class MapWindowsTest : public QObject {
 
   private slots:
     void mapWindowPagesAndDetectAll();
+    void mapListWindowPagesAndSave();
 };
 
 namespace {
@@ -94,6 +96,42 @@ void MapWindowsTest::mapWindowPagesAndDetectAll() {
     QVERIFY(program.window<content::q2map>() == nullptr);
     QCOMPARE(texts(program.widget(main.List1)), QStringList({"user0", "user1", "user2"}));
     QCOMPARE(game.readData("maps.tvd"), std::string("user0/user1/user2/\r\n"));
+}
+
+void MapWindowsTest::mapListWindowPagesAndSave() {
+    GameDir game;
+    testsupport::writeUsedGame(game);
+    game.writeData("duel.map", {"q3dm17/q3tourney2/"});
+    game.writeData("ctf.map", {"q3ctf1/q3ctf4/"});
+    Program program(game);
+    program.start();
+    auto& main = program.get<shell::Q2M>();
+    auto& w = program.get<content::q2maplist>();
+    QVERIFY(QTest::qWaitForWindowExposed(program.window<shell::Q2M>()));
+    guitest::click(program.widget(main.Command10));
+    QVERIFY(QTest::qWaitForWindowExposed(program.window<content::q2maplist>()));
+    QCOMPARE(texts(program.widget(w.File1)), QStringList({"ctf.map", "duel.map"}));
+    auto* files = qobject_cast<QListWidget*>(program.widget(w.File1));
+    guitest::click(files->viewport(), files->visualItemRect(files->item(1)).center());
+    guitest::moveMouse(program.widget(w.Image9));
+    QVERIFY(program.widget(w.Image10)->isVisible());
+    guitest::saveScreenshots(program.launcher().view(), "maplist_load");
+
+    guitest::click(program.widget(w.Label4));
+    QVERIFY(program.widget(w.mDelMP)->isVisible());
+    QVERIFY(!program.widget(w.Label6)->isVisible());
+    guitest::saveScreenshots(program.launcher().view(), "maplist_delete");
+
+    guitest::click(program.widget(w.Label3));
+    QVERIFY(program.widget(w.Label7)->isVisible());
+    auto* saved = qobject_cast<QListWidget*>(program.widget(w.File1b));
+    guitest::click(saved->viewport(), saved->visualItemRect(saved->item(0)).center());
+    QCOMPARE(qobject_cast<QLineEdit*>(program.widget(w.Text1))->text(), QString("ctf"));
+    guitest::saveScreenshots(program.launcher().view(), "maplist_save");
+    guitest::moveMouse(program.widget(w.Image2));
+    guitest::click(program.widget(w.Image1));
+    QVERIFY(program.window<content::q2maplist>() == nullptr);
+    QCOMPARE(game.readData("ctf.map"), std::string("q3dm1/q3dm17/q3dm7/\r\n"));
 }
 
 QTEST_MAIN(MapWindowsTest)

@@ -130,6 +130,30 @@ void drawTab(QPainter& p, const QRectF& r, const QString& text, bool active) {
              active ? kLitText : QColor(150, 128, 120), false);
 }
 
+// A light tab without text, for strips whose tab titles are black labels
+// laid over the picture.
+void drawTitleTab(QPainter& p, const QRectF& r, bool active) {
+    const QPainterPath shape = tabShape(r);
+    QLinearGradient fill(0, r.top(), 0, r.bottom());
+    if (active) {
+        fill.setColorAt(0, QColor(255, 214, 140));
+        fill.setColorAt(0.5, QColor(255, 150, 52));
+        fill.setColorAt(1, QColor(214, 88, 20));
+    } else {
+        fill.setColorAt(0, QColor(168, 138, 122));
+        fill.setColorAt(1, QColor(106, 74, 62));
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    p.drawPath(shape);
+    QLinearGradient gloss(0, r.top(), 0, r.center().y());
+    gloss.setColorAt(0, QColor(255, 255, 255, active ? 90 : 50));
+    gloss.setColorAt(1, QColor(255, 255, 255, 0));
+    p.setBrush(gloss);
+    p.drawPath(shape);
+    p.strokePath(shape, QPen(active ? QColor(255, 236, 190) : QColor(70, 30, 24), 1.2));
+}
+
 } // namespace
 
 QImage button(int width, int height, const QString& text, bool lit) {
@@ -212,6 +236,19 @@ QImage strip(int width, int height, const std::array<QString, 3>& texts, int act
             drawTab(p, place(i), texts[static_cast<std::size_t>(i)], false);
     }
     drawTab(p, place(active), texts[static_cast<std::size_t>(active)], true);
+    return img;
+}
+
+QImage titleStrip(int width, int height, int active) {
+    QImage img = blank(width, height);
+    QPainter p(&img);
+    prepare(p);
+    const qreal w = static_cast<qreal>(width) / 3;
+    auto place = [&](int i) { return QRectF(i * w + 1.5, 1.5, w - 3, height - 1.5); };
+    p.setPen(QPen(QColor(255, 150, 52), 1.5));
+    p.drawLine(QPointF(0, height - 0.75), QPointF(width, height - 0.75));
+    for (int i = 0; i < 3; ++i)
+        drawTitleTab(p, place(i), i == active);
     return img;
 }
 

@@ -45,7 +45,10 @@ std::vector<Picture> allPictures() {
     all.push_back({"tab_cycle_off", [] { return tab(kTabWidth, kTabHeight, "Map cycle", false); }});
     addStrips(all, "map", {"Single", "Detect All", "Detect New"});
     addStrips(all, "bot", {"Add", "Detect All", "Detect New"});
-    addStrips(all, "maplist", {"Load", "Save", "Delete"});
+    for (int i = 0; i < 3; ++i) {
+        all.push_back({"maplist_strip" + QString::number(i + 1),
+                       [=] { return titleStrip(kStripWidth, kStripHeight, i); }});
+    }
     all.push_back({"background", [] { return background(256, 204); }});
     all.push_back({"bot_decoration", [] { return botDecoration(64); }});
     all.push_back({"icon", [] { return icon(32); }});
