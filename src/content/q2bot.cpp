@@ -1,7 +1,331 @@
 #include "content/q2bot.h"
 
+#include <string>
+#include <vector>
+
+#include "common/BotFile.h"
+#include "common/DataFolder.h"
+#include "common/HoverPair.h"
+#include "common/NumberText.h"
+#include "common/SlashList.h"
+#include "common/TabStrip.h"
+#include "content/q3bots.h"
+#include "platform/FileSystem.h"
+#include "shell/Artwork.h"
+#include "shell/Help.h"
+#include "shell/gfx.h"
+#include "ui/Application.h"
+#include "ui/Errors.h"
+
 namespace content {
 
-q2bot::q2bot(ui::Application& app) : ui::Window(app, "q2bot", "Add bot", 4650, 2865) {}
+namespace {
+
+// Every page lies at the same place, under the strip.
+constexpr int kPageLeft = 120;
+constexpr int kPageTop = 600;
+constexpr int kPageWidth = 4455;
+constexpr int kPageHeight = 2055;
+// The action button, centred near the foot of each page.
+constexpr int kButtonLeft = (kPageWidth - 1440) / 2;
+constexpr int kButtonTop = 1245;
+// The progress bar of the two detection pages.
+constexpr int kTrackLeft = (kPageWidth - 3375) / 2;
+constexpr int kTrackTop = 900;
+constexpr ui::Color kFieldBack{102, 0, 0};
+constexpr ui::Color kFill{0, 0, 192};
+
+constexpr const char* kSlashInName =
+    "A bot name can't hold the character \"/\": the bot list keeps its entries apart with "
+    "it. Please type the name without \"/\".";
+
+std::string blanks(std::size_t n) {
+    return std::string(n, ' ');
+}
+
+void placeProgress(ui::Label& track, ui::Label& fill, ui::Shape& frame, ui::Label& percent) {
+    track.place(kTrackLeft, kTrackTop, 3375, 255);
+    track.setTransparent(false);
+    track.setBackColor(ui::kBlack);
+    fill.place(kTrackLeft, kTrackTop + 55, 15, 135);
+    fill.setTransparent(false);
+    fill.setBackColor(kFill);
+    frame.place(kTrackLeft, kTrackTop, 3375, 255);
+    frame.setForeColor(ui::Color{128, 128, 128});
+    percent.place(kTrackLeft, kTrackTop, 3375, 255);
+    ui::Font font;
+    font.size = 9.75;
+    font.bold = true;
+    percent.setFont(font);
+    percent.setAlignment(ui::Align::Center);
+}
+
+bool blankName(const std::string& name) {
+    return name.find_first_not_of(" \t") == std::string::npos;
+}
+
+} // namespace
+
+std::string q2bot::addText() {
+    return blanks(17) + "Please fill in the name of the" + blanks(20) +
+           "bot, its skill, team and msec delay";
+}
+
+std::string q2bot::detectAllText() {
+    return blanks(31) + "WARNING:" + blanks(38) + "\"Detect All\" clears Botlist! Click to" +
+           blanks(7) + "continue or abort by clicking on the [X] symbol.";
+}
+
+std::string q2bot::detectNewText() {
+    return blanks(31) + "Detect New:" + blanks(51) + "Adds all Bots installed" + blanks(22) +
+           "since last \"Detect All/New\"-operation.";
+}
+
+q2bot::q2bot(ui::Application& app) : ui::Window(app, "q2bot", "Add bot", 4650, 2865) {
+    design();
+    bindHandlers();
+}
+
+void q2bot::design() {
+    Picture2.place(kPageLeft, 120, 4350, 375);
+    Picture2.setPicture(shell::art::kBotStrip1);
+    int tabLeft = 0;
+    for (ui::Label* tab : {&Label1, &Label3, &Label4}) {
+        tab->place(tabLeft, 0, 1455, 375);
+        tabLeft += 1440;
+    }
+    const struct {
+        ui::PictureBox& box;
+        const char* picture;
+    } strips[] = {{leiste1, shell::art::kBotStrip1},
+                  {leiste2, shell::art::kBotStrip2},
+                  {leiste3, shell::art::kBotStrip3}};
+    for (const auto& s : strips) {
+        s.box.place(0, 0, 4350, 375);
+        s.box.setPicture(s.picture);
+        s.box.setVisible(false);
+    }
+
+    for (ui::PictureBox* page : {&mSingle, &mDedAll, &mDedNew})
+        page->place(kPageLeft, kPageTop, kPageWidth, kPageHeight);
+    mDedAll.setVisible(false);
+    mDedNew.setVisible(false);
+    for (ui::Image* background : {&Image1, &Image7, &Image11})
+        background->place(0, 0, kPageWidth, kPageHeight);
+
+    // Add by name.
+    // The widths make the runs of blanks break the texts into their lines.
+    Label2.place(727, 165, 3000, 495);
+    Label2.setCaption(addText());
+    Shape1.place(180, 780, 4095, 435);
+    Shape1.setForeColor(ui::Color{128, 128, 128});
+    Text1.place(240, 840, 1815, 315);
+    Text1.setText("Botname");
+    const struct {
+        ui::ComboBox& combo;
+        int left;
+        int width;
+        const char* text;
+    } combos[] = {
+        {Combo3, 2160, 555, "1"}, {Combo1, 2775, 735, "red "}, {Combo2, 3570, 645, "0  "}};
+    for (const auto& c : combos) {
+        c.combo.place(c.left, 840, c.width, 315);
+        c.combo.setText(c.text);
+        c.combo.setBackColor(kFieldBack);
+        c.combo.setForeColor(ui::kWhite);
+    }
+
+    // Detect All and Detect New.
+    Label5.place(727, 45, 3000, 825);
+    Label5.setCaption(detectAllText());
+    Label8.place(877, 45, 2700, 825);
+    Label8.setCaption(detectNewText());
+    placeProgress(status1, status2, Shape2, status3);
+    placeProgress(status1b, status2b, Shape3, status3b);
+
+    for (ui::Image* button : {&Image2, &Image3, &Image5, &Image6, &Image9, &Image10})
+        button->place(kButtonLeft, kButtonTop, 1440, 780);
+    for (ui::Image* lit : {&Image3, &Image6, &Image10})
+        lit->setVisible(false);
+
+    Dir1.place(0, 0, 1215, 390);
+    Dir1.setVisible(false);
+    File1.place(0, 480, 1215, 390);
+    File1.setPattern("*.pk3");
+    File1.setVisible(false);
+    mDedOldList.place(1320, 0, 1215, 390);
+    mDedOldList.setVisible(false);
+}
+
+void q2bot::bindHandlers() {
+    Label1.onClick = [this] { showPage(0); };
+    Label3.onClick = [this] { showPage(1); };
+    Label4.onClick = [this] { Label4_Click(); };
+
+    Image3.onClick = [this] { add_Click(); };
+    Text1.onKeyDown = [this](int key) {
+        if (key == 13)
+            add_Click();
+    };
+    Image5.onClick = [this] { detectAll_Click(); };
+    Image6.onClick = [this] { detectAll_Click(); };
+    Image9.onClick = [this] { detectNew_Click(); };
+    Image10.onClick = [this] { detectNew_Click(); };
+
+    // The pointer over a plain picture lights it; the areas around reset it.
+    Image2.onMouseMove = [this] { common::HoverPair(Image2, Image3).light(); };
+    for (ui::Control* around : std::initializer_list<ui::Control*>{&Image1, &Label2})
+        around->onMouseMove = [this] { common::HoverPair(Image2, Image3).reset(); };
+    Image5.onMouseMove = [this] { common::HoverPair(Image5, Image6).light(); };
+    for (ui::Control* around : std::initializer_list<ui::Control*>{&Image7, &status1, &status3})
+        around->onMouseMove = [this] { common::HoverPair(Image5, Image6).reset(); };
+    Image9.onMouseMove = [this] { common::HoverPair(Image9, Image10).light(); };
+    for (ui::Control* around : std::initializer_list<ui::Control*>{&Image11, &status1b, &status3b})
+        around->onMouseMove = [this] { common::HoverPair(Image9, Image10).reset(); };
+}
+
+void q2bot::Form_Load() {
+    // Every failing statement of the load step is passed over.
+    const std::string wd = app().services().files.workingDirectory();
+    ui::skip([&] { Dir1.setPath(platform::joinPath(wd, "baseq3")); });
+    ui::skip([&] { File1.setPath(Dir1.path()); });
+
+    const std::string background = app().get<shell::Help>().Image1.picture();
+    for (ui::Image* page : {&Image1, &Image7, &Image11})
+        page->setPicture(background);
+    const shell::gfx& store = app().get<shell::gfx>();
+    for (ui::Image* plain : {&Image2, &Image5, &Image9})
+        plain->setPicture(store.accept0.picture());
+    for (ui::Image* lit : {&Image3, &Image6, &Image10})
+        lit->setPicture(store.accept1.picture());
+
+    for (const char* skill : {"1", "2", "3", "4", "5"})
+        Combo3.addItem(skill);
+    for (const char* team : {"red ", "blue"})
+        Combo1.addItem(team);
+    for (const char* delay : {"0  ", "25 ", "75 ", "100"})
+        Combo2.addItem(delay);
+    // The fifth skill is the one the window opens with.
+    Combo3.setText(Combo3.list(4));
+}
+
+void q2bot::Form_MouseMove() {
+    common::HoverPair(Image5, Image6).reset();
+}
+
+void q2bot::showPage(int page) {
+    common::TabStrip(Picture2, {&mSingle, &mDedAll, &mDedNew}, {&leiste1, &leiste2, &leiste3})
+        .select(page);
+}
+
+void q2bot::Label4_Click() {
+    showPage(2);
+    // The packages of the last detection; a missing file adds nothing. The
+    // list is not emptied first.
+    const auto& files = app().services().files;
+    const auto names =
+        common::readSlashListFile(files, common::dataFile(files, common::kOldBotsFile));
+    if (names)
+        mDedOldList.addItems(*names);
+}
+
+void q2bot::add_Click() {
+    // "/" separates the entries of bots.tvd: such a name would come back as
+    // two bots. The window stays open so that the name can be corrected.
+    if (Text1.text().find('/') != std::string::npos) {
+        app().services().messages.show(kSlashInName);
+        return;
+    }
+    doppelte_Bots();
+    botlist2();
+    app().get<q3bots>().botinfo();
+    unload();
+}
+
+void q2bot::detectAll_Click() {
+    autobot();
+    doppelte_Bots();
+    botlist2b();
+    app().get<q3bots>().botinfo();
+    unload();
+}
+
+void q2bot::detectNew_Click() {
+    autobot2();
+    doppelte_Bots();
+    botlist2b();
+    app().get<q3bots>().botinfo();
+    unload();
+}
+
+void q2bot::saveRoster(bool xWhenNone) {
+    auto& services = app().services();
+    const auto whenNone = xWhenNone ? common::NoSelection::X : common::NoSelection::EmptyLine;
+    if (!common::writeBotFile(services.files, app().get<q3bots>().List3, whenNone))
+        services.messages.show(common::botFileWriteFailedMessage(services.files));
+}
+
+void q2bot::botlist2() {
+    // An empty or blank name makes no bot; a name with "/" would split the
+    // roster line in two.
+    const std::string name = Text1.text();
+    if (blankName(name) || name.find('/') != std::string::npos)
+        return;
+    ui::ListBox& roster = app().get<q3bots>().List3;
+    // 1. Which entries are selected now.
+    std::vector<int> selected;
+    std::vector<std::string> before;
+    const int count = roster.listCount();
+    for (int i = 0; i < count; ++i) {
+        before.push_back(roster.list(i));
+        if (roster.selected(i))
+            selected.push_back(i);
+    }
+    // 2., 3. The entry as typed and shown, at its sorted place.
+    const std::string entry =
+        name + " - " + Combo3.text() + " - " + Combo1.text() + " - " + Combo2.text();
+    roster.addItem(entry);
+    int inserted = 0;
+    while (inserted < count && roster.list(inserted) == before[static_cast<std::size_t>(inserted)])
+        ++inserted;
+    // 4.
+    app().get<q3bots>().botinfo();
+    // 5. The same bots selected again, past the new entry.
+    for (const int n : selected)
+        roster.setSelected(n < inserted ? n : n + 1, true);
+    // 6.
+    saveRoster(false);
+}
+
+void q2bot::botlist2b() {
+    app().get<q3bots>().botinfo();
+    saveRoster(true);
+}
+
+void q2bot::doppelte_Bots() {
+    ui::ListBox& roster = app().get<q3bots>().List3;
+    // While the add page shows, an entry equal to the whole name box goes too.
+    const auto removeNameBoxEntry = [&](int i) {
+        if (mSingle.visible() && i >= 0 && i < roster.listCount() &&
+            roster.list(i) == Text1.text()) {
+            roster.setListIndex(i);
+            roster.removeItem(roster.listIndex());
+        }
+    };
+    const int count = roster.listCount();
+    try {
+        for (int i = 0; i < count; ++i) {
+            if (roster.list(i) == roster.list(i + 1)) {
+                // Past the end of a list shortened by removals the two empty
+                // texts are equal, and the pass stops here.
+                roster.setListIndex(i);
+                roster.removeItem(roster.listIndex());
+            }
+            removeNameBoxEntry(i);
+        }
+    } catch (const ui::RuntimeError&) {
+        removeNameBoxEntry(roster.listCount() - 1);
+    }
+}
 
 } // namespace content

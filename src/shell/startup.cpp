@@ -94,6 +94,8 @@ void startup::Form_Load() {
     // 2. The data folder.
     Q2M& main = app().get<Q2M>();
     main.prod1();
+    // A write that a crash cut short leaves its temporary file behind.
+    services.files.removeLeftoverTemporaries(common::dataFolder(services.files));
     // 3. Any failure from here on leads to the first-run window.
     bool firstRun = true;
     try {
