@@ -117,8 +117,7 @@ void startup::Form_Load() {
     // 6. The first-run window.
     Image1.setPicture(app().get<Help>().Image1.picture());
     gfx& store = app().get<gfx>();
-    Image2.setPicture(store.accept0.picture());
-    Image3.setPicture(store.accept1.picture());
+    common::HoverPair(Image2, Image3).takePictures(store.accept0, store.accept1);
 }
 
 void startup::Form_Unload(bool& cancel) {
