@@ -1,8 +1,9 @@
 # Makes the demo game directory DEMO_DIR: baseq3 with a few small packages
 # (made with ZIP), some mod folders, the stand-in game "Quake3.exe" and, only
-# when the launcher's data folder is missing, a data folder with a few sample
-# catalogues (maps, mods with their records, a map cycle, bots) and a
-# first-run marker that says that the first run is still to come.
+# when the launcher's data folder is missing, a data folder that holds
+# nothing but a first-run marker saying that the first run is still to come:
+# the first start's detection fills the catalogues from the packages and
+# folders.
 #
 #   cmake -DDEMO_DIR=<dir> -DDEMO_SOURCE=<this folder> -DZIP=<zip> -P make_demo.cmake
 
@@ -12,8 +13,10 @@ foreach(var DEMO_DIR DEMO_SOURCE ZIP)
     endif()
 endforeach()
 
-# Package name, then its entries.
+# Package name, then its entries. "pak0.pk3" stands in for the game's own
+# package: the launcher knows it by name and never opens it.
 set(packages
+    "pak0.pk3|stand-in.txt"
     "zz-torvel-maps.pk3|maps/torvel1.bsp|maps/torvel3.bsp|maps/tvx_arena.bsp"
     "zz-demo-bots.pk3|botfiles/bots/grunt_c.c|botfiles/bots/vexa_c.c"
     "zz-demo-ctf.pk3|maps/tvx_ctf1.bsp|botfiles/bots/krell_c.c")
@@ -50,7 +53,5 @@ file(COPY ${DEMO_SOURCE}/Quake3.exe DESTINATION ${DEMO_DIR}
                       WORLD_READ WORLD_EXECUTE)
 
 if(NOT EXISTS ${DEMO_DIR}/Tolvdata)
-    file(GLOB samples ${DEMO_SOURCE}/Tolvdata/*.tvd)
-    file(COPY ${samples} DESTINATION ${DEMO_DIR}/Tolvdata)
     file(WRITE ${DEMO_DIR}/Tolvdata/launch_stat.tvd "0\r\n")
 endif()

@@ -5,6 +5,7 @@
 #include "common/DataFolder.h"
 #include "common/HoverPair.h"
 #include "common/NumberText.h"
+#include "content/FirstRun.h"
 #include "shell/Help.h"
 #include "shell/Q2M.h"
 #include "shell/gfx.h"
@@ -130,9 +131,14 @@ void startup::Form_Unload(bool& cancel) {
 }
 
 void startup::Image3_Click() {
-    // The detection pass over mods, maps and bots is not part of the launcher
-    // yet: the accept button ends the first-run window as its close box does.
-    unload();
+    // The marker is written only when the detection got as far as the
+    // packages: otherwise the next start offers it again.
+    if (content::firstRunDetection(*this)) {
+        auto& files = app().services().files;
+        files.writeLines(common::dataFile(files, common::kMarkerFile), {"1"});
+    }
+    app().get<Q2M>().show();
+    closeByProgram();
 }
 
 } // namespace shell
