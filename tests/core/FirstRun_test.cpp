@@ -97,12 +97,12 @@ TEST_F(FirstRun, detectsModsMapsAndBotsOfARealBaseFolder) {
     // The 30 stock maps and the scanned ones; q3dm17 once; the earlier
     // catalogue is gone.
     const auto maps = dataList("maps.tvd");
-    EXPECT_EQ(maps.size(), 30u + 4u);
+    EXPECT_EQ(maps.size(), 30u + 3u);
     for (const char* m : {"q3dm0", "q3ctf4", "p3map", "botmap", "pak2map"})
         EXPECT_NE(std::find(maps.begin(), maps.end(), m), maps.end()) << m;
     EXPECT_EQ(std::count(maps.begin(), maps.end(), "q3dm17"), 1);
     EXPECT_EQ(std::find(maps.begin(), maps.end(), "opened"), maps.end());
-    EXPECT_EQ(main.List1.listCount(), 34);
+    EXPECT_EQ(main.List1.listCount(), 33);
 
     // The 32 stock bots and the scanned ones, Sarge once, nothing selected.
     const auto bots = dataList("bots.tvd");
