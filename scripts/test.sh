@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: once in a normal
-# build (with the GUI tests under the offscreen platform), once under
+# Installs what is missing, checks that every source file is laid out as
+# .clang-format says, builds, and runs every test: once in a normal build
+# (with the GUI tests under the offscreen platform), once under
 # AddressSanitizer and UBSan.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 jobs=$(nproc)
+
+find src tests bench tools \( -name '*.cpp' -o -name '*.h' \) -print0 |
+    xargs -0 clang-format --dry-run -Werror
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"

@@ -20,8 +20,9 @@ class HoverPair {
         plain_.setVisible(true);
         lit_.setVisible(false);
     }
-    // Both pictures from two other controls (the artwork store's).
-    void takePictures(const ui::Image& plainSource, const ui::Image& litSource) {
+    // Both pictures from two other picture controls (the artwork store's, or
+    // another window's pair).
+    template <class Source> void takePictures(const Source& plainSource, const Source& litSource) {
         plain_.setPicture(plainSource.picture());
         lit_.setPicture(litSource.picture());
     }

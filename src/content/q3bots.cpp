@@ -152,8 +152,7 @@ void q3bots::bindHandlers() {
 
 void q3bots::Form_Load() {
     const shell::gfx& store = app().get<shell::gfx>();
-    Image2.setPicture(store.accept0.picture());
-    Image3.setPicture(store.accept1.picture());
+    common::HoverPair(Image2, Image3).takePictures(store.accept0, store.accept1);
     for (const char* skill : {"1", "2", "3", "4", "5"})
         Combo3.addItem(skill);
     for (const char* team : {"red ", "blue"})

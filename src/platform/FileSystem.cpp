@@ -12,6 +12,7 @@
 #include <system_error>
 #include <unistd.h>
 
+#include "platform/AtomicFile.h"
 #include "platform/Encoding.h"
 #include "platform/TextCase.h"
 
@@ -85,22 +86,6 @@ std::optional<std::vector<std::string>> RealFileSystem::readLines(const std::str
     return splitLines(bytes);
 }
 
-namespace {
-bool writeAll(int fd, const std::string& data) {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-} // namespace
-
 bool RealFileSystem::writeFailed(int error) {
     writeFailure_ = std::generic_category().message(error);
     return false;
@@ -119,26 +104,12 @@ bool RealFileSystem::writeLines(const std::string& path, const std::vector<std::
         data += line;
         data += "\r\n";
     }
-    // Written beside the target, then renamed over it, so that a crash or a
-    // full disk never leaves half a file.
-    std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return writeFailed(errno);
-    int error = 0;
-    if (!writeAll(fd, data) || ::fsync(fd) != 0)
-        error = errno;
-    if (::close(fd) != 0 && error == 0)
-        error = errno;
-    if (error == 0) {
-        ::chmod(temp.c_str(), 0644);
-        if (::rename(temp.c_str(), target.c_str()) != 0)
-            error = errno;
-    }
-    if (error == 0)
-        return true;
-    ::unlink(temp.c_str());
-    return writeFailed(error);
+    const int error = replaceFile(target.string(), data);
+    return error == 0 || writeFailed(error);
+}
+
+void RealFileSystem::removeLeftoverTemporaries(const std::string& folder) {
+    platform::removeLeftoverTemporaries(resolve(folder));
 }
 
 std::optional<std::vector<std::uint8_t>> RealFileSystem::readBinary(const std::string& path) const {

@@ -50,6 +50,10 @@ class FileSystem {
     // Names of the sub-folders of a folder.
     virtual std::optional<std::vector<std::string>>
     listFolders(const std::string& folder) const = 0;
+
+    // Removes what writes cut short by a crash left in a folder (their
+    // temporary files); never a file that a write in progress holds.
+    virtual void removeLeftoverTemporaries(const std::string& folder) = 0;
 };
 
 // Joins a folder and a name with the native separator.
@@ -73,6 +77,7 @@ class RealFileSystem : public FileSystem {
     std::optional<std::vector<std::string>> listFiles(const std::string& folder,
                                                       const std::string& pattern) const override;
     std::optional<std::vector<std::string>> listFolders(const std::string& folder) const override;
+    void removeLeftoverTemporaries(const std::string& folder) override;
 
     // The existing path that `path` names when letter case is ignored, or
     // `path` itself (with its folder resolved) when nothing matches.

@@ -38,7 +38,6 @@ class Launcher {
 
     ui::Application& app() { return app_; }
     View& view() { return view_; }
-    ui::Window& startupWindow() { return *startup_; }
 
   private:
     QtMessageBox qtMessages_;

@@ -1,10 +1,9 @@
-// Map titles: the built-in table and the main window's title label.
+// Map titles: the built-in table and the lookup.
 #include "shell/MapTitles.h"
 
 #include <array>
 
 #include "platform/TextCase.h"
-#include "shell/Q2M.h"
 
 namespace shell {
 
@@ -81,12 +80,6 @@ std::string mapTitle(std::string_view mapName) {
             return std::string(row.title);
     }
     return key;
-}
-
-void Q2M::mappro() {
-    m.setCaption(mapTitle(List1.text()));
-    if (!m.caption().empty())
-        Command3.setEnabled(true);
 }
 
 } // namespace shell

@@ -13,6 +13,9 @@ namespace shell {
 
 namespace {
 
+// Left edge of the server-settings column.
+constexpr int kSettingsLeft = 6480;
+
 ui::Font boldFont() {
     ui::Font f;
     f.bold = true;
@@ -27,7 +30,18 @@ Q2M::Q2M(ui::Application& app) : ui::Window(app, "Q2M", "Torvel Arvenix Pro", 98
 }
 
 void Q2M::design() {
-    // ---- Map-mode tabs: the window opens in single-map mode. ------------
+    designTabs();
+    designSingleMapPanel();
+    designCyclePanel();
+    designMods();
+    designServerSettings();
+    designDefinitionFrame();
+    designLaunchArea();
+    designFlags();
+}
+
+// Map-mode tabs: the window opens in single-map mode.
+void Q2M::designTabs() {
     Picture1.place(120, 120, 1440, 375);
     Picture1.setPicture(art::kTabSingleOn);
     Picture2.place(1560, 120, 1440, 375);
@@ -47,8 +61,10 @@ void Q2M::design() {
         h.box.setPicture(h.picture);
         h.box.setVisible(false);
     }
+}
 
-    // ---- Single-map panel (children placed inside the panel). -----------
+// Single-map panel (children placed inside the panel).
+void Q2M::designSingleMapPanel() {
     singlemap.place(120, 555, 2880, 4425);
     m.place(0, 45, 2880, 255);
     m.setFont(boldFont());
@@ -64,8 +80,10 @@ void Q2M::design() {
     Command10.place(0, 4080, 2880, 315);
     Command10.setCaption("Load/Save");
     Command10.setToolTip("Click to Load/Save Maplist");
+}
 
-    // ---- Cycle panel, at the same place, hidden. -------------------------
+// Cycle panel, at the same place, hidden.
+void Q2M::designCyclePanel() {
     cycle.place(120, 555, 2880, 4425);
     cycle.setVisible(false);
     Label12.place(0, 45, 2880, 255);
@@ -90,8 +108,10 @@ void Q2M::design() {
     Label13.setAlignment(ui::Align::Center);
     List4c.place(0, 2700, 2880, 1695);
     List4c.addItem("List4c");
+}
 
-    // ---- Mods. ------------------------------------------------------------
+// Mods.
+void Q2M::designMods() {
     Label1.place(3240, 165, 3000, 255);
     Label1.setCaption("Mods");
     List2.place(3240, 480, 3000, 2895);
@@ -110,9 +130,11 @@ void Q2M::design() {
     Label3.setCaption("Game folder:");
     sFoldername.place(4320, 4275, 1920, 255);
     sFoldername.setFont(boldFont());
+}
 
-    // ---- Server settings. ------------------------------------------------
-    constexpr int labelLeft = 6480;
+// Server settings.
+void Q2M::designServerSettings() {
+    constexpr int labelLeft = kSettingsLeft;
     constexpr int labelWidth = 2400;
     constexpr int boxLeft = 8985;
     constexpr int boxWidth = 720;
@@ -170,17 +192,21 @@ void Q2M::design() {
     Command1.place(boxLeft, 4110, boxWidth, 315);
     Command1.setCaption("Edit");
     Command1.setEnabled(false);
+}
 
-    // The selected mod's definition, never seen by the user.
-    Frame4.place(labelLeft, 4680, 3225, 1095);
+// The selected mod's definition, never seen by the user.
+void Q2M::designDefinitionFrame() {
+    Frame4.place(kSettingsLeft, 4680, 3225, 1095);
     Frame4.setVisible(false);
     q2cl1.place(120, 240, 1455, 285);
     q2cl2.place(1650, 240, 1455, 285);
     q2cl3.place(120, 600, 1455, 285);
     q2clck.place(1650, 645, 195, 195);
     q2cl4.place(1920, 600, 1185, 285);
+}
 
-    // ---- Around the launch button. ---------------------------------------
+// Around the launch button.
+void Q2M::designLaunchArea() {
     Label7.place(3120, 4680, 3600, 255);
     scfg.place(4200, 5040, 195, 195);
     scfg.setEnabled(false);
@@ -207,8 +233,10 @@ void Q2M::design() {
     Command5.place(555, 6165, 375, 375);
     Command5.setCaption("?");
     Command5.setToolTip("Click here for ReadMe-file");
+}
 
-    // ---- Flags and values, never seen. -----------------------------------
+// Flags and values, never seen.
+void Q2M::designFlags() {
     const struct {
         ui::Label& flag;
         const char* value;

@@ -4,11 +4,11 @@
 // Its controls are the catalogues and the current selection; the other
 // windows read and write them directly.
 //
-// The implementation is split by subject: Q2M.cpp (design), Q2M_load.cpp
-// (load, unload, settings.tvd), Q2M_lists.cpp (list buttons, cycle panel,
+// The implementation is split by subject: Q2M.cpp (design, panel by panel),
+// Q2M_load.cpp (load with the list and bot files, unload, settings.tvd),
+// Q2M_lists.cpp (list handlers with the map title, buttons, cycle panel,
 // tabs, focus handshake), Q2M_settings.cpp (mod record and settings),
-// Q2M_bots.cpp (bots.tvd reader), Q2M_launch.cpp (launch, cycle config),
-// MapTitles.cpp (map titles).
+// Q2M_launch.cpp (launch, cycle config).
 
 #include "ui/Controls.h"
 #include "ui/ListBox.h"
@@ -146,7 +146,16 @@ class Q2M : public ui::Window {
     void Form_Unload(bool& cancel) override;
 
   private:
+    // The design, panel by panel.
     void design();
+    void designTabs();
+    void designSingleMapPanel();
+    void designCyclePanel();
+    void designMods();
+    void designServerSettings();
+    void designDefinitionFrame();
+    void designLaunchArea();
+    void designFlags();
     void bindHandlers();
     // Empties the cycle list while it holds only its design-time entry.
     void removeCyclePlaceholder();

@@ -10,6 +10,7 @@
 #include "mods/q2edit.h"
 #include "mods/q2mod.h"
 #include "shell/Help.h"
+#include "shell/MapTitles.h"
 #include "shell/Q2M.h"
 #include "shell/copyright.h"
 #include "ui/Application.h"
@@ -82,6 +83,12 @@ void Q2M::Command3_Click() {
 
 void Q2M::List1_Click() {
     mappro();
+}
+
+void Q2M::mappro() {
+    m.setCaption(mapTitle(List1.text()));
+    if (!m.caption().empty())
+        Command3.setEnabled(true);
 }
 
 // ---- Mods ---------------------------------------------------------------

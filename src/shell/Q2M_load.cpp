@@ -1,8 +1,10 @@
-// The main window coming up and going away: the list files read at load,
-// settings.tvd (selected map, selected mod, host name, map mode), the map
-// mode with its tab pictures and the state with no mod selected.
+// The main window coming up and going away: the list files and the bot file
+// read at load, the bot count label, settings.tvd (selected map, selected
+// mod, host name, map mode), the map mode with its tab pictures and the
+// state with no mod selected.
 #include <limits>
 
+#include "common/BotFile.h"
 #include "common/DataFolder.h"
 #include "common/NumberText.h"
 #include "common/SlashList.h"
@@ -48,6 +50,19 @@ void Q2M::prod3() {
 void Q2M::mapcycle() {
     const auto& fs = app().services().files;
     common::appendSlashListFile(fs, common::dataFile(fs, common::kCycleFile), List4c);
+}
+
+void Q2M::prod7() {
+    // Touching the roster loads the roster window, hidden; its count label
+    // is set at that load, before the selection is restored, so it is set
+    // again here.
+    auto& bots = app().get<content::q3bots>();
+    common::restoreRoster(app().services().files, bots.List3);
+    bots.nr.setCaption(common::plainNumber(bots.List3.selCount()));
+}
+
+std::string Q2M::botCountCaption(int selected) {
+    return "Game with " + common::numberText(selected) + (selected == 1 ? " bot" : " bots");
 }
 
 void Q2M::Form_Load() {

@@ -1,5 +1,6 @@
 #include "shell/copyright.h"
 
+#include "common/HoverPair.h"
 #include "shell/Help.h"
 #include "shell/LinkWindow.h"
 #include "shell/Q2M.h"
@@ -25,8 +26,7 @@ copyright::copyright(ui::Application& app) : ui::Window(app, "copyright", "Credi
 void copyright::Form_Load() {
     Help& help = app().get<Help>();
     Image1.setPicture(help.Image1.picture());
-    Image2.setPicture(help.Image2.picture());
-    Image3.setPicture(help.Image3.picture());
+    common::HoverPair(Image2, Image3).takePictures(help.Image2, help.Image3);
 }
 
 void copyright::Form_MouseMove() {

@@ -95,6 +95,8 @@ void startup::Form_Load() {
     // 2. The data folder.
     Q2M& main = app().get<Q2M>();
     main.prod1();
+    // A write that a crash cut short leaves its temporary file behind.
+    services.files.removeLeftoverTemporaries(common::dataFolder(services.files));
     // 3. Any failure from here on leads to the first-run window.
     bool firstRun = true;
     try {
@@ -116,8 +118,7 @@ void startup::Form_Load() {
     // 6. The first-run window.
     Image1.setPicture(app().get<Help>().Image1.picture());
     gfx& store = app().get<gfx>();
-    Image2.setPicture(store.accept0.picture());
-    Image3.setPicture(store.accept1.picture());
+    common::HoverPair(Image2, Image3).takePictures(store.accept0, store.accept1);
 }
 
 void startup::Form_Unload(bool& cancel) {

@@ -115,10 +115,10 @@ bool Control::shownOnScreen() const {
 }
 
 bool Control::acceptsInput() const {
-    if (!owner_.isLoaded())
+    if (!owner_.isLoaded() || !shownOnScreen())
         return false;
     for (const Control* c = this; c != nullptr; c = c->parent_) {
-        if (!c->state_.visible || !c->state_.enabled)
+        if (!c->state_.enabled)
             return false;
     }
     return true;

@@ -120,7 +120,6 @@ class Control {
     void touch() const;
     void changed(Prop what);
     void raise(const std::function<void()>& handler);
-    ControlState& mutableState() { return state_; }
 
     ControlState state_;
 

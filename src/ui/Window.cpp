@@ -81,14 +81,6 @@ bool Window::unload() {
     return true;
 }
 
-Control* Window::control(const std::string& name) const {
-    for (Control* c : controls_) {
-        if (c->name() == name)
-            return c;
-    }
-    return nullptr;
-}
-
 void Window::userClose() {
     if (loaded_)
         unload();

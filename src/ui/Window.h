@@ -51,7 +51,6 @@ class Window {
     bool unload();
 
     const std::vector<Control*>& controls() const { return controls_; }
-    Control* control(const std::string& name) const;
 
     // User actions on the window itself.
     void userClose();

@@ -50,33 +50,23 @@ TEST(BotFile, secondLineXOrEmptyMeansNothingSelected) {
 }
 
 TEST(BotFile, selectionWalkStopsAtTheFirstBadPiece) {
-    {
+    // Five entries: positions 0 to 4.
+    const struct {
+        const char* line;
+        std::vector<int> selected;
+    } cases[] = {
+        {"1/7/", {1}},          {"7/1/", {}}, {"2/0", {2}}, // text after the last "/" is ignored
+        {"0/4/two/3/", {0, 4}}, {"4/", {4}},                // the last entry
+        {"1/5/3/", {1}}, // one past the last entry stops the walk
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
         GameDir dir;
         Launcher l(dir.path());
-        const auto& roster = restored(dir, l, {kFive, "1/7/"});
-        EXPECT_EQ(selectedOf(roster), (std::vector<int>{1}));
-        EXPECT_EQ(l.get<content::q3bots>().nr.caption(), "1");
-    }
-    {
-        GameDir dir;
-        Launcher l(dir.path());
-        const auto& roster = restored(dir, l, {kFive, "7/1/"});
+        const auto& roster = restored(dir, l, {kFive, c.line});
         EXPECT_EQ(roster.listCount(), 5);
-        EXPECT_EQ(selectedOf(roster), std::vector<int>{});
-    }
-    {
-        // Text after the last "/" is ignored.
-        GameDir dir;
-        Launcher l(dir.path());
-        const auto& roster = restored(dir, l, {kFive, "2/0"});
-        EXPECT_EQ(selectedOf(roster), (std::vector<int>{2}));
-    }
-    {
-        GameDir dir;
-        Launcher l(dir.path());
-        const auto& roster = restored(dir, l, {kFive, "0/4/two/3/"});
-        EXPECT_EQ(selectedOf(roster), (std::vector<int>{0, 4}));
-        EXPECT_EQ(l.get<content::q3bots>().nr.caption(), "2");
+        EXPECT_EQ(selectedOf(roster), c.selected);
+        EXPECT_EQ(l.get<content::q3bots>().nr.caption(), std::to_string(c.selected.size()));
     }
 }
 

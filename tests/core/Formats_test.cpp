@@ -123,6 +123,10 @@ TEST(FileSystem, writesAreAtomicAndFailuresLeaveTheOldFile) {
     std::filesystem::create_directory(dir.path() + "/dir.tvd");
     EXPECT_FALSE(fs.writeLines(dir.path() + "/dir.tvd", {"x"}));
     EXPECT_EQ(fs.writeFailure(), "Is a directory");
+    // A name longer than the file system takes: the temporary file may be
+    // made, but it cannot be renamed to the name.
+    EXPECT_FALSE(fs.writeLines(dir.path() + "/" + std::string(252, 'n') + ".tvd", {"x"}));
+    EXPECT_EQ(fs.writeFailure(), "File name too long");
     EXPECT_EQ(dir.read("a.tvd"), "old\r\n");
     int files = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))

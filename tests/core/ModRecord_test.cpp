@@ -66,6 +66,24 @@ TEST_F(ModRecord, shortRecordGivesDefaultsAndTheFirstEditDropsTheMod) {
     EXPECT_FALSE(q.sfrag.enabled());
 }
 
+TEST_F(ModRecord, recordOfTwentyThreeLinesGivesDefaultsButSavesWhole) {
+    auto record = testsupport::modRecord("ctf");
+    record.resize(23);
+    auto& q = openWith(record);
+    EXPECT_EQ(q.sFoldername.caption(), "");
+    EXPECT_EQ(q.sfrag.text(), "0");
+    EXPECT_EQ(q.scfgfile.text(), "");
+
+    // Lines 1 to 12 are all a save needs: the record comes back whole.
+    edit(q, "6");
+    EXPECT_TRUE(messages().empty());
+    auto saved = record;
+    saved.resize(12);
+    for (const char* line : {"6", "0", "0", "0", "0", "0", "0", "0", "0", "", "0", "0"})
+        saved.push_back(line);
+    EXPECT_EQ(dataLines("Mod.tvd"), saved);
+}
+
 TEST_F(ModRecord, flagAndCheckBoxLines) {
     auto record = testsupport::modRecord("ctf");
     record[3] = "1 "; // option 1 shown only for exactly "1"

@@ -121,6 +121,23 @@ TEST_F(Runtime, sortedListIgnoresCaseAndKeepsIdenticalEntriesTogether) {
     EXPECT_EQ(w.sorted.listCount(), 8);
 }
 
+TEST_F(Runtime, sortedListOrdersEntriesEqualIgnoringCaseByTheirExactText) {
+    const struct {
+        std::vector<std::string> added;
+        std::vector<std::string> sorted;
+    } cases[] = {
+        {{"a", "A", "a"}, {"A", "a", "a"}},
+        {{"b", "B", "b", "B"}, {"B", "B", "b", "b"}},
+        {{"Ab", "aB", "AB", "ab", "aB"}, {"AB", "Ab", "aB", "aB", "ab"}},
+    };
+    for (const auto& c : cases) {
+        w.sorted.clear();
+        for (const auto& s : c.added)
+            w.sorted.addItem(s);
+        EXPECT_EQ(texts(w.sorted), c.sorted);
+    }
+}
+
 TEST_F(Runtime, sortedListPutsAccentedLettersWithTheirBaseLetters) {
     // Windows-1252 letters sort with their base letter whatever their case;
     // ties go by accent, then by exact text.

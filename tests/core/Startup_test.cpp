@@ -46,6 +46,24 @@ TEST_F(Startup, markerProtocol) {
     }
 }
 
+TEST_F(Startup, leftoversOfWritesCutShortAreRemovedFromTheDataFolder) {
+    struct Case {
+        const char* name;
+        bool removed;
+    } cases[] = {
+        {".tvd~Ab3xYz", true},        {".settings.tvd.x1Y2z3", true},
+        {".Mods.TVD.abcdef", true},   {".My List.map.q9Q9q9", true},
+        {".tvd~short", false},        {".maps.tvd.toolong", false},
+        {".notes.txt.abcdef", false}, {".hidden", false},
+        {"maps.tvd", false},          {"tvd~Ab3xYz", false},
+    };
+    for (const auto& c : cases)
+        dir.writeRaw(std::string("Tolvdata/") + c.name, "");
+    startWith("1\r\n");
+    for (const auto& c : cases)
+        EXPECT_EQ(dir.exists(std::string("Tolvdata/") + c.name), !c.removed) << c.name;
+}
+
 TEST_F(Startup, missingBaseFolderGivesTheFirstRunWindowWhateverTheMarker) {
     std::filesystem::remove_all(dir.path() + "/baseq3");
     EXPECT_TRUE(startWith("1\r\n").firstRunWindow);

@@ -7,12 +7,15 @@
 #include <QTest>
 #include <QTimer>
 
+#include "qt/Look.h"
 #include "qt/QtDocumentOpener.h"
 #include "qt/QtMessageBox.h"
 #include "qt/QtProcessStarter.h"
+#include "support/GameData.h"
 #include "support/GuiSupport.h"
 
 using guitest::GameDir;
+using guitest::Program;
 
 class ServicesTest : public QObject {
     Q_OBJECT
@@ -20,6 +23,7 @@ class ServicesTest : public QObject {
   private slots:
     void initTestCase();
     void messageBoxHasTheProgramsTitleAndOnlyOk();
+    void everyPictureAWindowUsesIsCompiledIn();
     void processStartFindsTheGameInAnyCase();
     void processStartFailsWithoutTheGame();
     void documentsAreWrittenOutWhole();
@@ -32,21 +36,57 @@ void ServicesTest::initTestCase() {
 }
 
 void ServicesTest::messageBoxHasTheProgramsTitleAndOnlyOk() {
+    bool seen = false;
     QString title;
     QString text;
     QMessageBox::StandardButtons buttons;
-    QTimer::singleShot(0, [&] {
+    // Looks for the box until it is up; a box that never comes lets show()
+    // return and the checks below fail, one that is not a message box is
+    // closed after a while instead of blocking the test.
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box != nullptr);
+        if (box == nullptr || !box->isVisible())
+            return;
+        seen = true;
         title = box->windowTitle();
         text = box->text();
         buttons = box->standardButtons();
+        poll.stop();
         box->accept();
     });
+    poll.start();
+    QTimer::singleShot(5000, &poll, [&poll] {
+        poll.stop();
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
     qtview::QtMessageBox().show("Please select a map and try again.");
+    poll.stop();
+    QVERIFY(seen);
     QCOMPARE(title, QString("Torvel Arvenix Pro"));
     QCOMPARE(text, QString("Please select a map and try again."));
     QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+void ServicesTest::everyPictureAWindowUsesIsCompiledIn() {
+    GameDir game;
+    testsupport::writeUsedGame(game);
+    Program program(game);
+    int pictures = 0;
+    for (const auto& window : program.app().windows()) {
+        window->load(); // pictures copied from other windows arrive here
+        for (const ui::Control* c : window->controls()) {
+            const std::string& name = c->state().picture;
+            if (name.empty())
+                continue;
+            ++pictures;
+            QVERIFY2(!qtview::picture(name).isNull(),
+                     (window->name() + "." + c->name() + ": " + name).c_str());
+        }
+    }
+    QVERIFY(pictures > 0);
 }
 
 void ServicesTest::processStartFindsTheGameInAnyCase() {

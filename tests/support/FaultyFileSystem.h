@@ -51,6 +51,9 @@ class FaultyFileSystem : public platform::FileSystem {
     std::optional<std::vector<std::string>> listFolders(const std::string& folder) const override {
         return inner_.listFolders(folder);
     }
+    void removeLeftoverTemporaries(const std::string& folder) override {
+        inner_.removeLeftoverTemporaries(folder);
+    }
 
   private:
     bool fails(const std::string& path) const;

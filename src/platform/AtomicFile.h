@@ -1,0 +1,29 @@
+#pragma once
+// Replacing a data file whole, so that a crash or a full disk never leaves
+// half a file: the new contents go to a short temporary name in the same
+// folder, which is then renamed over the file. A writer holds a lock on its
+// temporary file until the rename, so a temporary file that nobody holds was
+// left by a write that never finished, and can go.
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Replaces the file at `path` with `data`. A symbolic link is followed: the
+// file it points to is replaced, beside itself. The file keeps its
+// permission bits (and its owner where the system allows); a new file gets
+// rw-r--r--. A file without a write permission bit is refused (EACCES), even
+// for the superuser. Returns 0, or the errno value of the failure; the old
+// file is then untouched. A write that succeeds also clears the folder of the
+// temporary files that crashed writes left there.
+int replaceFile(const std::string& path, std::string_view data);
+
+// Whether a file name is one that replaceFile uses for its temporary files,
+// or that earlier versions used (".<file name>.XXXXXX").
+bool isTemporaryName(std::string_view name);
+
+// Removes the temporary files in a folder that no write holds any more.
+void removeLeftoverTemporaries(const std::string& folder);
+
+} // namespace platform
