@@ -194,10 +194,9 @@ void q2bot::Form_Load() {
     for (ui::Image* page : {&Image1, &Image7, &Image11})
         page->setPicture(background);
     const shell::gfx& store = app().get<shell::gfx>();
-    for (ui::Image* plain : {&Image2, &Image5, &Image9})
-        plain->setPicture(store.accept0.picture());
-    for (ui::Image* lit : {&Image3, &Image6, &Image10})
-        lit->setPicture(store.accept1.picture());
+    common::HoverPair(Image2, Image3).takePictures(store.accept0, store.accept1);
+    common::HoverPair(Image5, Image6).takePictures(store.accept0, store.accept1);
+    common::HoverPair(Image9, Image10).takePictures(store.accept0, store.accept1);
 
     for (const char* skill : {"1", "2", "3", "4", "5"})
         Combo3.addItem(skill);
