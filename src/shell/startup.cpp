@@ -49,10 +49,10 @@ startup::startup(ui::Application& app) : ui::Window(app, "startup", kDesignCapti
 
     mDedAll.place(360, 360, 3960, 1815);
     mDedAll.setVisible(false);
-    Label5.place(0, 0, 3960, 975);
+    // Its width makes the runs of blanks set "WARNING:" on a line of its own.
+    Label5.place(480, 240, 3000, 855);
     Label5.setCaption(std::string(29, ' ') + "WARNING:" + std::string(27, ' ') +
                       "This procedure may take a few moments. Please don't try to cancel now.");
-    Label5.setAlignment(ui::Align::Center);
     status1.place(292, 1200, 3375, 255);
     status1.setTransparent(false);
     status1.setBackColor(ui::kBlack);
