@@ -7,19 +7,26 @@
 #
 #   cmake -DDEMO_DIR=<dir> -DDEMO_SOURCE=<this folder> -DZIP=<zip> -P make_demo.cmake
 
+cmake_minimum_required(VERSION 3.25)
+
 foreach(var DEMO_DIR DEMO_SOURCE ZIP)
     if(NOT DEFINED ${var})
         message(FATAL_ERROR "make_demo.cmake needs -D${var}=...")
     endif()
 endforeach()
 
-# Package name, then its entries. "pak0.pk3" stands in for the game's own
-# package: the launcher knows it by name and never opens it.
+# Package name, then its entries. pak0.pk3 stands in for the game's own
+# package, whose maps the launcher knows by name without opening it; the
+# others are user packages that map and bot detection read.
 set(packages
-    "pak0.pk3|stand-in.txt"
+    "pak0.pk3|pak0-stand-in.txt"
     "zz-torvel-maps.pk3|maps/torvel1.bsp|maps/torvel3.bsp|maps/tvx_arena.bsp"
     "zz-demo-bots.pk3|botfiles/bots/grunt_c.c|botfiles/bots/vexa_c.c"
-    "zz-demo-ctf.pk3|maps/tvx_ctf1.bsp|botfiles/bots/krell_c.c")
+    "zz-demo-ctf.pk3|maps/tvx_ctf1.bsp|botfiles/bots/krell_c.c"
+    "zz-demo-streamed.pk3|maps/tvx_q3dm7r.bsp|botfiles/bots/sorlag2_c.c|maps/tvx_gauntlet.bsp")
+# Packages whose entries carry their sizes behind the data, as zip writes
+# them when it streams.
+set(streamed_packages zz-demo-streamed.pk3)
 
 file(MAKE_DIRECTORY ${DEMO_DIR}/baseq3)
 foreach(package IN LISTS packages)
@@ -34,7 +41,11 @@ foreach(package IN LISTS packages)
     foreach(entry IN LISTS parts)
         file(WRITE ${stage}/${entry} "placeholder for ${entry} in the demo game directory\n")
     endforeach()
-    execute_process(COMMAND ${ZIP} -q -X -r ${target} ${parts}
+    set(options -q -X)
+    if(name IN_LIST streamed_packages)
+        list(APPEND options -fd)
+    endif()
+    execute_process(COMMAND ${ZIP} ${options} -r ${target} ${parts}
                     WORKING_DIRECTORY ${stage} RESULT_VARIABLE failed)
     if(failed)
         message(FATAL_ERROR "zip could not make ${target}")

@@ -1,7 +1,12 @@
 #pragma once
-// The mod editor: edits the record of the selected mod.
-// For now only the window itself, with its caption and size.
+// The mod editor: changes the definition of the mod selected in the main
+// window's mod list (game folder, options, extra command line: lines 1 to 12
+// of its record). Saving rewrites the whole record, with the server settings
+// that the main window shows, and closes the editor. A record that cannot be
+// read takes the mod out of the mod list.
 
+#include "mods/ModFields.h"
+#include "ui/Controls.h"
 #include "ui/Window.h"
 
 namespace mods {
@@ -9,6 +14,26 @@ namespace mods {
 class q2edit : public ui::Window {
   public:
     explicit q2edit(ui::Application& app);
+
+    // Writes the record of the mod named in mname from the editor and the
+    // main window's setting controls. False (the record left as it was, the
+    // user told) when it could not be written.
+    bool prodedit1();
+
+    // ---- controls, in stacking order --------------------------------------
+    ui::Image Image1{*this, "Image1"}; // background
+    ModFields fields{*this, nullptr};
+    ui::Image Image2{*this, "Image2"}; // save, plain
+    ui::Image Image3{*this, "Image3"}; // save, lit
+
+  protected:
+    void Form_Load() override;
+    void Form_MouseMove() override;
+
+  private:
+    void save_Click();
+    // The record could not be read: the mod leaves the mod list.
+    void dropMod(const std::string& name);
 };
 
 } // namespace mods

@@ -1,6 +1,7 @@
 #include "platform/FileSystem.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -123,8 +124,23 @@ std::optional<std::vector<std::uint8_t>> RealFileSystem::readBinary(const std::s
     return bytes;
 }
 
+namespace {
+// A file read in small pieces at places far apart (the headers of a
+// package): a small buffer keeps each read short.
+class SmallBufferFile : public std::ifstream {
+  public:
+    explicit SmallBufferFile(const std::string& path) {
+        rdbuf()->pubsetbuf(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+        open(path, std::ios::binary);
+    }
+
+  private:
+    std::array<char, 512> buffer_{};
+};
+} // namespace
+
 std::unique_ptr<std::istream> RealFileSystem::openBinary(const std::string& path) const {
-    auto in = std::make_unique<std::ifstream>(resolve(path), std::ios::binary);
+    auto in = std::make_unique<SmallBufferFile>(resolve(path));
     if (!*in)
         return nullptr;
     return in;

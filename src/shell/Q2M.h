@@ -10,6 +10,7 @@
 // tabs, focus handshake), Q2M_settings.cpp (mod record and settings),
 // Q2M_launch.cpp (launch, cycle config).
 
+#include "common/ModRecord.h"
 #include "ui/Controls.h"
 #include "ui/ListBox.h"
 #include "ui/Window.h"
@@ -42,6 +43,8 @@ class Q2M : public ui::Window {
     bool singleMapMode() const; // without loading the window
     // The state with no mod selected (ends with modpro).
     void applyNoModState();
+    // The twelve server settings shown into lines 13 to 24 of a record.
+    void takeSettings(common::ModRecord& record) const;
     // "Game with  3 bots" for the roster's selection count.
     static std::string botCountCaption(int selected);
 

@@ -104,18 +104,7 @@ void Q2M::savesettings() {
         common::writeListFile(fs, common::dataFile(fs, common::kModsFile), List2);
         return;
     }
-    record->fragLimit = sfrag.text();
-    record->timeLimit = stime.text();
-    record->maxClients = smaxcl.text();
-    record->options[0].value = sop1.text();
-    record->options[1].value = sop2.text();
-    record->options[2].value = sop3.text();
-    record->bots = checkText(sweapons);
-    record->dedicated = checkText(sded);
-    record->execConfig = checkText(scfg);
-    record->configFile = scfgfile.text();
-    record->closeOnLaunch = checkText(sclose);
-    record->pureServer = checkText(sv_pure);
+    takeSettings(*record);
     if (!record->write(fs, name)) {
         // The record is whole but cannot be replaced (a full disk, a
         // read-only folder): it stays as it was and the mod stays listed.
@@ -123,6 +112,21 @@ void Q2M::savesettings() {
                                        name + "' to the file " + ModRecord::pathText(fs, name) +
                                        ": " + fs.writeFailure() + ".");
     }
+}
+
+void Q2M::takeSettings(ModRecord& record) const {
+    record.fragLimit = sfrag.text();
+    record.timeLimit = stime.text();
+    record.maxClients = smaxcl.text();
+    record.options[0].value = sop1.text();
+    record.options[1].value = sop2.text();
+    record.options[2].value = sop3.text();
+    record.bots = checkText(sweapons);
+    record.dedicated = checkText(sded);
+    record.execConfig = checkText(scfg);
+    record.configFile = scfgfile.text();
+    record.closeOnLaunch = checkText(sclose);
+    record.pureServer = checkText(sv_pure);
 }
 
 void Q2M::prod4() {

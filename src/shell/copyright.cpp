@@ -11,8 +11,11 @@ namespace shell {
 copyright::copyright(ui::Application& app) : ui::Window(app, "copyright", "Credits", 4665, 2280) {
     Image1.place(120, 120, 4440, 1980);
     Label2.place(1200, 360, 2535, 855);
-    Label2.setCaption("(c) 2001-2026 The Torvel Arvenix Pro team. Visit us at" +
-                      std::string(40, ' '));
+    // Years and makers on the first line; the blanks put the invitation on
+    // the second, and the run after it, wider than the label, leaves the
+    // third to the link.
+    Label2.setCaption("\u00A9 2001-2026 Torvel Arvenix Pro" + std::string(12, ' ') + "Visit us at" +
+                      std::string(60, ' '));
     Label2.setAlignment(ui::Align::Center);
     Label1.place(1840, 740, 1935, 255);
     Label1.setCaption("torvel-arvenix.example");

@@ -43,9 +43,10 @@ startup::startup(ui::Application& app) : ui::Window(app, "startup", kDesignCapti
     File1.setVisible(false);
     File1.setPattern("*.pk3");
 
-    txt_firsttime.place(360, 360, 3960, 1815);
+    // Left-aligned and narrow enough that the run of blanks after "using"
+    // breaks the line, so the product name starts the next one whole.
+    txt_firsttime.place(877, 360, 2925, 1815);
     txt_firsttime.setCaption(firstRunText());
-    txt_firsttime.setAlignment(ui::Align::Center);
 
     mDedAll.place(360, 360, 3960, 1815);
     mDedAll.setVisible(false);

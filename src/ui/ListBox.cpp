@@ -70,23 +70,26 @@ void ListBox::addItems(const std::vector<std::string>& texts) {
         return sortsBefore(a.text, b.text);
     };
     std::stable_sort(added.begin(), added.end(), less);
-    // Remember the highlighted entry by position among the old entries.
+    // Each new entry goes behind the old entries that do not sort after it,
+    // as one-by-one adding puts it; the places are found by binary search,
+    // so a few entries added to a long list cost few comparisons.
     const int highlighted = state_.listIndex;
     std::vector<ListItem> merged;
     merged.reserve(items.size() + added.size());
-    std::size_t i = 0;
-    std::size_t j = 0;
+    auto from = items.begin();
     int newHighlight = -1;
-    while (i < items.size() || j < added.size()) {
-        // On a tie the old entry comes first, as one-by-one adding does.
-        if (j == added.size() || (i < items.size() && !less(added[j], items[i]))) {
-            if (static_cast<int>(i) == highlighted)
-                newHighlight = static_cast<int>(merged.size());
-            merged.push_back(std::move(items[i++]));
-        } else {
-            merged.push_back(std::move(added[j++]));
-        }
+    auto takeOld = [&](std::vector<ListItem>::iterator to) {
+        if (highlighted >= from - items.begin() && highlighted < to - items.begin())
+            newHighlight = static_cast<int>(merged.size()) +
+                           (highlighted - static_cast<int>(from - items.begin()));
+        merged.insert(merged.end(), std::make_move_iterator(from), std::make_move_iterator(to));
+        from = to;
+    };
+    for (auto& item : added) {
+        takeOld(std::upper_bound(from, items.end(), item, less));
+        merged.push_back(std::move(item));
     }
+    takeOld(items.end());
     items = std::move(merged);
     state_.listIndex = newHighlight;
     changed(Prop::Items);

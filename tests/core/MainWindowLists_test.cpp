@@ -202,11 +202,15 @@ TEST_F(MainWindowLists, buttonsOpenTheirWindows) {
         c.button.userClick();
         EXPECT_TRUE(c.window.isVisible());
     }
-    // Add mod disabled the mod-dependent controls first.
+    // Add mod disabled the mod-dependent controls first; the launch button
+    // stays off after the window closes, until a mod is selected again.
     EXPECT_FALSE(q.Image3.enabled());
     EXPECT_FALSE(q.Command8.enabled());
+    launcher->get<mods::q2mod>().userClose();
+    EXPECT_FALSE(q.Image3.enabled());
 
     q.List2.userClickItem(0);
+    EXPECT_TRUE(q.Image3.enabled());
     q.Command8.userClick();
     EXPECT_TRUE(launcher->get<mods::q2edit>().isVisible());
     EXPECT_FALSE(q.sfrag.enabled());

@@ -91,6 +91,9 @@ void LinksTest::aboutWindowTakesTheHelpPictures() {
     QCOMPARE(about->windowTitle(), QString("Credits"));
     QCOMPARE(program.get<shell::copyright>().Image1.state().picture, std::string("background"));
     QCOMPARE(program.get<shell::copyright>().Image2.state().picture, std::string("close0"));
+    QCOMPARE(guitest::linesHolding(program.widget(program.get<shell::copyright>().Label2),
+                                   "Torvel Arvenix Pro"),
+             1);
     guitest::saveScreenshots(program.launcher().view(), "about");
 
     // Opening the about window loaded the help window without showing it.

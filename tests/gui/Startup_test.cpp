@@ -47,6 +47,9 @@ void StartupTest::firstRunWindowForPendingOrMissingMarker() {
         QVERIFY(!program.widget(program.get<shell::startup>().mDedAll)->isVisible());
         QCOMPARE(program.widget(program.get<shell::startup>().Image2)->geometry(),
                  QRect(108, 168, 96, 52));
+        QCOMPARE(guitest::linesHolding(program.widget(program.get<shell::startup>().txt_firsttime),
+                                       "Torvel Arvenix Pro."),
+                 1);
         guitest::saveScreenshots(program.launcher().view(),
                                  withMarker ? "startup_marker0" : "startup_nomarker");
     }

@@ -4,8 +4,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPalette>
 #include <QTest>
+#include <QTextLayout>
 #include <QWidget>
 #include <QWindow>
 
@@ -56,6 +58,30 @@ void saveScreenshots(qtview::View& view, const QString& test) {
 
 QString shownTextColor(QWidget* w) {
     return w->palette().color(QPalette::Active, QPalette::WindowText).name();
+}
+
+int linesHolding(QWidget* w, const QString& part) {
+    auto* label = qobject_cast<QLabel*>(w);
+    if (label == nullptr)
+        return 0;
+    const QString text = label->text();
+    const int from = static_cast<int>(text.indexOf(part));
+    if (from < 0)
+        return 0;
+    const int to = from + static_cast<int>(part.size());
+    QTextLayout layout(text, label->font());
+    QTextOption option(label->alignment());
+    option.setWrapMode(label->wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
+    layout.setTextOption(option);
+    int lines = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(label->contentsRect().width());
+        if (line.textStart() < to && line.textStart() + line.textLength() > from)
+            ++lines;
+    }
+    layout.endLayout();
+    return lines;
 }
 
 } // namespace guitest

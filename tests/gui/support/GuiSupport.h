@@ -64,4 +64,9 @@ void saveScreenshots(qtview::View& view, const QString& test);
 // Text of the label or picture widget's fore colour as shown.
 QString shownTextColor(QWidget* w);
 
+// How many lines a word-wrapped label spreads a part of its text over, laid
+// out as the label lays it out (its font, width and alignment); 0 when the
+// text does not hold the part.
+int linesHolding(QWidget* label, const QString& part);
+
 } // namespace guitest

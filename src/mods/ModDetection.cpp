@@ -1,0 +1,58 @@
+#include "mods/ModDetection.h"
+
+#include "common/NumberText.h"
+#include "mods/KnownMods.h"
+
+namespace mods {
+
+namespace {
+
+// The first character in upper case: ASCII letters and the Latin-1 letters
+// of UTF-8 text (à to þ, except ÷); anything else stays as it is.
+std::string upperFirst(std::string_view name) {
+    std::string out(name);
+    if (out.empty())
+        return out;
+    const auto c0 = static_cast<unsigned char>(out[0]);
+    if (c0 >= 'a' && c0 <= 'z') {
+        out[0] = static_cast<char>(c0 - 'a' + 'A');
+    } else if (c0 == 0xC3U && out.size() > 1) {
+        const auto c1 = static_cast<unsigned char>(out[1]);
+        if (c1 >= 0xA0U && c1 <= 0xBEU && c1 != 0xB7U)
+            out[1] = static_cast<char>(c1 - 0x20U);
+    }
+    return out;
+}
+
+} // namespace
+
+std::optional<DetectedMod> detectModFolder(std::string_view folderName) {
+    if (inSkipFolderList(folderName))
+        return std::nullopt;
+    const auto known = knownModRecord(folderName);
+    const std::string text = known ? std::string(*known) : GenericModRecord(folderName);
+    std::vector<std::string> fields = recordFields(text);
+
+    DetectedMod mod;
+    // A known mod is named by its table row; any other folder by its own
+    // name, whose first character is made upper case before the blanks
+    // around it are removed.
+    mod.displayName = common::trimmed(known ? fields.front() : upperFirst(folderName));
+    // Field 1 gives way to the folder: fields 2 to 24 are lines 2 to 24.
+    fields.front() = folderName;
+    mod.record = common::ModRecord::fromLines(fields);
+    return mod;
+}
+
+std::string folderNameOf(std::string_view entry) {
+    const auto cut = entry.find_last_of('/');
+    return std::string(cut == std::string_view::npos ? entry : entry.substr(cut + 1));
+}
+
+double walkFraction(int i, int n) {
+    if (n <= 1)
+        return 1.0;
+    return static_cast<double>(i) / static_cast<double>(n - 1);
+}
+
+} // namespace mods

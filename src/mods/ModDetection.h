@@ -1,0 +1,34 @@
+#pragma once
+// How mod detection turns one sub-folder of the game directory into a mod:
+// its display name and the 24 lines of its record, or nothing for a folder
+// that is never a mod. The walk over the folders, with its counts and
+// progress, is the mod window's (q2mod).
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "common/ModRecord.h"
+
+namespace mods {
+
+struct DetectedMod {
+    std::string displayName; // without blanks around it
+    common::ModRecord record;
+};
+
+// The folder's mod, or nullopt when the folder is in the skip list. A known
+// folder (exact name) gets its table row, any other folder the generic
+// record under its name with the first letter in upper case. The record's
+// game folder is the folder name exactly as given.
+std::optional<DetectedMod> detectModFolder(std::string_view folderName);
+
+// The folder name of a folder list entry: the text after its last path
+// separator.
+std::string folderNameOf(std::string_view entry);
+
+// The share of a walk over n folders done when folder i (from 0) is
+// reached: i / (n - 1); a walk over one folder is complete at once.
+double walkFraction(int i, int n);
+
+} // namespace mods

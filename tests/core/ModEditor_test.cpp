@@ -1,0 +1,122 @@
+// The mod editor on a temporary game directory: loading the selected mod's
+// record, the failure path for a record it cannot use, and saving with the
+// main window's settings.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "common/SlashList.h"
+#include "mods/q2edit.h"
+#include "shell/Q2M.h"
+#include "support/MainWindowFixture.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+struct ModEditor : testsupport::MainWindowTest {
+    // Two mods, the second ("Osp") selected at start.
+    void SetUp() override {
+        catalogues("q3dm1/", {"Baseq3", "Osp"});
+        settings({"0", "1", "Host", "S"});
+    }
+    // The main window's "Edit mod" button.
+    mods::q2edit& openEditor() {
+        auto& q = open();
+        q.Command8.userClick();
+        return launcher->get<mods::q2edit>();
+    }
+};
+
+TEST_F(ModEditor, aRecordItCannotUseTakesTheModOutOfTheList) {
+    const struct {
+        const char* what;
+        Lines record; // empty: no file
+    } cases[] = {
+        {"missing", {}},
+        {"eleven lines",
+         [] {
+             auto r = testsupport::modRecord("osp");
+             r.resize(11);
+             return r;
+         }()},
+        {"empty line 4",
+         [] {
+             auto r = testsupport::modRecord("osp");
+             r[3] = "";
+             return r;
+         }()},
+        {"line 7 not a check-box value",
+         [] {
+             auto r = testsupport::modRecord("osp");
+             r[6] = "3";
+             return r;
+         }()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        std::filesystem::remove(dir.data("Osp.tvd"));
+        if (!c.record.empty())
+            dir.writeData("Osp.tvd", c.record);
+        auto& editor = openEditor();
+
+        EXPECT_EQ(messages(), Lines{"Torvel Brenvix can't find the file " + dir.data("Osp.tvd") +
+                                    ". Please add the mod 'Osp' a second time."});
+        EXPECT_FALSE(editor.isLoaded());
+        auto& q = launcher->get<shell::Q2M>();
+        EXPECT_EQ(common::entriesOf(q.List2), Lines{"Baseq3"});
+        EXPECT_EQ(dir.readData("mods.tvd"), "Baseq3/\r\n");
+        EXPECT_EQ(dir.exists("Tolvdata/Osp.tvd"), !c.record.empty());
+        EXPECT_FALSE(q.Command7.enabled());
+    }
+}
+
+TEST_F(ModEditor, savingKeepsTheDefinitionAndTakesTheShownSettings) {
+    auto record = testsupport::modRecord("osp");
+    record[5] = "  +set two  ";
+    dir.writeData("Osp.tvd", record);
+    auto& editor = openEditor();
+    ASSERT_TRUE(editor.isVisible());
+    auto& f = editor.fields;
+    EXPECT_EQ(f.mname.text(), "Osp");
+    EXPECT_EQ(f.fname.text(), "osp");
+    // Option 1 is shown in the record: its boxes are open; option 2 not.
+    EXPECT_TRUE(f.opcpt1.enabled() && f.opcl1.enabled());
+    EXPECT_FALSE(f.opcpt2.enabled() || f.opcl2.enabled() || f.cfgfile.enabled());
+
+    // The main window's settings changed since the record was written.
+    auto& q = launcher->get<shell::Q2M>();
+    q.sfrag.setText("33");
+    q.sv_pure.setValue(0);
+    editor.Image2.userMouseMove();
+    editor.Image3.userClick();
+
+    Lines expected = record;
+    expected[5] = "+set two";
+    expected[12] = "33";
+    expected[23] = "0";
+    EXPECT_EQ(dataLines("Osp.tvd"), expected);
+    EXPECT_FALSE(editor.isLoaded());
+    EXPECT_EQ(q.List2.listIndex(), -1);
+    EXPECT_EQ(q.sFoldername.caption(), "");
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(ModEditor, aRecordThatCannotBeWrittenStaysAsItWas) {
+    const std::string before = dir.readData("Osp.tvd");
+    auto& editor = openEditor();
+    launcher->files.failWritesTo("Osp.tvd");
+    editor.fields.fname.setText("elsewhere");
+    editor.Image2.userClick();
+
+    ASSERT_EQ(messages().size(), 1U);
+    EXPECT_NE(messages()[0].find(dir.data("Osp.tvd")), std::string::npos);
+    EXPECT_EQ(dir.readData("Osp.tvd"), before);
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_EQ(editor.fields.fname.text(), "elsewhere");
+}
+
+} // namespace

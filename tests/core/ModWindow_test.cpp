@@ -1,0 +1,235 @@
+// The mod window on real folders of a temporary game directory: Detect All,
+// Detect New (a folder of the last detection is passed over wherever it
+// stands), adding a mod by hand, the duplicate pass, and failures to write.
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "common/SlashList.h"
+#include "mods/q2mod.h"
+#include "shell/Q2M.h"
+#include "support/MainWindowFixture.h"
+#include "support/ShownValues.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+struct ModWindow : testsupport::MainWindowTest {
+    testsupport::ShownValues shown;
+
+    void folders(std::initializer_list<const char*> names) const {
+        for (const char* name : names)
+            std::filesystem::create_directories(std::filesystem::path(dir.path()) / name);
+    }
+    // The main window shown, then its "Add mod to list" button.
+    mods::q2mod& openModWindow() {
+        auto& q = open();
+        launcher->app.setObserver(&shown);
+        q.Command6.userClick();
+        return launcher->get<mods::q2mod>();
+    }
+    shell::Q2M& main() { return launcher->get<shell::Q2M>(); }
+    Lines modList() { return common::entriesOf(main().List2); }
+    std::string seen(const std::string& control) { return shown.caption["q2mod." + control]; }
+    std::set<std::string> dataFiles() const {
+        std::set<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(dir.data("")))
+            names.insert(e.path().filename().string());
+        return names;
+    }
+};
+
+TEST_F(ModWindow, detectAllListsTheModFoldersAndTheBaseGame) {
+    folders({"arena", "bots"});
+    catalogues("", {"Old"});
+    dir.writeData("bots.tvd", {"Sarge - 5 - red  - 0  /", "0/"});
+    const std::string bots = dir.readData("bots.tvd");
+    auto& w = openModWindow();
+    ASSERT_TRUE(w.isVisible());
+    w.Label8.userClick();
+    w.Image4.userClick(); // the plain picture does nothing
+    EXPECT_TRUE(w.isVisible());
+    w.Image4.userMouseMove();
+    w.Image5.userClick();
+
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(modList(), (Lines{"Arena", "Capture The Flag", "Free For All", "Team Deathmatch",
+                                "Tournament"}));
+    EXPECT_EQ(
+        dataLines("Arena.tvd"),
+        (Lines{"arena", "opcpt1", "+", "0", "opcpt2", "+", "0", "opcpt3", "+", "0", "0", "+",
+               "0",     "0",      "8", "0", "0",      "0", "0", "0",      "0", "",  "1", "0"}));
+    EXPECT_EQ(dataLines("Capture The Flag.tvd")[15], "8");
+    EXPECT_EQ(dir.readData("mods.tvd"),
+              "Arena/Capture The Flag/Free For All/Team Deathmatch/Tournament/\r\n");
+    EXPECT_EQ(dir.readData("oldmods.tvd"), "arena/baseq3/bots/Tolvdata/\r\n");
+    EXPECT_TRUE(dir.exists("Tolvdata/Old.tvd")); // no record is deleted
+    // A folder whose record would be one of the launcher's own files is
+    // left out, and the user told.
+    EXPECT_EQ(dir.readData("bots.tvd"), bots);
+    ASSERT_EQ(messages().size(), 1U);
+    EXPECT_NE(messages()[0].find("\"bots\""), std::string::npos);
+
+    // What the window showed at the end of the walk.
+    EXPECT_EQ(seen("txt_detected"), "5");
+    EXPECT_EQ(seen("txt_remaining"), "1"); // the bots folder
+    EXPECT_EQ(seen("status3b"), " 100%");
+    EXPECT_EQ(shown.width["q2mod.status2b"], 2895);
+    // The main window is left without a mod.
+    EXPECT_EQ(main().List2.listIndex(), -1);
+    EXPECT_EQ(main().focuscontr.caption(), "true");
+    EXPECT_FALSE(main().sweapons.enabled());
+}
+
+TEST_F(ModWindow, detectNewPassesOverEveryFolderOfTheLastDetection) {
+    folders({"a", "aa", "b", "c", "q3ut"});
+    catalogues("", {"A", "B", "C", "Urban Terror"});
+    dir.writeData("oldmods.tvd", {"a/b/c/baseq3/Tolvdata/"});
+    const std::string kept = dir.readData("C.tvd");
+    auto& w = openModWindow();
+    w.Label12.userClick();
+    w.Label12.userClick(); // every click reads the snapshot again
+    EXPECT_EQ(w.mDedOldList.listCount(), 10);
+    EXPECT_EQ(w.txt_AllNew.caption(), "Detect New");
+    w.Image7.userMouseMove();
+    w.Image8.userClick();
+
+    // c stands at an index past the snapshot's count and is still passed
+    // over: its record keeps the user's settings.
+    EXPECT_EQ(dir.readData("C.tvd"), kept);
+    EXPECT_EQ(dataLines("Aa.tvd")[0], "aa");
+    // q3ut is new; its name was listed already: the list on screen holds it
+    // once, the file as the detection wrote it.
+    EXPECT_EQ(modList(), (Lines{"A", "Aa", "B", "C", "Urban Terror"}));
+    EXPECT_EQ(dir.readData("mods.tvd"), "A/Aa/B/C/Urban Terror/Urban Terror/\r\n");
+    EXPECT_EQ(dir.readData("oldmods.tvd"), "a/aa/b/baseq3/c/q3ut/Tolvdata/\r\n");
+    EXPECT_EQ(seen("txt_detected"), "2");
+    EXPECT_EQ(seen("txt_remaining"), "7");
+}
+
+TEST_F(ModWindow, oneFolderShowsTheWholeBar) {
+    catalogues("", {});
+    std::filesystem::remove_all(std::filesystem::path(dir.path()) / "baseq3");
+    auto& w = openModWindow();
+    w.Label8.userClick();
+    w.Image4.userMouseMove();
+    w.Image5.userClick();
+    EXPECT_EQ(seen("status3b"), " 100%");
+    EXPECT_EQ(shown.width["q2mod.status2b"], 2895);
+}
+
+TEST_F(ModWindow, duplicatePassLeavesOneOfThreeEqualNeighbours) {
+    const struct {
+        Lines before;
+        Lines after;
+    } cases[] = {
+        {{"x", "x", "x"}, {"x", "x"}},
+        {{"x", "x"}, {"x"}},
+        {{"A", "a", "a", "b", "b"}, {"A", "a", "b"}},
+        {{"", "a"}, {"", "a"}},
+    };
+    catalogues("", {});
+    auto& w = openModWindow();
+    for (const auto& c : cases) {
+        main().List2.clear();
+        main().List2.addItems(c.before);
+        w.doppelte_Mods();
+        EXPECT_EQ(modList(), c.after);
+    }
+}
+
+TEST_F(ModWindow, addingByHand) {
+    const struct {
+        const char* typed;
+        const char* message; // empty: added
+        const char* listed;
+    } cases[] = {
+        {"  My Mod  ", "", "My Mod"},
+        {"", "Please insert a valid Mod-name.", ""},
+        {"   ", "Please insert a valid Mod-name.", ""},
+        {"a/b", "cannot be used for a mod", ""},
+        {"a\\b", "cannot be used for a mod", ""},
+        {"..", "cannot be used for a mod", ""},
+        {"Settings", "cannot be used for a mod", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        catalogues("", {"Baseq3"});
+        const auto filesBefore = dataFiles();
+        auto& w = openModWindow();
+        w.fields.mname.setText(c.typed);
+        w.fields.opck1.setValue(1);
+        w.fields.opcl1.setText("  +set fraglimit  ");
+        w.Image2.userMouseMove();
+        w.Image3.userClick();
+        if (*c.message == '\0') {
+            EXPECT_TRUE(messages().empty());
+            EXPECT_FALSE(w.isVisible());
+            EXPECT_EQ(modList(), (Lines{"Baseq3", c.listed}));
+            EXPECT_EQ(dir.readData("mods.tvd"), "Baseq3/" + std::string(c.listed) + "/\r\n");
+            EXPECT_EQ(dataLines(std::string(c.listed) + ".tvd"),
+                      (Lines{"baseq3", "opcpt1", "+set fraglimit",
+                             "1",      "opcpt2", "+",
+                             "0",      "opcpt3", "+",
+                             "0",      "0",      "+",
+                             "0",      "0",      "0",
+                             "0",      "0",      "0",
+                             "0",      "0",      "0",
+                             "",       "0",      "0"}));
+        } else {
+            ASSERT_EQ(messages().size(), 1U);
+            EXPECT_NE(messages()[0].find(c.message), std::string::npos) << messages()[0];
+            EXPECT_TRUE(w.isVisible());
+            EXPECT_EQ(modList(), Lines{"Baseq3"});
+            EXPECT_EQ(dir.readData("mods.tvd"), "Baseq3/\r\n");
+            EXPECT_EQ(dataFiles(), filesBefore);
+        }
+        EXPECT_EQ(main().sFoldername.caption(), "");
+    }
+}
+
+TEST_F(ModWindow, aFailedWriteEndsTheActionAndKeepsListAndFileAlike) {
+    const struct {
+        const char* failing;
+        bool detect;
+        Lines listed;
+        const char* modsFile;
+    } cases[] = {
+        // The walk stops at the record it cannot write; the list keeps what
+        // was detected before it.
+        {"Cpma.tvd", true, {"Arena"}, "Arena/\r\n"},
+        // The list shows what the list file holds.
+        {"/mods.tvd", true, {"Old"}, "Old/\r\n"},
+        {"New.tvd", false, {"Old"}, "Old/\r\n"},
+        {"/mods.tvd", false, {"Old"}, "Old/\r\n"},
+    };
+    folders({"arena", "cpma"});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.failing);
+        catalogues("", {"Old"});
+        std::filesystem::remove(dir.data("oldmods.tvd"));
+        const std::string old = dir.readData("Old.tvd");
+        auto& w = openModWindow();
+        launcher->files.failWritesTo(c.failing);
+        if (c.detect) {
+            w.Label8.userClick();
+            w.Image4.userMouseMove();
+            w.Image5.userClick();
+        } else {
+            w.fields.mname.setText("New");
+            w.Image2.userClick();
+        }
+        EXPECT_EQ(messages().size(), 1U);
+        EXPECT_EQ(modList(), c.listed);
+        EXPECT_EQ(dir.readData("mods.tvd"), c.modsFile);
+        EXPECT_EQ(dir.readData("Old.tvd"), old);
+        // A detection that did not finish leaves the snapshot as it was.
+        EXPECT_FALSE(dir.exists("Tolvdata/oldmods.tvd"));
+    }
+}
+
+} // namespace

@@ -1,0 +1,138 @@
+// The mod window and the mod editor on screen, driven through their widgets:
+// the tabs on the strip picture, the Detect New panel over the Detect All
+// button, a detection started by the lit picture under the pointer, and an
+// edit saved with the save button.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include "content/q2map.h"
+#include "mods/q2edit.h"
+#include "mods/q2mod.h"
+#include "support/GameData.h"
+#include "support/GuiSupport.h"
+
+using guitest::GameDir;
+using guitest::Program;
+
+class ModWindowsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void detectAllThenDetectNewThroughTheTabs();
+    void editorSavesTheDefinition();
+};
+
+namespace {
+
+QStringList texts(QWidget* list) {
+    QStringList all;
+    auto* l = qobject_cast<QListWidget*>(list);
+    for (int i = 0; l != nullptr && i < l->count(); ++i)
+        all << l->item(i)->text();
+    return all;
+}
+
+// Moves onto a picture button's plain picture and clicks the lit one.
+void pressPair(Program& program, const ui::Image& plain, const ui::Image& lit) {
+    guitest::moveMouse(program.widget(plain));
+    QVERIFY(program.widget(lit)->isVisible());
+    guitest::click(program.widget(lit));
+}
+
+// The main window's "Add mod to list" button; the mod window it shows.
+QWidget* openModWindow(Program& program) {
+    guitest::click(program.widget(program.get<shell::Q2M>().Command6));
+    QWidget* mod = program.window<mods::q2mod>();
+    return mod != nullptr && QTest::qWaitForWindowExposed(mod) ? mod : nullptr;
+}
+
+void clickTab(Program& program, int tab) {
+    QWidget* strip = program.widget(program.get<mods::q2mod>().Picture2);
+    guitest::click(strip, QPoint(strip->width() * (2 * tab + 1) / 6, strip->height() / 2));
+}
+
+} // namespace
+
+void ModWindowsTest::detectAllThenDetectNewThroughTheTabs() {
+    GameDir game;
+    testsupport::writeUsedGame(game);
+    game.makeFolder("q3ut");
+    game.makeFolder("arena");
+    Program program(game);
+    program.start();
+    QVERIFY(QTest::qWaitForWindowExposed(program.window<shell::Q2M>()));
+    auto& mod = program.get<mods::q2mod>();
+    QWidget* mods = program.widget(program.get<shell::Q2M>().List2);
+
+    QVERIFY(openModWindow(program) != nullptr);
+    guitest::saveScreenshots(program.launcher().view(), "mod_add");
+    // The second tab on the strip shows the detection page.
+    clickTab(program, 1);
+    QVERIFY(program.widget(mod.mDedAll)->isVisible());
+    QVERIFY(!program.widget(mod.mSingle)->isVisible());
+    QCOMPARE(mod.Picture2.state().picture, program.get<content::q2map>().leiste2.state().picture);
+    guitest::saveScreenshots(program.launcher().view(), "mod_detectall");
+    pressPair(program, mod.Image4, mod.Image5);
+    QVERIFY(!mod.isVisible());
+    QCOMPARE(texts(mods), QStringList({"Arena", "Capture The Flag", "Free For All", "Osp",
+                                       "Team Deathmatch", "Tournament", "Urban Terror"}));
+
+    // A new folder; the settings of a mod already listed stay as they are.
+    std::string terror = game.readData("Urban Terror.tvd");
+    terror.replace(terror.find("\r\n50\r\n"), 6, "\r\n7\r\n");
+    game.writeRaw("Tolvdata/Urban Terror.tvd", terror);
+    game.makeFolder("cpma");
+    QWidget* window = openModWindow(program);
+    QVERIFY(window != nullptr);
+    clickTab(program, 2);
+    QVERIFY(program.widget(mod.mDedNew)->isVisible());
+    QCOMPARE(qobject_cast<QLabel*>(program.widget(mod.txt_AllNew))->text(), QString("Detect New"));
+    // The Detect New panel lies over the Detect All button.
+    QWidget* under = program.widget(mod.Image4);
+    QCOMPARE(window->childAt(under->mapTo(window, under->rect().center())),
+             program.widget(mod.Image7));
+    guitest::saveScreenshots(program.launcher().view(), "mod_detectnew");
+    pressPair(program, mod.Image7, mod.Image8);
+    QVERIFY(!mod.isVisible());
+    QCOMPARE(texts(mods), QStringList({"Arena", "Capture The Flag", "Cpma", "Free For All", "Osp",
+                                       "Team Deathmatch", "Tournament", "Urban Terror"}));
+    QCOMPARE(game.readData("Urban Terror.tvd"), terror);
+}
+
+void ModWindowsTest::editorSavesTheDefinition() {
+    GameDir game;
+    testsupport::writeUsedGame(game);
+    Program program(game);
+    program.start();
+    QVERIFY(QTest::qWaitForWindowExposed(program.window<shell::Q2M>()));
+    auto& editor = program.get<mods::q2edit>();
+
+    guitest::click(program.widget(program.get<shell::Q2M>().Command8));
+    QWidget* window = program.window<mods::q2edit>();
+    QVERIFY(window != nullptr && QTest::qWaitForWindowExposed(window));
+    QCOMPARE(qobject_cast<QLineEdit*>(program.widget(editor.fields.fname))->text(),
+             QString("baseq3"));
+    QVERIFY(!program.widget(editor.fields.mname)->isEnabled());
+    QVERIFY(!program.widget(editor.fields.opcpt1)->isEnabled());
+
+    // Ticking option 1 opens its boxes for typing.
+    guitest::click(program.widget(editor.fields.opck1));
+    auto* caption = qobject_cast<QLineEdit*>(program.widget(editor.fields.opcpt1));
+    QVERIFY(caption->isEnabled());
+    caption->setFocus();
+    caption->selectAll();
+    QTest::keyClicks(caption, "Capturelimit");
+    guitest::saveScreenshots(program.launcher().view(), "mod_editor");
+
+    pressPair(program, editor.Image2, editor.Image3);
+    QVERIFY(!editor.isVisible());
+    const std::string record = game.readData("baseq3.tvd");
+    QVERIFY(record.starts_with("baseq3\r\nCapturelimit\r\n\r\n1\r\n"));
+    QCOMPARE(testsupport::linesOf(record).size(), std::size_t{24});
+}
+
+QTEST_MAIN(ModWindowsTest)
+#include "ModWindows_test.moc"
