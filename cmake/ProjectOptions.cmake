@@ -17,3 +17,13 @@ if(TAP_SANITIZE)
         -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
     target_link_options(project_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+if(TAP_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "TAP_FUZZ needs clang (CXX=clang++)")
+    endif()
+    target_compile_options(project_options INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+        -fno-sanitize-recover=all)
+    target_link_options(project_options INTERFACE -fsanitize=address,undefined)
+endif()

@@ -2,13 +2,13 @@
 # Installs what is missing, checks that every source file is laid out as
 # .clang-format says, builds, and runs every test: once in a normal build
 # (with the GUI tests under the offscreen platform), once under
-# AddressSanitizer and UBSan.
+# AddressSanitizer and UBSan; then each fuzz target for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 jobs=$(nproc)
 
-find src tests bench tools \( -name '*.cpp' -o -name '*.h' \) -print0 |
+find src tests bench tools fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 |
     xargs -0 clang-format --dry-run -Werror
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -20,3 +20,5 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAP_SANITIZE=ON \
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 QT_QPA_PLATFORM=offscreen \
     ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+bash scripts/fuzz.sh

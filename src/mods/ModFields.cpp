@@ -33,14 +33,17 @@ ModFields::ModFields(ui::Window& w, ui::Control* parent)
       cfgfile(w, "cfgfile", parent) {}
 
 void ModFields::design(const Design& d) {
-    Label1.place(kLabelLeft, 255, 1215, 255);
+    const auto place = [&](ui::Control& c, int left, int top, int width, int height) {
+        c.place(d.left + left, d.top + top, width, height);
+    };
+    place(Label1, kLabelLeft, 255, 1215, 255);
     Label1.setCaption("Mod name");
-    mname.place(kBoxLeft, 240, 2775, kRowHeight);
+    place(mname, kBoxLeft, 240, 2775, kRowHeight);
     mname.setText("Deathmatch");
     mname.setEnabled(d.nameEditable);
-    Label2.place(kLabelLeft, 615, 1215, 255);
+    place(Label2, kLabelLeft, 615, 1215, 255);
     Label2.setCaption("Folder name");
-    fname.place(kBoxLeft, 600, 2775, kRowHeight);
+    place(fname, kBoxLeft, 600, 2775, kRowHeight);
     fname.setText(d.folder);
 
     const struct {
@@ -54,7 +57,7 @@ void ModFields::design(const Design& d) {
         {Label11, "Commandline (e.g. +set capturelimit)", kPrefixLeft, 3120},
     };
     for (const auto& h : headings) {
-        h.label.place(h.left, 1080, h.width, 255);
+        place(h.label, h.left, 1080, h.width, 255);
         h.label.setCaption(h.caption);
         h.label.setFont(headingFont());
     }
@@ -73,21 +76,21 @@ void ModFields::design(const Design& d) {
         {opck3, Label5, "Option 3", opcpt3, "opcpt3", opcl3, 2100},
     };
     for (const auto& r : rows) {
-        r.check.place(kLabelLeft, r.top + 15, 255, 255);
-        r.label.place(kLabelLeft + 330, r.top + 30, 885, 255);
+        place(r.check, kLabelLeft, r.top + 15, 255, 255);
+        place(r.label, kLabelLeft + 330, r.top + 30, 885, 255);
         r.label.setCaption(r.number);
-        r.caption.place(kBoxLeft, r.top, kCaptionWidth, kRowHeight);
+        place(r.caption, kBoxLeft, r.top, kCaptionWidth, kRowHeight);
         r.caption.setText(r.design);
         r.caption.setEnabled(false);
-        r.prefix.place(kPrefixLeft, r.top, kPrefixWidth, kRowHeight);
+        place(r.prefix, kPrefixLeft, r.top, kPrefixWidth, kRowHeight);
         r.prefix.setText("+");
         r.prefix.setEnabled(false);
     }
 
-    cfgck.place(kLabelLeft, 2595, 255, 255);
-    Label6.place(kLabelLeft + 330, 2610, 3900, 255);
+    place(cfgck, kLabelLeft, 2595, 255, 255);
+    place(Label6, kLabelLeft + 330, 2610, 3900, 255);
     Label6.setCaption(d.extraLabel);
-    cfgfile.place(kLabelLeft + 330, 2940, 3555, kRowHeight);
+    place(cfgfile, kLabelLeft + 330, 2940, 3555, kRowHeight);
     cfgfile.setText(d.extraText);
     cfgfile.setEnabled(false);
 }

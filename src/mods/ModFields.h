@@ -21,6 +21,8 @@ class ModFields {
         const char* extraText;  // cfgfile
         const char* extraLabel; // the caption beside cfgck
         bool nameEditable;      // mname
+        int left = 0;           // where the fields begin in their container
+        int top = 0;
     };
 
     ModFields(ui::Window& w, ui::Control* parent);

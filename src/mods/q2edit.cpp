@@ -20,7 +20,7 @@ using common::ModRecord;
 
 q2edit::q2edit(ui::Application& app) : ui::Window(app, "q2edit", "Edit mod", 6150, 3870) {
     Image1.place(0, 0, 6150, 3870);
-    fields.design({"xatrix", "none", "add. commandline (e.g. +exec hook.cfg)", false});
+    fields.design({"xatrix", "none", "add. commandline (e.g. +exec hook.cfg)", false, 120, 60});
     Image2.place(4440, 2940, 1440, 780);
     Image3.place(4440, 2940, 1440, 780);
     Image3.setVisible(false);
