@@ -74,11 +74,18 @@ void MapWindowsTest::mapWindowPagesAndDetectAll() {
     QWidget* map = program.window<content::q2map>();
     QVERIFY(map != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(map));
-    qobject_cast<QLineEdit*>(program.widget(w.Text1))->setText("q3dm17");
+    QTest::keyClicks(program.widget(w.Text1), "q3dm17");
     guitest::moveMouse(program.widget(w.Image2));
     QVERIFY(program.widget(w.Image3)->isVisible());
     guitest::saveScreenshots(program.launcher().view(), "mapwindow_single");
+    // Enter adds the typed name: the file has it last, the list in its place.
+    QTest::keyClick(program.widget(w.Text1), Qt::Key_Return);
+    QVERIFY(program.window<content::q2map>() == nullptr);
+    QCOMPARE(game.readData("maps.tvd"), std::string("q3dm1/q3dm7/q3dm17/\r\n"));
+    QCOMPARE(texts(program.widget(main.List1)), QStringList({"q3dm1", "q3dm17", "q3dm7"}));
 
+    guitest::click(program.widget(main.Command2));
+    QVERIFY(QTest::qWaitForWindowExposed(program.window<content::q2map>()));
     guitest::click(program.widget(w.Label4));
     QVERIFY(program.widget(w.mDedNew)->isVisible());
     guitest::saveScreenshots(program.launcher().view(), "mapwindow_new");
