@@ -101,6 +101,10 @@ bool RealFileSystem::writeLines(const std::string& path, const std::vector<std::
     if (!folder.empty() && !fs::is_directory(folder, ec))
         return writeFailed(ENOENT);
     std::string data;
+    // A first line that begins with the character U+FEFF would read back
+    // without it, taken for a byte-order mark; a mark in front keeps it.
+    if (!lines.empty() && lines.front().starts_with("\xEF\xBB\xBF"))
+        data = "\xEF\xBB\xBF";
     for (const auto& line : lines) {
         data += line;
         data += "\r\n";

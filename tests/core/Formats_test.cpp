@@ -192,7 +192,13 @@ TEST(FileSystem, anyLineEndAndAByteOrderMarkAreRead) {
         dir.writeRaw("lines.tvd", c.bytes);
         EXPECT_EQ(fs.readLines(dir.path() + "/lines.tvd"), c.lines);
     }
-    // Files are written with CR LF and without a mark.
+    // Files are written with CR LF and without a mark, unless the first line
+    // starts with the mark's character, which must read back.
     ASSERT_TRUE(fs.writeLines(dir.path() + "/lines.tvd", {"1", "Café"}));
     EXPECT_EQ(dir.read("lines.tvd"), "1\r\nCafé\r\n");
+    const Entries marked{"\xEF\xBB\xBF"
+                         "x",
+                         "y"};
+    ASSERT_TRUE(fs.writeLines(dir.path() + "/lines.tvd", marked));
+    EXPECT_EQ(fs.readLines(dir.path() + "/lines.tvd"), marked);
 }
