@@ -1,8 +1,9 @@
 # Makes the demo game directory DEMO_DIR: baseq3 with a few small packages
 # (made with ZIP), some mod folders, the stand-in game "Quake3.exe" and, only
-# when the launcher's data folder is missing, a data folder with a few sample
-# catalogues (maps, mods with their records, a map cycle, bots) and a
-# first-run marker that says that the first run is still to come.
+# when the launcher's data folder is missing, a data folder that holds
+# nothing but a first-run marker saying that the first run is still to come:
+# the first start's detection fills the catalogues from the packages and
+# folders.
 #
 #   cmake -DDEMO_DIR=<dir> -DDEMO_SOURCE=<this folder> -DZIP=<zip> -P make_demo.cmake
 
@@ -63,7 +64,5 @@ file(COPY ${DEMO_SOURCE}/Quake3.exe DESTINATION ${DEMO_DIR}
                       WORLD_READ WORLD_EXECUTE)
 
 if(NOT EXISTS ${DEMO_DIR}/Tolvdata)
-    file(GLOB samples ${DEMO_SOURCE}/Tolvdata/*.tvd)
-    file(COPY ${samples} DESTINATION ${DEMO_DIR}/Tolvdata)
     file(WRITE ${DEMO_DIR}/Tolvdata/launch_stat.tvd "0\r\n")
 endif()

@@ -194,10 +194,9 @@ void q2bot::Form_Load() {
     for (ui::Image* page : {&Image1, &Image7, &Image11})
         page->setPicture(background);
     const shell::gfx& store = app().get<shell::gfx>();
-    for (ui::Image* plain : {&Image2, &Image5, &Image9})
-        plain->setPicture(store.accept0.picture());
-    for (ui::Image* lit : {&Image3, &Image6, &Image10})
-        lit->setPicture(store.accept1.picture());
+    common::HoverPair(Image2, Image3).takePictures(store.accept0, store.accept1);
+    common::HoverPair(Image5, Image6).takePictures(store.accept0, store.accept1);
+    common::HoverPair(Image9, Image10).takePictures(store.accept0, store.accept1);
 
     for (const char* skill : {"1", "2", "3", "4", "5"})
         Combo3.addItem(skill);
@@ -272,7 +271,7 @@ void q2bot::botlist2() {
     if (blankName(name) || name.find('/') != std::string::npos)
         return;
     ui::ListBox& roster = app().get<q3bots>().List3;
-    // 1. Which entries are selected now.
+    // The selection before the new entry comes in.
     std::vector<int> selected;
     std::vector<std::string> before;
     const int count = roster.listCount();
@@ -281,19 +280,18 @@ void q2bot::botlist2() {
         if (roster.selected(i))
             selected.push_back(i);
     }
-    // 2., 3. The entry as typed and shown, at its sorted place.
+    // The entry as typed and as the combos show, at its sorted place (after
+    // any equal entries, so the first text that differs is the new one).
     const std::string entry =
         name + " - " + Combo3.text() + " - " + Combo1.text() + " - " + Combo2.text();
     roster.addItem(entry);
     int inserted = 0;
     while (inserted < count && roster.list(inserted) == before[static_cast<std::size_t>(inserted)])
         ++inserted;
-    // 4.
     app().get<q3bots>().botinfo();
-    // 5. The same bots selected again, past the new entry.
+    // The same bots selected again: those after the new entry moved down.
     for (const int n : selected)
         roster.setSelected(n < inserted ? n : n + 1, true);
-    // 6.
     saveRoster(false);
 }
 

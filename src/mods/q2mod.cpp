@@ -297,7 +297,7 @@ void q2mod::doppelte_Mods() {
 
 // ---- Detection --------------------------------------------------------------
 
-void q2mod::Autodetect_Mods() {
+bool q2mod::Autodetect_Mods() {
     auto& main = app().get<shell::Q2M>();
     auto& counter = app().get<shell::gfx>().DedNewCounter;
     auto& services = app().services();
@@ -385,9 +385,10 @@ void q2mod::Autodetect_Mods() {
     // A run that stopped, or whose mods did not reach the list file, keeps
     // the old snapshot, so that the next Detect New finds them again.
     if (failed)
-        return;
+        return false;
     txt_detecting.setCaption("Done");
     oldmodspk3();
+    return true;
 }
 
 void q2mod::oldmodspk3() {

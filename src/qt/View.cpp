@@ -92,11 +92,15 @@ void View::controlChanged(ui::Control& c, ui::Prop what) {
 // A detection runs inside its click without returning to the event loop, so
 // nothing it changes would reach the screen before it ends. A label whose
 // caption or width changes (a percentage, a progress fill) therefore has its
-// window painted at once. Only painting happens here: the user's input waits
-// until the click has ended.
+// window painted at once, and so has a panel that comes into sight (the
+// first-run window's warning, shown before the long part begins). Only
+// painting happens here: the user's input waits until the click has ended.
 void View::paintProgress(const ui::Control& c, ui::Prop what) {
-    if (c.kind() != ui::ControlKind::Label ||
-        (what != ui::Prop::Caption && what != ui::Prop::Geometry))
+    const bool progress = c.kind() == ui::ControlKind::Label &&
+                          (what == ui::Prop::Caption || what == ui::Prop::Geometry);
+    const bool panel =
+        c.kind() == ui::ControlKind::PictureBox && what == ui::Prop::Visible && c.state().visible;
+    if (!progress && !panel)
         return;
     QWidget* top = windowWidget(c.window());
     if (top == nullptr || !top->isVisible())

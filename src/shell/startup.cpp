@@ -5,6 +5,7 @@
 #include "common/DataFolder.h"
 #include "common/HoverPair.h"
 #include "common/NumberText.h"
+#include "content/FirstRun.h"
 #include "shell/Help.h"
 #include "shell/Q2M.h"
 #include "shell/gfx.h"
@@ -49,10 +50,10 @@ startup::startup(ui::Application& app) : ui::Window(app, "startup", kDesignCapti
 
     mDedAll.place(360, 360, 3960, 1815);
     mDedAll.setVisible(false);
-    Label5.place(0, 0, 3960, 975);
+    // Its width makes the runs of blanks set "WARNING:" on a line of its own.
+    Label5.place(480, 240, 3000, 855);
     Label5.setCaption(std::string(29, ' ') + "WARNING:" + std::string(27, ' ') +
                       "This procedure may take a few moments. Please don't try to cancel now.");
-    Label5.setAlignment(ui::Align::Center);
     status1.place(292, 1200, 3375, 255);
     status1.setTransparent(false);
     status1.setBackColor(ui::kBlack);
@@ -132,9 +133,14 @@ void startup::Form_Unload(bool& cancel) {
 }
 
 void startup::Image3_Click() {
-    // The detection pass over mods, maps and bots is not part of the launcher
-    // yet: the accept button ends the first-run window as its close box does.
-    unload();
+    // The marker is written only when the detection got as far as the
+    // packages: otherwise the next start offers it again.
+    if (content::firstRunDetection(*this)) {
+        auto& files = app().services().files;
+        files.writeLines(common::dataFile(files, common::kMarkerFile), {"1"});
+    }
+    app().get<Q2M>().show();
+    closeByProgram();
 }
 
 } // namespace shell

@@ -1,0 +1,165 @@
+#include <algorithm>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "common/SlashList.h"
+#include "content/q3bots.h"
+#include "shell/Q2M.h"
+#include "shell/startup.h"
+#include "support/GameDir.h"
+#include "support/Launcher.h"
+#include "support/Packages.h"
+#include "ui/Observer.h"
+
+using testsupport::GameDir;
+using testsupport::Launcher;
+
+namespace {
+
+std::string bot(const std::string& name) {
+    return name + " - 5 - red  - 0  ";
+}
+
+// The percentages and fills of the start-up window's progress bar, in turn.
+struct ProgressRecorder : ui::Observer {
+    void windowChanged(ui::Window&, ui::WindowEvent) override {}
+    void controlChanged(ui::Control& c, ui::Prop what) override {
+        if (c.window().name() != "startup")
+            return;
+        if (what == ui::Prop::Caption && c.name() == "status3")
+            texts.push_back(c.state().caption);
+        if (what == ui::Prop::Geometry && c.name() == "status2")
+            fills.push_back(c.state().rect.width);
+    }
+    void applicationEnded() override {}
+    std::vector<std::string> texts;
+    std::vector<int> fills;
+};
+
+class FirstRun : public ::testing::Test {
+  protected:
+    FirstRun() { dir.writeData("launch_stat.tvd", {"0"}); }
+
+    void package(const std::string& name, const std::vector<std::string>& entries) {
+        std::vector<testsupport::PackageFile> files;
+        for (const auto& e : entries)
+            files.push_back({e});
+        ASSERT_TRUE(testsupport::makePackage(dir.path() + "/baseq3/" + name, files));
+    }
+    // Starts the program, which shows the first-run window, and presses its
+    // start button; the progress shown on the way is written down.
+    void pressStart(Launcher& l) {
+        l.start();
+        auto& w = l.get<shell::startup>();
+        ASSERT_TRUE(w.isVisible());
+        l.app.setObserver(&progress);
+        w.Image2.userMouseMove();
+        w.Image3.userClick();
+        l.app.setObserver(nullptr);
+    }
+    std::vector<std::string> dataList(const std::string& file) const {
+        const std::string text = dir.readData(file);
+        return common::parseSlashList(text.substr(0, text.find('\r')));
+    }
+
+    GameDir dir;
+    ProgressRecorder progress;
+};
+
+} // namespace
+
+TEST_F(FirstRun, detectsModsMapsAndBotsOfARealBaseFolder) {
+    // The stock package is known by name: were it opened, it would add
+    // "opened".
+    package("pak0.pk3", {"maps/opened.bsp"});
+    package("pak3.pk3", {"maps/p3map.bsp", "botfiles/bots/p3bot_c.c"});
+    package("bot-pack.pk3", {"maps/botmap.bsp", "botfiles/bots/zed_c.c"});
+    package("user.pk3", {"maps/q3dm17.bsp", "botfiles/bots/sarge_c.c"});
+    package("Pak2.pk3", {"maps/pak2map.bsp"});
+    dir.makeFolder("osp");
+    dir.writeData("maps.tvd", {"oldmap/"});
+    dir.writeData("bots.tvd", {bot("Old") + "/", "0/"});
+    Launcher l(dir.path());
+    pressStart(l);
+
+    EXPECT_TRUE(l.messages.shown.empty());
+    EXPECT_EQ(dir.readData("launch_stat.tvd"), "1\r\n");
+    auto& main = l.get<shell::Q2M>();
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_FALSE(l.get<shell::startup>().isLoaded());
+    EXPECT_FALSE(l.app.ended());
+    // Five packages: the bar moves a quarter at a time, then "DONE".
+    EXPECT_EQ(progress.texts,
+              (std::vector<std::string>{" 0%", " 25%", " 50%", " 75%", " 100%", "DONE"}));
+    EXPECT_EQ(progress.fills.back(), 3375);
+
+    // The 30 stock maps and the scanned ones; q3dm17 once; the earlier
+    // catalogue is gone.
+    const auto maps = dataList("maps.tvd");
+    EXPECT_EQ(maps.size(), 30u + 3u);
+    for (const char* m : {"q3dm0", "q3ctf4", "p3map", "botmap", "pak2map"})
+        EXPECT_NE(std::find(maps.begin(), maps.end(), m), maps.end()) << m;
+    EXPECT_EQ(std::count(maps.begin(), maps.end(), "q3dm17"), 1);
+    EXPECT_EQ(std::find(maps.begin(), maps.end(), "opened"), maps.end());
+    EXPECT_EQ(main.List1.listCount(), 33);
+
+    // The 32 stock bots and the scanned ones, Sarge once, nothing selected.
+    const auto bots = dataList("bots.tvd");
+    EXPECT_EQ(bots.size(), 32u + 2u);
+    for (const char* b : {"Anarki", "Xaero", "P3bot", "Zed"})
+        EXPECT_NE(std::find(bots.begin(), bots.end(), bot(b)), bots.end()) << b;
+    EXPECT_EQ(std::count(bots.begin(), bots.end(), bot("Sarge")), 1);
+    EXPECT_TRUE(dir.readData("bots.tvd").ends_with("/\r\nx\r\n"));
+    EXPECT_EQ(l.get<content::q3bots>().List3.selCount(), 0);
+
+    const std::string packages = "bot-pack.pk3/pak0.pk3/Pak2.pk3/pak3.pk3/user.pk3/\r\n";
+    EXPECT_EQ(dir.readData("oldmaps.tvd"), packages);
+    EXPECT_EQ(dir.readData("oldbots.tvd"), packages);
+    // The mods of the game directory are listed, and no mod is selected.
+    EXPECT_GT(main.List2.listCount(), 0);
+    EXPECT_FALSE(main.Image3.enabled());
+}
+
+TEST_F(FirstRun, progressWithNoOrOnePackage) {
+    const struct {
+        int packages;
+        std::vector<std::string> texts;
+        std::vector<int> fills;
+    } cases[] = {{0, {"DONE"}, {}}, {1, {" 100%", "DONE"}, {3375}}};
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(dir.path() + "/baseq3");
+        std::filesystem::create_directories(dir.path() + "/baseq3");
+        if (c.packages == 1)
+            package("pak1.pk3", {"maps/never.bsp"});
+        dir.writeData("launch_stat.tvd", {"0"});
+        progress = {};
+        Launcher l(dir.path());
+        pressStart(l);
+        EXPECT_EQ(progress.texts, c.texts);
+        EXPECT_EQ(progress.fills, c.fills);
+        EXPECT_EQ(dir.readData("maps.tvd"), "\r\n");
+        EXPECT_EQ(dir.readData("bots.tvd"), "\r\nx\r\n");
+        EXPECT_EQ(dir.readData("launch_stat.tvd"), "1\r\n");
+    }
+}
+
+TEST_F(FirstRun, failureBeforeThePackagesLeavesTheMarkerAndOpensTheMainWindow) {
+    package("user.pk3", {"maps/new.bsp"});
+    dir.writeData("maps.tvd", {"q3dm1/q3dm7/"});
+    dir.writeData("bots.tvd", {bot("Sarge") + "/", "0/"});
+    Launcher l(dir.path());
+    l.files.failWritesTo("mods.tvd");
+    pressStart(l);
+
+    ASSERT_FALSE(l.messages.shown.empty());
+    EXPECT_NE(l.messages.shown.back().find("next start"), std::string::npos);
+    EXPECT_EQ(dir.readData("launch_stat.tvd"), "0\r\n");
+    EXPECT_FALSE(dir.exists("Tolvdata/oldmaps.tvd"));
+    auto& main = l.get<shell::Q2M>();
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_FALSE(l.get<shell::startup>().isLoaded());
+    EXPECT_EQ(main.List1.listCount(), 2);
+    EXPECT_EQ(l.get<content::q3bots>().List3.selCount(), 1);
+    EXPECT_EQ(dir.readData("maps.tvd"), "q3dm1/q3dm7/\r\n");
+}
