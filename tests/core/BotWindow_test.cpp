@@ -280,7 +280,7 @@ TEST_F(BotWindow, detectAllKnowsPackagesByTheirExactNameAndScansTheRest) {
     dir.writeRaw("baseq3/pak0.pk3", "");
     dir.writeRaw("baseq3/pak3.pk3", "");
     dir.writeRaw("baseq3/q3_harley_bot.pk3", "");
-    package("PAK0 copy.PK3", {"botfiles/bots/grunt_c.c", "botfiles/bots/zed_c.c"});
+    package("PAK0.PK3", {"botfiles/bots/grunt_c.c", "botfiles/bots/zed_c.c"});
     package("zpack.pk3", {"maps/zdm1.bsp", "botfiles/bots/sarge_c.c", "botfiles/bots/Sarge_c.c",
                           "botfiles/bots/zed_c.c"});
     fill({A});
@@ -307,7 +307,7 @@ TEST_F(BotWindow, detectAllKnowsPackagesByTheirExactNameAndScansTheRest) {
     EXPECT_EQ(std::count(all.begin(), all.end(), bot("Sarge")), 2);
     EXPECT_TRUE(l.get<shell::Q2M>().List1.listCount() == 0); // maps are not looked for
     EXPECT_EQ(dir.readData("oldbots.tvd"),
-              "PAK0 copy.PK3/pak0.pk3/pak3.pk3/q3_harley_bot.pk3/zpack.pk3/\r\n");
+              "PAK0.PK3/pak0.pk3/pak3.pk3/q3_harley_bot.pk3/zpack.pk3/\r\n");
     EXPECT_TRUE(botsFile().ends_with("/\r\nx\r\n"));
 }
 
