@@ -3,6 +3,7 @@
 #include "common/DataFolder.h"
 #include "common/NumberText.h"
 #include "common/SlashList.h"
+#include "common/WriteFailure.h"
 #include "ui/Errors.h"
 #include "ui/ListBox.h"
 
@@ -34,8 +35,8 @@ bool writeClearedBotFile(platform::FileSystem& fs) {
 }
 
 std::string botFileWriteFailedMessage(const platform::FileSystem& fs) {
-    return "Torvel Arvenix Pro can't write the file " + botFilePath(fs) +
-           ". The bot list on screen is kept, but it is not saved.";
+    return writeFailedMessage(fs, botFilePath(fs),
+                              "The bot list on screen is kept, but it is not saved.");
 }
 
 void restoreRoster(const platform::FileSystem& fs, ui::ListBox& roster) {

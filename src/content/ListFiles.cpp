@@ -2,17 +2,15 @@
 
 #include "common/DataFolder.h"
 #include "common/SlashList.h"
+#include "common/WriteFailure.h"
 #include "ui/Application.h"
 
 namespace content {
 
 bool writeListOrTell(ui::Application& app, const std::string& path,
                      const std::vector<std::string>& entries, const std::string& consequence) {
-    auto& services = app.services();
-    if (common::writeSlashListFile(services.files, path, entries))
-        return true;
-    services.messages.show("Torvel Arvenix Pro can't write the file " + path + ". " + consequence);
-    return false;
+    return common::writeLinesOrTell(app.services(), path, {common::slashListLine(entries)},
+                                    consequence);
 }
 
 bool writeMapsFile(ui::Application& app, const std::vector<std::string>& entries) {

@@ -8,6 +8,7 @@
 #include "common/DataFolder.h"
 #include "common/HoverPair.h"
 #include "common/SlashList.h"
+#include "common/WriteFailure.h"
 #include "mods/q2mod.h"
 #include "shell/Q2M.h"
 #include "shell/gfx.h"
@@ -81,8 +82,9 @@ void q2edit::dropMod(const std::string& name) {
                            name + "' a second time.");
     main.prod4();
     ui::skip([&] { main.List2.removeItem(main.List2.listIndex()); });
-    common::writeListFile(services.files, common::dataFile(services.files, common::kModsFile),
-                          main.List2);
+    common::writeLinesOrTell(services, common::dataFile(services.files, common::kModsFile),
+                             {common::slashListLine(common::entriesOf(main.List2))},
+                             common::kListKeptUnsaved);
     unload();
 }
 

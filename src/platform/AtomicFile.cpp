@@ -92,6 +92,12 @@ int replaceFile(const std::string& path, std::string_view data) {
     } else if (errno != ENOENT) {
         return errno;
     }
+    // A folder that nobody may write is left alone too (the system lets
+    // the superuser write there).
+    struct stat folderStat {};
+    if (::geteuid() == 0 && ::stat(folder.empty() ? "." : folder.c_str(), &folderStat) == 0 &&
+        (folderStat.st_mode & 0222) == 0)
+        return EACCES;
 
     std::string temp = (folder / (std::string(kTemporaryPrefix) + "XXXXXX")).string();
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);

@@ -13,8 +13,8 @@ namespace platform {
 // Replaces the file at `path` with `data`. A symbolic link is followed: the
 // file it points to is replaced, beside itself. The file keeps its
 // permission bits (and its owner where the system allows); a new file gets
-// rw-r--r--. A file without a write permission bit is refused (EACCES), even
-// for the superuser. Returns 0, or the errno value of the failure; the old
+// rw-r--r--. A file or a folder without a write permission bit is refused
+// (EACCES), even for the superuser. Returns 0, or the errno value of the failure; the old
 // file is then untouched. A write that succeeds also clears the folder of the
 // temporary files that crashed writes left there.
 int replaceFile(const std::string& path, std::string_view data);

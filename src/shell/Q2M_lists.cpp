@@ -4,6 +4,7 @@
 // settings controls take the mod's record or save into it.
 #include "common/DataFolder.h"
 #include "common/SlashList.h"
+#include "common/WriteFailure.h"
 #include "content/q2map.h"
 #include "content/q2maplist.h"
 #include "content/q3bots.h"
@@ -23,10 +24,12 @@ namespace {
 constexpr const char* kSelectMap = "Please select a map and try again.";
 
 // Rewrites a list file from its list. A write that fails leaves the file as
-// it was; the list keeps its change.
+// it was and tells the user; the list keeps its change.
 void writeList(ui::Application& app, const char* fileName, const ui::ListBox& list) {
-    auto& fs = app.services().files;
-    common::writeListFile(fs, common::dataFile(fs, fileName), list);
+    auto& services = app.services();
+    common::writeLinesOrTell(services, common::dataFile(services.files, fileName),
+                             {common::slashListLine(common::entriesOf(list))},
+                             common::kListKeptUnsaved);
 }
 
 // Removes the highlighted entry; false when none is highlighted.

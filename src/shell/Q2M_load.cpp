@@ -8,6 +8,7 @@
 #include "common/DataFolder.h"
 #include "common/NumberText.h"
 #include "common/SlashList.h"
+#include "common/WriteFailure.h"
 #include "content/q3bots.h"
 #include "shell/Q2M.h"
 #include "shell/SettingsFile.h"
@@ -110,8 +111,12 @@ void Q2M::Form_Load() {
 void Q2M::Form_Unload(bool& cancel) {
     (void)cancel; // closing the main window is never refused
     ui::skip([&] {
-        SettingsFile::of(List1.listIndex(), List2.listIndex(), Text1.text(), singleMapMode())
-            .write(app().services().files);
+        auto& services = app().services();
+        if (!SettingsFile::of(List1.listIndex(), List2.listIndex(), Text1.text(), singleMapMode())
+                 .write(services.files))
+            services.messages.show(common::writeFailedMessage(
+                services.files, common::dataFile(services.files, common::kSettingsFile),
+                "The choices of this session are not kept for the next start."));
     });
     // Every other window, then this one (whose nested unload is passed over
     // while this step runs).

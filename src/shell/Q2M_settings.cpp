@@ -7,6 +7,7 @@
 #include "common/DataFolder.h"
 #include "common/ModRecord.h"
 #include "common/SlashList.h"
+#include "common/WriteFailure.h"
 #include "shell/Q2M.h"
 #include "ui/Application.h"
 #include "ui/Errors.h"
@@ -101,7 +102,9 @@ void Q2M::savesettings() {
                                        name + "' a second time.");
         prod4();
         ui::skip([&] { List2.removeItem(List2.listIndex()); });
-        common::writeListFile(fs, common::dataFile(fs, common::kModsFile), List2);
+        common::writeLinesOrTell(app().services(), common::dataFile(fs, common::kModsFile),
+                                 {common::slashListLine(common::entriesOf(List2))},
+                                 common::kListKeptUnsaved);
         return;
     }
     takeSettings(*record);

@@ -5,6 +5,7 @@
 #include "common/DataFolder.h"
 #include "common/HoverPair.h"
 #include "common/NumberText.h"
+#include "common/WriteFailure.h"
 #include "content/FirstRun.h"
 #include "shell/Help.h"
 #include "shell/Q2M.h"
@@ -16,6 +17,13 @@ namespace shell {
 
 namespace {
 constexpr const char* kRootMessage = "Please copy Torvel Arvenix Pro into your Quake3-directory.";
+
+// The first run is done. A marker that cannot be written brings the
+// first-run window back at the next start; the user is told so.
+void writeMarker(platform::Services& services) {
+    common::writeLinesOrTell(services, common::dataFile(services.files, common::kMarkerFile), {"1"},
+                             "The first-run window will show again at the next start.");
+}
 } // namespace
 
 std::string startup::firstRunText() {
@@ -127,8 +135,7 @@ void startup::Form_Unload(bool& cancel) {
     if (caption() != kDesignCaption)
         return;
     // The user closed the first-run window: the first run counts as done.
-    auto& files = app().services().files;
-    files.writeLines(common::dataFile(files, common::kMarkerFile), {"1"});
+    writeMarker(app().services());
     app().get<Q2M>().show();
 }
 
@@ -136,8 +143,7 @@ void startup::Image3_Click() {
     // The marker is written only when the detection got as far as the
     // packages: otherwise the next start offers it again.
     if (content::firstRunDetection(*this)) {
-        auto& files = app().services().files;
-        files.writeLines(common::dataFile(files, common::kMarkerFile), {"1"});
+        writeMarker(app().services());
     }
     app().get<Q2M>().show();
     closeByProgram();

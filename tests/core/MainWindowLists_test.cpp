@@ -183,7 +183,13 @@ TEST_F(MainWindowLists, failedListWritesKeepTheChangeAndTheOldFile) {
     q.clear.userClick();
     EXPECT_EQ(q.List4c.listCount(), 0);
     EXPECT_EQ(dir.readData("mapcycle.tvd"), "q3dm1/\r\n");
-    EXPECT_TRUE(messages().empty());
+    // One message for each write, naming its file.
+    ASSERT_EQ(messages().size(), 3u);
+    for (const auto& [message, file] :
+         {std::pair{messages()[0], "maps.tvd"}, std::pair{messages()[1], "mods.tvd"},
+          std::pair{messages()[2], "mapcycle.tvd"}})
+        EXPECT_NE(message.find(std::string(file) + " (No space left on device)"), std::string::npos)
+            << message;
 }
 
 TEST_F(MainWindowLists, buttonsOpenTheirWindows) {

@@ -178,7 +178,7 @@ TEST_F(MainWindowLoad, closingWritesTheSettingsAndEndsTheProgram) {
     EXPECT_EQ(dir.readData("settings.tvd"), "-1\r\n-1\r\nHost\r\nC\r\n");
 }
 
-TEST_F(MainWindowLoad, aSettingsFileThatCannotBeWrittenStillEndsTheProgram) {
+TEST_F(MainWindowLoad, aSettingsFileThatCannotBeWrittenIsReportedAndStillEndsTheProgram) {
     settings({"3", "1", "My Server", "S"});
     auto& q = open();
     launcher->files.failWritesTo("settings.tvd");
@@ -186,7 +186,9 @@ TEST_F(MainWindowLoad, aSettingsFileThatCannotBeWrittenStillEndsTheProgram) {
     q.userClose();
     EXPECT_TRUE(launcher->app.ended());
     EXPECT_EQ(dir.readData("settings.tvd"), "3\r\n1\r\nMy Server\r\nS\r\n");
-    EXPECT_TRUE(launcher->messages.shown.empty());
+    ASSERT_EQ(launcher->messages.shown.size(), 1u);
+    EXPECT_NE(launcher->messages.shown[0].find("settings.tvd (No space left on device)"),
+              std::string::npos);
 }
 
 } // namespace

@@ -216,9 +216,10 @@ TEST_F(Roster, failedWriteIsReportedAndTheRosterKept) {
     w.List3.userClickItem(0);
     const std::string saved = botsFile();
     l.files.failWritesTo("bots.tvd");
-    const std::string message = common::botFileWriteFailedMessage(l.files);
 
     w.List3.userClickItem(1);
+    const std::string message = common::botFileWriteFailedMessage(l.files);
+    EXPECT_NE(message.find("(No space left on device)"), std::string::npos);
     EXPECT_EQ(l.messages.shown, std::vector<std::string>{message});
     EXPECT_EQ(selection(), (std::vector<int>{0, 1}));
     EXPECT_EQ(w.nr.caption(), "2");

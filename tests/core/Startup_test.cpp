@@ -136,14 +136,16 @@ TEST_F(Startup, closingTheFirstRunWindowMarksTheFirstRunDone) {
     EXPECT_TRUE(startWith(nullptr).mainWindow);
 }
 
-TEST_F(Startup, aMarkerThatCannotBeWrittenStillOpensTheMainWindow) {
+TEST_F(Startup, aMarkerThatCannotBeWrittenIsReportedAndStillOpensTheMainWindow) {
     dir.writeRaw("Tolvdata/launch_stat.tvd", "0\r\n");
     testsupport::Launcher l(dir.path());
     l.files.failWritesTo("launch_stat.tvd");
     l.start();
     l.get<shell::startup>().userClose();
     EXPECT_TRUE(l.get<shell::Q2M>().isVisible());
-    EXPECT_TRUE(l.messages.shown.empty());
+    ASSERT_EQ(l.messages.shown.size(), 1u);
+    EXPECT_NE(l.messages.shown[0].find("launch_stat.tvd (No space left on device)"),
+              std::string::npos);
     EXPECT_EQ(dir.readData("launch_stat.tvd"), "0\r\n");
 }
 

@@ -1,0 +1,21 @@
+#include "common/WriteFailure.h"
+
+namespace common {
+
+std::string writeFailedMessage(const platform::FileSystem& fs, const std::string& path,
+                               const std::string& consequence) {
+    std::string reason = fs.writeFailure();
+    if (reason.empty())
+        reason = "unknown error";
+    return "Torvel Arvenix Pro can't write the file " + path + " (" + reason + "). " + consequence;
+}
+
+bool writeLinesOrTell(platform::Services& services, const std::string& path,
+                      const std::vector<std::string>& lines, const std::string& consequence) {
+    if (services.files.writeLines(path, lines))
+        return true;
+    services.messages.show(writeFailedMessage(services.files, path, consequence));
+    return false;
+}
+
+} // namespace common
