@@ -9,10 +9,11 @@
 #include "support/GameDir.h"
 #include "support/Launcher.h"
 #include "support/Packages.h"
-#include "ui/Observer.h"
+#include "support/ProgressRecorder.h"
 
 using testsupport::GameDir;
 using testsupport::Launcher;
+using testsupport::ProgressRecorder;
 
 namespace {
 
@@ -23,21 +24,6 @@ const std::string X = "Xaero - 1 - red  - 100";
 std::string bot(const std::string& name) {
     return name + " - 5 - red  - 0  ";
 }
-
-// Writes down the progress as the window shows it: each percentage text
-// and fill width in turn.
-struct ProgressRecorder : ui::Observer {
-    void windowChanged(ui::Window&, ui::WindowEvent) override {}
-    void controlChanged(ui::Control& c, ui::Prop what) override {
-        if (what == ui::Prop::Caption && c.name().starts_with("status3"))
-            texts.push_back(c.state().caption);
-        if (what == ui::Prop::Geometry && c.name().starts_with("status2"))
-            fills.push_back(c.state().rect.width);
-    }
-    void applicationEnded() override {}
-    std::vector<std::string> texts;
-    std::vector<int> fills;
-};
 
 class BotWindow : public ::testing::Test {
   protected:
@@ -262,7 +248,7 @@ TEST_F(BotWindow, duplicatePassRemovesOneOfEveryEqualNeighbourPair) {
 TEST_F(BotWindow, detectAllOverNoPackage) {
     fill({A, S}, {1});
     reopen();
-    ProgressRecorder progress;
+    ProgressRecorder progress{"q2bot"};
     l.app.setObserver(&progress);
     w.Label3.userClick();
     w.Image5.userClick();
@@ -285,7 +271,7 @@ TEST_F(BotWindow, detectAllKnowsPackagesByTheirExactNameAndScansTheRest) {
                           "botfiles/bots/zed_c.c"});
     fill({A});
     reopen();
-    ProgressRecorder progress;
+    ProgressRecorder progress{"q2bot"};
     l.app.setObserver(&progress);
     w.Label3.userClick();
     w.Image5.userMouseMove();
@@ -320,7 +306,7 @@ TEST_F(BotWindow, detectNewLooksOnlyAtPackagesMissingFromTheSnapshot) {
 
     // Nothing new: nothing is opened or added; roster and selection stay.
     reopen();
-    ProgressRecorder progress;
+    ProgressRecorder progress{"q2bot"};
     l.app.setObserver(&progress);
     w.Label4.userClick();
     w.Image9.userClick();

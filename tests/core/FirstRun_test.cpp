@@ -10,32 +10,17 @@
 #include "support/GameDir.h"
 #include "support/Launcher.h"
 #include "support/Packages.h"
-#include "ui/Observer.h"
+#include "support/ProgressRecorder.h"
 
 using testsupport::GameDir;
 using testsupport::Launcher;
+using testsupport::ProgressRecorder;
 
 namespace {
 
 std::string bot(const std::string& name) {
     return name + " - 5 - red  - 0  ";
 }
-
-// The percentages and fills of the start-up window's progress bar, in turn.
-struct ProgressRecorder : ui::Observer {
-    void windowChanged(ui::Window&, ui::WindowEvent) override {}
-    void controlChanged(ui::Control& c, ui::Prop what) override {
-        if (c.window().name() != "startup")
-            return;
-        if (what == ui::Prop::Caption && c.name() == "status3")
-            texts.push_back(c.state().caption);
-        if (what == ui::Prop::Geometry && c.name() == "status2")
-            fills.push_back(c.state().rect.width);
-    }
-    void applicationEnded() override {}
-    std::vector<std::string> texts;
-    std::vector<int> fills;
-};
 
 class FirstRun : public ::testing::Test {
   protected:
@@ -64,7 +49,7 @@ class FirstRun : public ::testing::Test {
     }
 
     GameDir dir;
-    ProgressRecorder progress;
+    ProgressRecorder progress{"startup"};
 };
 
 } // namespace
@@ -133,7 +118,7 @@ TEST_F(FirstRun, progressWithNoOrOnePackage) {
         if (c.packages == 1)
             package("pak1.pk3", {"maps/never.bsp"});
         dir.writeData("launch_stat.tvd", {"0"});
-        progress = {};
+        progress = ProgressRecorder{"startup"};
         Launcher l(dir.path());
         pressStart(l);
         EXPECT_EQ(progress.texts, c.texts);

@@ -239,7 +239,7 @@ QImage strip(int width, int height, const std::array<QString, 3>& texts, int act
     return img;
 }
 
-QImage titleStrip(int width, int height, int active) {
+QImage titleStrip(int width, int height, const std::array<QString, 3>& titles, int active) {
     QImage img = blank(width, height);
     QPainter p(&img);
     prepare(p);
@@ -249,6 +249,21 @@ QImage titleStrip(int width, int height, int active) {
     p.drawLine(QPointF(0, height - 0.75), QPointF(width, height - 0.75));
     for (int i = 0; i < 3; ++i)
         drawTitleTab(p, place(i), i == active);
+    // The other tabs keep their names, drawn as the window's title labels
+    // draw them (black, bold, centred, 4 pixels down), so that a label lying
+    // over its own name changes nothing.
+    QFont font;
+    font.setFamilies({"Liberation Sans", "DejaVu Sans", "sans-serif"});
+    font.setPixelSize(11);
+    font.setStretch(94);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    for (int i = 0; i < 3; ++i) {
+        if (i != active)
+            p.drawText(QRectF(i * 96, 4, 97, 21), Qt::AlignHCenter | Qt::AlignTop,
+                       titles[static_cast<std::size_t>(i)]);
+    }
     return img;
 }
 

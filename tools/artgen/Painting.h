@@ -15,9 +15,10 @@ QImage button(int width, int height, const QString& text, bool lit);
 QImage tab(int width, int height, const QString& text, bool active);
 // A strip of three tabs of which one (0, 1 or 2) is active.
 QImage strip(int width, int height, const std::array<QString, 3>& texts, int active);
-// A strip of three light tabs without text, one of them (0, 1 or 2)
-// active: the tab titles are labels laid over it.
-QImage titleStrip(int width, int height, int active);
+// A strip of three light tabs, one of them (0, 1 or 2) active, for a window
+// whose active tab's title is a label laid over the strip: only the other
+// tabs' names are drawn.
+QImage titleStrip(int width, int height, const std::array<QString, 3>& titles, int active);
 // The shared page and window background.
 QImage background(int width, int height);
 // The emblem beside the bot roster.

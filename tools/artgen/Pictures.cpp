@@ -46,8 +46,10 @@ std::vector<Picture> allPictures() {
     addStrips(all, "map", {"Single", "Detect All", "Detect New"});
     addStrips(all, "bot", {"Add", "Detect All", "Detect New"});
     for (int i = 0; i < 3; ++i) {
-        all.push_back({"maplist_strip" + QString::number(i + 1),
-                       [=] { return titleStrip(kStripWidth, kStripHeight, i); }});
+        all.push_back(
+            {"maplist_strip" + QString::number(i + 1), [=] {
+                 return titleStrip(kStripWidth, kStripHeight, {"Load", "Save", "Delete"}, i);
+             }});
     }
     all.push_back({"background", [] { return background(256, 204); }});
     all.push_back({"bot_decoration", [] { return botDecoration(64); }});

@@ -1,0 +1,35 @@
+// A package as a player's baseq3 may hold it, whole, cut off or damaged:
+// walked header by header, and scanned for maps and bots.
+
+#include <sstream>
+
+#include "content/PackageWalk.h"
+#include "content/ZipTool.h"
+#include "platform/Encoding.h"
+#include "support/Workspace.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using fuzzsupport::expect;
+    const std::string bytes(fuzzsupport::bytesOf(data, size));
+
+    std::istringstream package(bytes);
+    std::size_t entries = 0;
+    content::walkPackage(package, [&](const content::PackageEntry& entry) {
+        ++entries;
+        expect(entry.header.signature == content::ZipLocalHeader::kSignature);
+        expect(entry.name.size() >= entry.header.nameLength);
+        expect(platform::isValidUtf8(entry.name));
+    });
+    // Every entry the walk sees has its own header: the walk only goes
+    // forward.
+    expect(entries * content::ZipLocalHeader::kSize <= size);
+
+    std::istringstream again(bytes);
+    const auto finds = content::findInPackage(again, content::ScanMode::kMapsAndBots);
+    expect(finds.maps.size() <= entries && finds.bots.size() <= entries);
+    for (const auto& map : finds.maps)
+        expect(platform::isValidUtf8(map));
+    for (const auto& bot : finds.bots)
+        expect(platform::isValidUtf8(bot) && bot.ends_with(" - 5 - red  - 0  "));
+    return 0;
+}
