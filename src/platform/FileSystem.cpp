@@ -164,6 +164,13 @@ bool RealFileSystem::removeFile(const std::string& path) {
     const std::string real = resolve(path);
     if (!fs::is_regular_file(fs::symlink_status(real, ec)) && !fs::is_symlink(real, ec))
         return false;
+    // A folder that nobody may write keeps its files, also for the
+    // superuser, whom the system would let delete them.
+    struct stat folder {};
+    const fs::path parent = fs::path(real).parent_path();
+    if (::geteuid() == 0 && ::stat(parent.empty() ? "." : parent.c_str(), &folder) == 0 &&
+        (folder.st_mode & 0222) == 0)
+        return false;
     return fs::remove(real, ec) && !ec;
 }
 

@@ -61,6 +61,13 @@ const std::vector<Write>& writes() {
          [](Launcher& l) { return l.get<shell::Q2M>().sfrag.text() == "99"; }},
         {"bots.tvd", false, [](Launcher& l) { l.get<content::q3bots>().List3.userClickItem(0); },
          [](Launcher& l) { return l.get<content::q3bots>().List3.selCount() == 2; }},
+        {"mods.tvd", false,
+         [](Launcher& l) {
+             auto& q = l.get<shell::Q2M>();
+             q.List2.userClickItem(0);
+             q.Command7.userClick(); // also deletes the record, where it may
+         },
+         [](Launcher& l) { return l.get<shell::Q2M>().List2.listCount() == 1; }},
         {"settings.tvd", true, [](Launcher& l) { l.get<shell::Q2M>().userClose(); },
          [](Launcher& l) { return l.app.ended(); }},
     };
