@@ -12,6 +12,17 @@
 
 namespace content {
 
+std::string detectAllText(const std::string& things) {
+    return std::string(31, ' ') + "WARNING:" + std::string(38, ' ') + "\"Detect All\" clears " +
+           things + "list! Click to" + std::string(7, ' ') +
+           "continue or abort by clicking on the [X] symbol.";
+}
+
+std::string detectNewText(const std::string& things) {
+    return std::string(31, ' ') + "Detect New:" + std::string(51, ' ') + "Adds all " + things +
+           "s installed" + std::string(22, ' ') + "since last \"Detect All/New\"-operation.";
+}
+
 void detectPackages(ui::Application& app, const ui::DirListBox& folder,
                     const ui::FileListBox& packages, common::ProgressBar bar,
                     const ui::ListBox* skipped, KnownPackages known, ui::ListBox& list) {

@@ -17,6 +17,11 @@ class Application;
 
 namespace content {
 
+// The warning of a Detect All page and the note of a Detect New page;
+// their blanks lay them out in lines. things: "Map" or "Bot".
+std::string detectAllText(const std::string& things);
+std::string detectNewText(const std::string& things);
+
 // The entries a package is known to hold, by its file name alone; none for
 // a package the table does not know.
 using KnownPackages = std::optional<std::vector<std::string>> (*)(std::string_view fileName);

@@ -10,6 +10,7 @@
 #include "common/ProgressBar.h"
 #include "common/SlashList.h"
 #include "common/TabStrip.h"
+#include "content/PackageDetection.h"
 #include "content/q3bots.h"
 #include "platform/FileSystem.h"
 #include "shell/Artwork.h"
@@ -58,16 +59,6 @@ std::string q2bot::addText() {
            "bot, its skill, team and msec delay";
 }
 
-std::string q2bot::detectAllText() {
-    return blanks(31) + "WARNING:" + blanks(38) + "\"Detect All\" clears Botlist! Click to" +
-           blanks(7) + "continue or abort by clicking on the [X] symbol.";
-}
-
-std::string q2bot::detectNewText() {
-    return blanks(31) + "Detect New:" + blanks(51) + "Adds all Bots installed" + blanks(22) +
-           "since last \"Detect All/New\"-operation.";
-}
-
 q2bot::q2bot(ui::Application& app) : ui::Window(app, "q2bot", "Add bot", 4650, 2865) {
     design();
     bindHandlers();
@@ -103,9 +94,9 @@ void q2bot::design() {
 
     // Detect All and Detect New.
     Label5.place(727, 45, 3000, 825);
-    Label5.setCaption(detectAllText());
+    Label5.setCaption(detectAllText("Bot"));
     Label8.place(877, 45, 2700, 825);
-    Label8.setCaption(detectNewText());
+    Label8.setCaption(detectNewText("Bot"));
     placeProgress(status1, status2, Shape2, status3);
     placeProgress(status1b, status2b, Shape3, status3b);
 
@@ -158,12 +149,7 @@ void q2bot::Form_Load() {
     common::HoverPair(Image5, Image6).takePictures(store.accept0, store.accept1);
     common::HoverPair(Image9, Image10).takePictures(store.accept0, store.accept1);
 
-    for (const char* skill : {"1", "2", "3", "4", "5"})
-        Combo3.addItem(skill);
-    for (const char* team : {"red ", "blue"})
-        Combo1.addItem(team);
-    for (const char* delay : {"0  ", "25 ", "75 ", "100"})
-        Combo2.addItem(delay);
+    addBotChoices(Combo3, Combo1, Combo2);
     // The fifth skill is the one the window opens with.
     Combo3.setText(Combo3.list(4));
 }

@@ -83,10 +83,8 @@ class q2bot : public ui::Window {
     ui::FileListBox File1{*this, "File1"};
     ui::ListBox mDedOldList{*this, "mDedOldList", false};
 
-    // The texts of the three pages.
+    // The text of the add page.
     static std::string addText();
-    static std::string detectAllText();
-    static std::string detectNewText();
 
   protected:
     void Form_Load() override;

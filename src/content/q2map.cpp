@@ -37,17 +37,6 @@ std::string trimBlanks(const std::string& s) {
 
 } // namespace
 
-std::string q2map::detectAllText() {
-    return std::string(31, ' ') + "WARNING:" + std::string(38, ' ') +
-           "\"Detect All\" clears Maplist! Click to" + std::string(7, ' ') +
-           "continue or abort by clicking on the [X] symbol.";
-}
-
-std::string q2map::detectNewText() {
-    return std::string(31, ' ') + "Detect New:" + std::string(51, ' ') + "Adds all Maps installed" +
-           std::string(22, ' ') + "since last \"Detect All/New\"-operation.";
-}
-
 q2map::q2map(ui::Application& app) : ui::Window(app, "q2map", "Add map", 4650, 2865) {
     design();
     bindHandlers();
@@ -67,7 +56,7 @@ void q2map::design() {
 
     // The widths let the runs of blanks break the texts into their lines.
     Label5.place(622, 120, 3210, 735);
-    Label5.setCaption(detectAllText());
+    Label5.setCaption(detectAllText("Map"));
     for (ui::Image* button : {&Image5, &Image6})
         button->place(1507, 840, 1440, 780);
     common::ProgressBar(status1, status2, status3).place(540, 1680, 3375, 55);
@@ -78,7 +67,7 @@ void q2map::design() {
     File1.setPattern("*.pk3");
 
     Label8.place(877, 120, 2700, 735);
-    Label8.setCaption(detectNewText());
+    Label8.setCaption(detectNewText("Map"));
     for (ui::Image* button : {&Image9, &Image10})
         button->place(1507, 840, 1440, 780);
     common::ProgressBar(status1b, status2b, status3b).place(540, 1680, 3375, 55);

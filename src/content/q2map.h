@@ -27,11 +27,6 @@ class q2map : public ui::Window {
     void oldmapspk3();    // write the package snapshot
     void automap2();      // Detect New
 
-    // The warning of the Detect All page and the note of the Detect New
-    // page; their blanks lay them out in lines.
-    static std::string detectAllText();
-    static std::string detectNewText();
-
     // ---- controls, in stacking order ----------------------------------
     // Tab strip: the strip picture, the three tabs on it, and the hidden
     // pictures with the first, second or third tab drawn active.

@@ -149,15 +149,19 @@ void q3bots::bindHandlers() {
     common::HoverPair(Image2, Image3).bind({&Image1});
 }
 
+void addBotChoices(ui::ComboBox& skill, ui::ComboBox& team, ui::ComboBox& delay) {
+    for (const char* s : {"1", "2", "3", "4", "5"})
+        skill.addItem(s);
+    for (const char* t : {"red ", "blue"})
+        team.addItem(t);
+    for (const char* d : {"0  ", "25 ", "75 ", "100"})
+        delay.addItem(d);
+}
+
 void q3bots::Form_Load() {
     const shell::gfx& store = app().get<shell::gfx>();
     common::HoverPair(Image2, Image3).takePictures(store.accept0, store.accept1);
-    for (const char* skill : {"1", "2", "3", "4", "5"})
-        Combo3.addItem(skill);
-    for (const char* team : {"red ", "blue"})
-        Combo1.addItem(team);
-    for (const char* delay : {"0  ", "25 ", "75 ", "100"})
-        Combo2.addItem(delay);
+    addBotChoices(Combo3, Combo1, Combo2);
     nr.setCaption(common::plainNumber(List3.selCount()));
 }
 

@@ -65,4 +65,7 @@ class q3bots : public ui::Window {
     bool operationRunning_ = false;
 };
 
+// The choices of a bot's skill, team and delay boxes.
+void addBotChoices(ui::ComboBox& skill, ui::ComboBox& team, ui::ComboBox& delay);
+
 } // namespace content
