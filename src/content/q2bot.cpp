@@ -87,7 +87,7 @@ q2bot::q2bot(ui::Application& app) : ui::Window(app, "q2bot", "Add bot", 4650, 2
 }
 
 void q2bot::design() {
-    Picture2.place(kPageLeft, 120, 4350, 375);
+    Picture2.place(150, 120, 4350, 375);
     Picture2.setPicture(shell::art::kBotStrip1);
     int tabLeft = 0;
     for (ui::Label* tab : {&Label1, &Label3, &Label4}) {
