@@ -2,7 +2,6 @@
 // and a bot added by name through the real widgets.
 
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTest>
 
 #include "content/q2bot.h"
@@ -23,8 +22,7 @@ void BotWindowTest::addsABotByNameFromTheRosterWindow() {
     GameDir game;
     testsupport::writeUsedGame(game);
     Program program(game);
-    program.start();
-    QVERIFY(QTest::qWaitForWindowExposed(program.window<shell::Q2M>()));
+    QVERIFY(program.startOnMainWindow());
     guitest::click(program.widget(program.get<shell::Q2M>().Command1));
     guitest::click(program.widget(program.get<content::q3bots>().Command1));
     content::q2bot& w = program.get<content::q2bot>();
@@ -49,10 +47,8 @@ void BotWindowTest::addsABotByNameFromTheRosterWindow() {
     QTest::keyClick(name, Qt::Key_Return);
 
     QVERIFY(program.window<content::q2bot>() == nullptr);
-    auto* roster = qobject_cast<QListWidget*>(program.widget(program.get<content::q3bots>().List3));
-    QStringList entries;
-    for (int i = 0; i < roster->count(); ++i)
-        entries << roster->item(i)->text();
+    const QStringList entries =
+        guitest::texts(program.widget(program.get<content::q3bots>().List3));
     QVERIFY(entries.contains("Klesk - 5 - red  - 0  "));
     QVERIFY(guitest::bytes(game.readData("bots.tvd")).contains("Klesk - 5 - red  - 0  /"));
 }

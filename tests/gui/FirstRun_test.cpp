@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include <QEvent>
-#include <QListWidget>
 #include <QTest>
 
 #include "content/q3bots.h"
@@ -16,6 +15,7 @@
 
 using guitest::GameDir;
 using guitest::Program;
+using guitest::texts;
 
 class FirstRunTest : public QObject {
     Q_OBJECT
@@ -46,14 +46,6 @@ class PaintWatcher : public QObject {
   private:
     QWidget* panel_;
 };
-
-QStringList texts(QWidget* list) {
-    QStringList all;
-    auto* l = qobject_cast<QListWidget*>(list);
-    for (int i = 0; l != nullptr && i < l->count(); ++i)
-        all << l->item(i)->text();
-    return all;
-}
 
 } // namespace
 

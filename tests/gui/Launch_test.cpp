@@ -83,8 +83,7 @@ void LaunchTest::singleMapLaunchStartsTheGame() {
     GameDir game;
     prepareGame(game, "S");
     Program program(game, false);
-    program.start();
-    QVERIFY(QTest::qWaitForWindowExposed(program.window<shell::Q2M>()));
+    QVERIFY(program.startOnMainWindow());
 
     guitest::click(program.widget(program.get<shell::Q2M>().Image3));
 
@@ -98,8 +97,7 @@ void LaunchTest::cycleLaunchWritesTheCycleConfig() {
     GameDir game;
     prepareGame(game, "C");
     Program program(game, false);
-    program.start();
-    QVERIFY(QTest::qWaitForWindowExposed(program.window<shell::Q2M>()));
+    QVERIFY(program.startOnMainWindow());
     QVERIFY(program.widget(program.get<shell::Q2M>().cycle)->isVisible());
 
     // q3dm17 into the cycle, by hand.
@@ -126,8 +124,7 @@ void LaunchTest::engineOnThePathStartsWithoutQuake3Exe() {
     game.writeRaw("engine/ioquake3", kStandIn);
     game.makeExecutable("engine/ioquake3");
     Program program(game, false);
-    program.start();
-    QVERIFY(QTest::qWaitForWindowExposed(program.window<shell::Q2M>()));
+    QVERIFY(program.startOnMainWindow());
 
     guitest::click(program.widget(program.get<shell::Q2M>().Image3));
 
@@ -143,8 +140,7 @@ void LaunchTest::missingGameIsReported() {
     QFile::remove(QString::fromStdString(game.path()) + "/Quake3.exe");
     const SearchPath path(game, "empty");
     Program program(game, false);
-    program.start();
-    QVERIFY(QTest::qWaitForWindowExposed(program.window<shell::Q2M>()));
+    QVERIFY(program.startOnMainWindow());
 
     guitest::click(program.widget(program.get<shell::Q2M>().Image3));
 

@@ -13,6 +13,7 @@
 
 using guitest::GameDir;
 using guitest::Program;
+using guitest::texts;
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -25,14 +26,6 @@ class MainWindowTest : public QObject {
 };
 
 namespace {
-
-QStringList texts(QWidget* list) {
-    QStringList all;
-    auto* l = qobject_cast<QListWidget*>(list);
-    for (int i = 0; l != nullptr && i < l->count(); ++i)
-        all << l->item(i)->text();
-    return all;
-}
 
 QString lineText(QWidget* w) {
     return qobject_cast<QLineEdit*>(w)->text();
@@ -133,8 +126,7 @@ void MainWindowTest::rosterWindowSelectsBots() {
     GameDir game;
     testsupport::writeUsedGame(game);
     Program program(game);
-    program.start();
-    QVERIFY(QTest::qWaitForWindowExposed(program.window<shell::Q2M>()));
+    QVERIFY(program.startOnMainWindow());
 
     guitest::click(program.widget(program.get<shell::Q2M>().Command1));
     QWidget* roster = program.window<content::q3bots>();
@@ -171,8 +163,7 @@ void MainWindowTest::launchPictureLightsAndResets() {
     GameDir game;
     testsupport::writeUsedGame(game);
     Program program(game);
-    program.start();
-    QVERIFY(QTest::qWaitForWindowExposed(program.window<shell::Q2M>()));
+    QVERIFY(program.startOnMainWindow());
     QWidget* plain = program.widget(program.get<shell::Q2M>().Image3);
     QWidget* lit = program.widget(program.get<shell::Q2M>().Image4);
 

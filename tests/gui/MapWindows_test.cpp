@@ -18,6 +18,7 @@
 
 using guitest::GameDir;
 using guitest::Program;
+using guitest::texts;
 
 class MapWindowsTest : public QObject {
     Q_OBJECT
@@ -28,14 +29,6 @@ class MapWindowsTest : public QObject {
 };
 
 namespace {
-
-QStringList texts(QWidget* list) {
-    QStringList all;
-    auto* l = qobject_cast<QListWidget*>(list);
-    for (int i = 0; l != nullptr && i < l->count(); ++i)
-        all << l->item(i)->text();
-    return all;
-}
 
 // Counts the paint events a widget receives.
 class PaintCounter : public QObject {

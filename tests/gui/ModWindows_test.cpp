@@ -5,7 +5,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTest>
 
 #include "content/q2map.h"
@@ -16,6 +15,7 @@
 
 using guitest::GameDir;
 using guitest::Program;
+using guitest::texts;
 
 class ModWindowsTest : public QObject {
     Q_OBJECT
@@ -26,14 +26,6 @@ class ModWindowsTest : public QObject {
 };
 
 namespace {
-
-QStringList texts(QWidget* list) {
-    QStringList all;
-    auto* l = qobject_cast<QListWidget*>(list);
-    for (int i = 0; l != nullptr && i < l->count(); ++i)
-        all << l->item(i)->text();
-    return all;
-}
 
 // Moves onto a picture button's plain picture and clicks the lit one.
 void pressPair(Program& program, const ui::Image& plain, const ui::Image& lit) {
@@ -62,8 +54,7 @@ void ModWindowsTest::detectAllThenDetectNewThroughTheTabs() {
     game.makeFolder("q3ut");
     game.makeFolder("arena");
     Program program(game);
-    program.start();
-    QVERIFY(QTest::qWaitForWindowExposed(program.window<shell::Q2M>()));
+    QVERIFY(program.startOnMainWindow());
     auto& mod = program.get<mods::q2mod>();
     QWidget* mods = program.widget(program.get<shell::Q2M>().List2);
 
@@ -106,8 +97,7 @@ void ModWindowsTest::editorSavesTheDefinition() {
     GameDir game;
     testsupport::writeUsedGame(game);
     Program program(game);
-    program.start();
-    QVERIFY(QTest::qWaitForWindowExposed(program.window<shell::Q2M>()));
+    QVERIFY(program.startOnMainWindow());
     auto& editor = program.get<mods::q2edit>();
 
     guitest::click(program.widget(program.get<shell::Q2M>().Command8));

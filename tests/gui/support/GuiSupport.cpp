@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QPalette>
 #include <QTest>
 #include <QTextLayout>
@@ -22,6 +23,19 @@ Program::Program(const GameDir& game, bool recordProcesses) {
     if (recordProcesses)
         overrides.processes = &processes;
     launcher_ = std::make_unique<qtview::Launcher>(game.path(), overrides);
+}
+
+bool Program::startOnMainWindow() {
+    start();
+    return QTest::qWaitForWindowExposed(window<shell::Q2M>());
+}
+
+QStringList texts(QWidget* list) {
+    QStringList all;
+    auto* l = qobject_cast<QListWidget*>(list);
+    for (int i = 0; l != nullptr && i < l->count(); ++i)
+        all << l->item(i)->text();
+    return all;
 }
 
 namespace {

@@ -11,6 +11,7 @@
 #include <QByteArray>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 #include "content/q3bots.h"
 #include "qt/Launcher.h"
@@ -35,6 +36,9 @@ class Program : public testsupport::RecordingServices {
   public:
     explicit Program(const GameDir& game, bool recordProcesses = true);
     void start() { launcher_->start(); }
+    // Starts the program and waits until the main window is on screen;
+    // false when it does not come.
+    bool startOnMainWindow();
 
     qtview::Launcher& launcher() { return *launcher_; }
     ui::Application& app() { return launcher_->app(); }
@@ -52,6 +56,9 @@ class Program : public testsupport::RecordingServices {
 inline QByteArray bytes(const std::string& s) {
     return QByteArray::fromStdString(s);
 }
+
+// The texts of a list widget's rows, top to bottom; none for another widget.
+QStringList texts(QWidget* list);
 
 // Pointer input at a point of a widget (its centre by default), sent to the
 // window that holds it.
