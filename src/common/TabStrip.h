@@ -25,6 +25,18 @@ class TabStrip {
         strip_.setPicture(stripPictures_[static_cast<std::size_t>(tab)]->picture());
     }
 
+    // The strip at (left, 120) with the first of `pictures` and the tabs on
+    // it; the strip pictures hidden, each holding its picture.
+    void place(int left, std::array<ui::Label*, 3> tabs, std::array<const char*, 3> pictures);
+    // The pages at one place under the strip, the first one showing; each
+    // background fills its page.
+    void placePages(int width, int height, std::array<ui::Image*, 3> backgrounds);
+
+    // The strip alone, for a window that borrows another's strip pictures:
+    // at (left, 120) with `picture`, the tabs side by side on it.
+    static void placeStrip(ui::PictureBox& strip, int left, const char* picture,
+                           std::array<ui::Label*, 3> tabs);
+
   private:
     ui::PictureBox& strip_;
     std::array<ui::Control*, 3> pages_;

@@ -51,8 +51,7 @@ bool firstRunDetection(shell::startup& w) {
     for (int i = 0; i < n; ++i) {
         // A failure with one package goes on with the next.
         ui::skip([&] {
-            // With one package the bar is full at once.
-            bar.show(n == 1 ? 1.0 : static_cast<double>(i) / (n - 1));
+            bar.showStep(i, n);
             const std::string file = w.File1.list(i);
             if (const auto known = firstRunPackage(file)) {
                 maps.addItems(known->maps);

@@ -7,6 +7,7 @@
 #include "common/DataFolder.h"
 #include "common/HoverPair.h"
 #include "common/NumberText.h"
+#include "common/ProgressBar.h"
 #include "common/SlashList.h"
 #include "common/TabStrip.h"
 #include "content/q3bots.h"
@@ -22,8 +23,6 @@ namespace content {
 namespace {
 
 // Every page lies at the same place, under the strip.
-constexpr int kPageLeft = 120;
-constexpr int kPageTop = 600;
 constexpr int kPageWidth = 4455;
 constexpr int kPageHeight = 2055;
 // The action button, centred near the foot of each page.
@@ -33,7 +32,6 @@ constexpr int kButtonTop = 1245;
 constexpr int kTrackLeft = (kPageWidth - 3375) / 2;
 constexpr int kTrackTop = 900;
 constexpr ui::Color kFieldBack{102, 0, 0};
-constexpr ui::Color kFill{0, 0, 192};
 
 constexpr const char* kSlashInName =
     "A bot name can't hold the character \"/\": the bot list keeps its entries apart with "
@@ -44,20 +42,9 @@ std::string blanks(std::size_t n) {
 }
 
 void placeProgress(ui::Label& track, ui::Label& fill, ui::Shape& frame, ui::Label& percent) {
-    track.place(kTrackLeft, kTrackTop, 3375, 255);
-    track.setTransparent(false);
-    track.setBackColor(ui::kBlack);
-    fill.place(kTrackLeft, kTrackTop + 55, 15, 135);
-    fill.setTransparent(false);
-    fill.setBackColor(kFill);
+    common::ProgressBar(track, fill, percent).place(kTrackLeft, kTrackTop, 3375, 55);
     frame.place(kTrackLeft, kTrackTop, 3375, 255);
     frame.setForeColor(ui::Color{128, 128, 128});
-    percent.place(kTrackLeft, kTrackTop, 3375, 255);
-    ui::Font font;
-    font.size = 9.75;
-    font.bold = true;
-    percent.setFont(font);
-    percent.setAlignment(ui::Align::Center);
 }
 
 bool blankName(const std::string& name) {
@@ -87,31 +74,10 @@ q2bot::q2bot(ui::Application& app) : ui::Window(app, "q2bot", "Add bot", 4650, 2
 }
 
 void q2bot::design() {
-    Picture2.place(150, 120, 4350, 375);
-    Picture2.setPicture(shell::art::kBotStrip1);
-    int tabLeft = 0;
-    for (ui::Label* tab : {&Label1, &Label3, &Label4}) {
-        tab->place(tabLeft, 0, 1455, 375);
-        tabLeft += 1440;
-    }
-    const struct {
-        ui::PictureBox& box;
-        const char* picture;
-    } strips[] = {{leiste1, shell::art::kBotStrip1},
-                  {leiste2, shell::art::kBotStrip2},
-                  {leiste3, shell::art::kBotStrip3}};
-    for (const auto& s : strips) {
-        s.box.place(0, 0, 4350, 375);
-        s.box.setPicture(s.picture);
-        s.box.setVisible(false);
-    }
-
-    for (ui::PictureBox* page : {&mSingle, &mDedAll, &mDedNew})
-        page->place(kPageLeft, kPageTop, kPageWidth, kPageHeight);
-    mDedAll.setVisible(false);
-    mDedNew.setVisible(false);
-    for (ui::Image* background : {&Image1, &Image7, &Image11})
-        background->place(0, 0, kPageWidth, kPageHeight);
+    common::TabStrip tabs = tabStrip();
+    tabs.place(150, {&Label1, &Label3, &Label4},
+               {shell::art::kBotStrip1, shell::art::kBotStrip2, shell::art::kBotStrip3});
+    tabs.placePages(kPageWidth, kPageHeight, {&Image1, &Image7, &Image11});
 
     // Add by name.
     // The widths make the runs of blanks break the texts into their lines.
@@ -173,15 +139,9 @@ void q2bot::bindHandlers() {
     Image10.onClick = [this] { detectNew_Click(); };
 
     // The pointer over a plain picture lights it; the areas around reset it.
-    Image2.onMouseMove = [this] { common::HoverPair(Image2, Image3).light(); };
-    for (ui::Control* around : std::initializer_list<ui::Control*>{&Image1, &Label2})
-        around->onMouseMove = [this] { common::HoverPair(Image2, Image3).reset(); };
-    Image5.onMouseMove = [this] { common::HoverPair(Image5, Image6).light(); };
-    for (ui::Control* around : std::initializer_list<ui::Control*>{&Image7, &status1, &status3})
-        around->onMouseMove = [this] { common::HoverPair(Image5, Image6).reset(); };
-    Image9.onMouseMove = [this] { common::HoverPair(Image9, Image10).light(); };
-    for (ui::Control* around : std::initializer_list<ui::Control*>{&Image11, &status1b, &status3b})
-        around->onMouseMove = [this] { common::HoverPair(Image9, Image10).reset(); };
+    common::HoverPair(Image2, Image3).bind({&Image1, &Label2});
+    common::HoverPair(Image5, Image6).bind({&Image7, &status1, &status3});
+    common::HoverPair(Image9, Image10).bind({&Image11, &status1b, &status3b});
 }
 
 void q2bot::Form_Load() {
@@ -212,9 +172,12 @@ void q2bot::Form_MouseMove() {
     common::HoverPair(Image5, Image6).reset();
 }
 
+common::TabStrip q2bot::tabStrip() {
+    return {Picture2, {&mSingle, &mDedAll, &mDedNew}, {&leiste1, &leiste2, &leiste3}};
+}
+
 void q2bot::showPage(int page) {
-    common::TabStrip(Picture2, {&mSingle, &mDedAll, &mDedNew}, {&leiste1, &leiste2, &leiste3})
-        .select(page);
+    tabStrip().select(page);
 }
 
 void q2bot::Label4_Click() {

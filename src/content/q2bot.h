@@ -6,6 +6,7 @@
 // came since the last detection. Every action writes bots.tvd, refreshes the
 // roster window's editor and unloads this window.
 
+#include "common/TabStrip.h"
 #include "ui/Controls.h"
 #include "ui/ListBox.h"
 #include "ui/Window.h"
@@ -98,6 +99,7 @@ class q2bot : public ui::Window {
     void add_Click();
     void detectAll_Click();
     void detectNew_Click();
+    common::TabStrip tabStrip();
     // Which page shows, with its strip picture: 0, 1 or 2.
     void showPage(int page);
     // Writes bots.tvd; a message when that fails.

@@ -22,14 +22,13 @@ namespace {
 
 // Adds the bots of every package of `packages` that `skipped` does not
 // name: the known packages by their name alone, every other one through the
-// scanner. The bar moves before each package; with one package it shows the
-// whole bar.
+// scanner. The bar moves before each package.
 void detectBots(ui::Application& app, const ui::DirListBox& folder, const ui::FileListBox& packages,
                 common::ProgressBar bar, const ui::ListBox* skipped) {
     ui::ListBox& roster = app.get<q3bots>().List3;
     const int n = packages.listCount();
     for (int i = 0; i < n; ++i) {
-        bar.show(n == 1 ? 1.0 : static_cast<double>(i) / (n - 1));
+        bar.showStep(i, n);
         const std::string file = packages.list(i);
         if (skipped != nullptr) {
             bool seen = false;

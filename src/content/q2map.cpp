@@ -26,7 +26,6 @@ namespace {
 constexpr int kKeyEnter = 13;
 constexpr int kPageWidth = 4455;
 constexpr int kPageHeight = 2055;
-constexpr ui::Color kFillColor{0, 0, 192};
 
 // Blanks at both ends removed, as a typed map name is taken.
 std::string trimBlanks(const std::string& s) {
@@ -34,21 +33,6 @@ std::string trimBlanks(const std::string& s) {
     if (first == std::string::npos)
         return {};
     return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
-void placeProgress(ui::Label& track, ui::Label& fill, ui::Label& percent, int left, int top) {
-    track.place(left, top, 3375, 255);
-    track.setTransparent(false);
-    track.setBackColor(ui::kBlack);
-    fill.place(left, top + 55, 15, 135);
-    fill.setTransparent(false);
-    fill.setBackColor(kFillColor);
-    percent.place(left, top, 3375, 255);
-    ui::Font font;
-    font.size = 9.75;
-    font.bold = true;
-    percent.setFont(font);
-    percent.setAlignment(ui::Align::Center);
 }
 
 } // namespace
@@ -70,31 +54,10 @@ q2map::q2map(ui::Application& app) : ui::Window(app, "q2map", "Add map", 4650, 2
 }
 
 void q2map::design() {
-    Picture2.place(150, 120, 4350, 375);
-    Picture2.setPicture(shell::art::kMapStrip1);
-    int left = 0;
-    for (ui::Label* tab : {&Label1, &Label3, &Label4}) {
-        tab->place(left, 0, 1455, 375);
-        left += 1440;
-    }
-    const struct {
-        ui::PictureBox& box;
-        const char* picture;
-    } strips[] = {{leiste1, shell::art::kMapStrip1},
-                  {leiste2, shell::art::kMapStrip2},
-                  {leiste3, shell::art::kMapStrip3}};
-    for (const auto& s : strips) {
-        s.box.place(0, 0, 4350, 375);
-        s.box.setPicture(s.picture);
-        s.box.setVisible(false);
-    }
-
-    for (ui::PictureBox* page : {&mSingle, &mDedAll, &mDedNew})
-        page->place(120, 600, kPageWidth, kPageHeight);
-    mDedAll.setVisible(false);
-    mDedNew.setVisible(false);
-    for (ui::Image* background : {&Image1, &Image7, &Image11})
-        background->place(0, 0, kPageWidth, kPageHeight);
+    common::TabStrip tabs = tabStrip();
+    tabs.place(150, {&Label1, &Label3, &Label4},
+               {shell::art::kMapStrip1, shell::art::kMapStrip2, shell::art::kMapStrip3});
+    tabs.placePages(kPageWidth, kPageHeight, {&Image1, &Image7, &Image11});
 
     Label2.place(360, 360, 3735, 255);
     Label2.setCaption("Fill in name of .bsp file (f.ex. q3dm1):");
@@ -107,7 +70,7 @@ void q2map::design() {
     Label5.setCaption(detectAllText());
     for (ui::Image* button : {&Image5, &Image6})
         button->place(1507, 840, 1440, 780);
-    placeProgress(status1, status2, status3, 540, 1680);
+    common::ProgressBar(status1, status2, status3).place(540, 1680, 3375, 55);
     Dir1.place(0, 0, 1215, 390);
     Dir1.setVisible(false);
     File1.place(0, 480, 1215, 390);
@@ -118,7 +81,7 @@ void q2map::design() {
     Label8.setCaption(detectNewText());
     for (ui::Image* button : {&Image9, &Image10})
         button->place(1507, 840, 1440, 780);
-    placeProgress(status1b, status2b, status3b, 540, 1680);
+    common::ProgressBar(status1b, status2b, status3b).place(540, 1680, 3375, 55);
     mDedOldList.place(0, 0, 1215, 390);
     mDedOldList.setVisible(false);
 
@@ -127,7 +90,7 @@ void q2map::design() {
 }
 
 void q2map::bindHandlers() {
-    common::TabStrip tabs(Picture2, {&mSingle, &mDedAll, &mDedNew}, {&leiste1, &leiste2, &leiste3});
+    common::TabStrip tabs = tabStrip();
     Label1.onClick = [tabs]() mutable { tabs.select(0); };
     Label3.onClick = [tabs]() mutable { tabs.select(1); };
     Label4.onClick = [this, tabs]() mutable {
@@ -155,15 +118,13 @@ void q2map::bindHandlers() {
         };
     }
 
-    Image2.onMouseMove = [this] { common::HoverPair(Image2, Image3).light(); };
-    Image1.onMouseMove = [this] { common::HoverPair(Image2, Image3).reset(); };
-    Label2.onMouseMove = [this] { common::HoverPair(Image2, Image3).reset(); };
-    Image5.onMouseMove = [this] { common::HoverPair(Image5, Image6).light(); };
-    for (ui::Control* around : std::initializer_list<ui::Control*>{&Image7, &status1, &status3})
-        around->onMouseMove = [this] { common::HoverPair(Image5, Image6).reset(); };
-    Image9.onMouseMove = [this] { common::HoverPair(Image9, Image10).light(); };
-    for (ui::Control* around : std::initializer_list<ui::Control*>{&Image11, &status1b, &status3b})
-        around->onMouseMove = [this] { common::HoverPair(Image9, Image10).reset(); };
+    common::HoverPair(Image2, Image3).bind({&Image1, &Label2});
+    common::HoverPair(Image5, Image6).bind({&Image7, &status1, &status3});
+    common::HoverPair(Image9, Image10).bind({&Image11, &status1b, &status3b});
+}
+
+common::TabStrip q2map::tabStrip() {
+    return {Picture2, {&mSingle, &mDedAll, &mDedNew}, {&leiste1, &leiste2, &leiste3}};
 }
 
 void q2map::Form_Load() {
@@ -264,8 +225,7 @@ void q2map::detect(bool onlyNew) {
         folder += '/';
     const int count = File1.listCount();
     for (int i = 0; i < count; ++i) {
-        // With one package the run is done as it starts: a full bar.
-        progress.show(count > 1 ? static_cast<double>(i) / (count - 1) : 1.0);
+        progress.showStep(i, count);
         const std::string name = File1.list(i);
         if (onlyNew && seen.contains(name))
             continue;

@@ -8,6 +8,7 @@
 // oldmaps.tvd holds the package names of baseq3 as they were at the last
 // detection; Detect New skips every package named there.
 
+#include "common/TabStrip.h"
 #include "ui/Controls.h"
 #include "ui/ListBox.h"
 #include "ui/Window.h"
@@ -80,6 +81,7 @@ class q2map : public ui::Window {
   private:
     void design();
     void bindHandlers();
+    common::TabStrip tabStrip();
     void addByName();
     void Label4_Click();
     // One detection over File1: Detect All empties the catalogue first,

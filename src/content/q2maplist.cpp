@@ -48,46 +48,27 @@ q2maplist::q2maplist(ui::Application& app)
 }
 
 void q2maplist::design() {
-    Picture2.place(150, 120, 4350, 375);
-    Picture2.setPicture(shell::art::kMapListStrip1);
+    common::TabStrip tabs = tabStrip();
+    tabs.place(
+        150, {&Label1, &Label3, &Label4},
+        {shell::art::kMapListStrip1, shell::art::kMapListStrip2, shell::art::kMapListStrip3});
+    tabs.placePages(kPageWidth, kPageHeight, {&Image11, &Image3, &Image6});
     ui::Font titleFont;
     titleFont.bold = true;
     const struct {
         ui::Label& title;
-        ui::Label& tab;
         const char* text;
         int left;
-    } tabs[] = {{Label6, Label1, "Load", 0},
-                {Label7, Label3, "Save", 1440},
-                {Label9, Label4, "Delete", 2880}};
-    for (const auto& t : tabs) {
-        // The title sits a little lower than the tab, so that its one line
+    } titles[] = {{Label6, "Load", 0}, {Label7, "Save", 1440}, {Label9, "Delete", 2880}};
+    for (const auto& t : titles) {
+        // The title sits a little lower than its tab, so that its one line
         // stands in the middle of the strip.
         t.title.place(t.left, 105, 1455, 270);
         t.title.setCaption(t.text);
         t.title.setFont(titleFont);
         t.title.setForeColor(ui::kBlack);
         t.title.setAlignment(ui::Align::Center);
-        t.tab.place(t.left, 0, 1455, 375);
     }
-    const struct {
-        ui::PictureBox& box;
-        const char* picture;
-    } strips[] = {{leiste1, shell::art::kMapListStrip1},
-                  {leiste2, shell::art::kMapListStrip2},
-                  {leiste3, shell::art::kMapListStrip3}};
-    for (const auto& s : strips) {
-        s.box.place(0, 0, 4350, 375);
-        s.box.setPicture(s.picture);
-        s.box.setVisible(false);
-    }
-
-    for (ui::PictureBox* page : {&mLoad, &mSave, &mDelMP})
-        page->place(120, 600, kPageWidth, kPageHeight);
-    mSave.setVisible(false);
-    mDelMP.setVisible(false);
-    for (ui::Image* background : {&Image11, &Image3, &Image6})
-        background->place(0, 0, kPageWidth, kPageHeight);
 
     File1.place(360, 240, 3735, 1815);
     Text1.place(360, 240, 3735, 315);
@@ -136,21 +117,19 @@ void q2maplist::bindHandlers() {
         Text1.setText(name.size() >= 4 ? name.substr(0, name.size() - 4) : std::string());
     };
 
-    Image9.onMouseMove = [this] { common::HoverPair(Image9, Image10).light(); };
-    File1.onMouseMove = [this] { common::HoverPair(Image9, Image10).reset(); };
-    Image11.onMouseMove = [this] { common::HoverPair(Image9, Image10).reset(); };
-    Image2.onMouseMove = [this] { common::HoverPair(Image2, Image1).light(); };
-    Image3.onMouseMove = [this] { common::HoverPair(Image2, Image1).reset(); };
-    Image4.onMouseMove = [this] { common::HoverPair(Image4, Image5).light(); };
-    File1c.onMouseMove = [this] { common::HoverPair(Image4, Image5).reset(); };
-    Image6.onMouseMove = [this] { common::HoverPair(Image4, Image5).reset(); };
+    common::HoverPair(Image9, Image10).bind({&File1, &Image11});
+    common::HoverPair(Image2, Image1).bind({&Image3});
+    common::HoverPair(Image4, Image5).bind({&File1c, &Image6});
     // The page backgrounds take no clicks: nothing is loaded or deleted
     // that was not chosen on the page showing.
 }
 
+common::TabStrip q2maplist::tabStrip() {
+    return {Picture2, {&mLoad, &mSave, &mDelMP}, {&leiste1, &leiste2, &leiste3}};
+}
+
 void q2maplist::selectTab(int tab) {
-    common::TabStrip(Picture2, {&mLoad, &mSave, &mDelMP}, {&leiste1, &leiste2, &leiste3})
-        .select(tab);
+    tabStrip().select(tab);
     Label6.setVisible(tab == 0);
     Label7.setVisible(tab == 1);
     Label9.setVisible(tab == 2);

@@ -5,6 +5,7 @@
 // catalogue under a name, the Delete page removes a saved list. A load or a
 // save closes the window; a delete leaves it open with its lists refreshed.
 
+#include "common/TabStrip.h"
 #include "ui/Controls.h"
 #include "ui/ListBox.h"
 #include "ui/Window.h"
@@ -59,6 +60,7 @@ class q2maplist : public ui::Window {
   private:
     void design();
     void bindHandlers();
+    common::TabStrip tabStrip();
     void selectTab(int tab);
     void refreshLists();
 };

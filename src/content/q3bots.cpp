@@ -146,8 +146,7 @@ void q3bots::bindHandlers() {
     Command9.onClick = [this] { Command9_Click(); };
     Image2.onClick = [this] { accept_Click(); };
     Image3.onClick = [this] { accept_Click(); };
-    Image1.onMouseMove = [this] { common::HoverPair(Image2, Image3).reset(); };
-    Image2.onMouseMove = [this] { common::HoverPair(Image2, Image3).light(); };
+    common::HoverPair(Image2, Image3).bind({&Image1});
 }
 
 void q3bots::Form_Load() {

@@ -49,10 +49,4 @@ std::string folderNameOf(std::string_view entry) {
     return std::string(cut == std::string_view::npos ? entry : entry.substr(cut + 1));
 }
 
-double walkFraction(int i, int n) {
-    if (n <= 1)
-        return 1.0;
-    return static_cast<double>(i) / static_cast<double>(n - 1);
-}
-
 } // namespace mods

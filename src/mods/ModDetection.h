@@ -27,8 +27,4 @@ std::optional<DetectedMod> detectModFolder(std::string_view folderName);
 // separator.
 std::string folderNameOf(std::string_view entry);
 
-// The share of a walk over n folders done when folder i (from 0) is
-// reached: i / (n - 1); a walk over one folder is complete at once.
-double walkFraction(int i, int n);
-
 } // namespace mods

@@ -29,8 +29,7 @@ q2edit::q2edit(ui::Application& app) : ui::Window(app, "q2edit", "Edit mod", 615
     fields.bindHandlers();
     Image2.onClick = [this] { save_Click(); };
     Image3.onClick = [this] { save_Click(); };
-    Image2.onMouseMove = [this] { common::HoverPair(Image2, Image3).light(); };
-    Image1.onMouseMove = [this] { common::HoverPair(Image2, Image3).reset(); };
+    common::HoverPair(Image2, Image3).bind({&Image1});
 }
 
 void q2edit::Form_Load() {

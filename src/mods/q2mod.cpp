@@ -7,6 +7,7 @@
 #include "common/NumberText.h"
 #include "common/ProgressBar.h"
 #include "common/SlashList.h"
+#include "common/TabStrip.h"
 #include "content/q2map.h"
 #include "mods/KnownMods.h"
 #include "mods/ModDetection.h"
@@ -43,11 +44,10 @@ std::string unusableName(const std::string& name) {
            "\"/\" or \"\\\" and must not be the name of one of the launcher's own files.";
 }
 
-ui::Font font(bool bold, bool italic, double size = 8.25) {
+ui::Font font(bool bold, bool italic) {
     ui::Font f;
     f.bold = bold;
     f.italic = italic;
-    f.size = size;
     return f;
 }
 
@@ -59,14 +59,8 @@ q2mod::q2mod(ui::Application& app) : ui::Window(app, "q2mod", "Add mod", 6300, 4
 }
 
 void q2mod::design() {
-    Picture2.place(kPageLeft, 120, 4350, 375);
-    Picture2.setPicture(shell::art::kMapStrip1);
-    const struct {
-        ui::Label& tab;
-        int left;
-    } tabs[] = {{Label7, 0}, {Label8, 1440}, {Label12, 2880}};
-    for (const auto& t : tabs)
-        t.tab.place(t.left, 0, 1455, 375);
+    common::TabStrip::placeStrip(Picture2, kPageLeft, shell::art::kMapStrip1,
+                                 {&Label7, &Label8, &Label12});
 
     mSingle.place(kPageLeft, kPageTop, kPageWidth, kPageHeight);
     Image1.place(0, 0, kPageWidth, kPageHeight);
@@ -111,17 +105,7 @@ void q2mod::designDetectionPage() {
     txt_detecting.setFont(font(false, true));
     txt_detecting.setVisible(false);
 
-    constexpr int barLeft = 360;
-    constexpr int barTop = 1620;
-    status1b.place(barLeft, barTop, 2895, 255);
-    status1b.setTransparent(false);
-    status1b.setBackColor(ui::kBlack);
-    status2b.place(barLeft, barTop + 30, 15, 135);
-    status2b.setTransparent(false);
-    status2b.setBackColor(ui::Color{0, 0, 192});
-    status3b.place(barLeft, barTop, 2895, 255);
-    status3b.setFont(font(true, false, 9.75));
-    status3b.setAlignment(ui::Align::Center);
+    common::ProgressBar(status1b, status2b, status3b).place(360, 1620, 2895, 30);
 
     // Narrower than the Detect New notice: the runs of blanks in the text
     // end its lines.
@@ -159,18 +143,9 @@ void q2mod::bindHandlers() {
     Image5.onClick = [this] { Image5_Click(); };
     Image8.onClick = [this] { Image8_Click(); };
 
-    Image2.onMouseMove = [this] { common::HoverPair(Image2, Image3).light(); };
-    Image4.onMouseMove = [this] { common::HoverPair(Image4, Image5).light(); };
-    Image7.onMouseMove = [this] { common::HoverPair(Image7, Image8).light(); };
-    const auto resetAccept = [this] { common::HoverPair(Image2, Image3).reset(); };
-    const auto resetAll = [this] { common::HoverPair(Image4, Image5).reset(); };
-    const auto resetNew = [this] { common::HoverPair(Image7, Image8).reset(); };
-    mSingle.onMouseMove = resetAccept;
-    Image1.onMouseMove = resetAccept;
-    mDedAll.onMouseMove = resetAll;
-    Image6.onMouseMove = resetAll;
-    mDedNew.onMouseMove = resetNew;
-    Image9.onMouseMove = resetNew;
+    common::HoverPair(Image2, Image3).bind({&mSingle, &Image1});
+    common::HoverPair(Image4, Image5).bind({&mDedAll, &Image6});
+    common::HoverPair(Image7, Image8).bind({&mDedNew, &Image9});
 }
 
 void q2mod::Form_Load() {
@@ -351,7 +326,7 @@ bool q2mod::Autodetect_Mods() {
             if (wasThere(folder))
                 continue;
         }
-        bar.show(walkFraction(i, n));
+        bar.showStep(i, n);
         const auto mod = detectModFolder(folder);
         if (!mod)
             continue;

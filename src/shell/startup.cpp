@@ -5,6 +5,7 @@
 #include "common/DataFolder.h"
 #include "common/HoverPair.h"
 #include "common/NumberText.h"
+#include "common/ProgressBar.h"
 #include "common/WriteFailure.h"
 #include "content/FirstRun.h"
 #include "shell/Help.h"
@@ -62,18 +63,7 @@ startup::startup(ui::Application& app) : ui::Window(app, "startup", kDesignCapti
     Label5.place(480, 240, 3000, 855);
     Label5.setCaption(std::string(29, ' ') + "WARNING:" + std::string(27, ' ') +
                       "This procedure may take a few moments. Please don't try to cancel now.");
-    status1.place(292, 1200, 3375, 255);
-    status1.setTransparent(false);
-    status1.setBackColor(ui::kBlack);
-    status2.place(292, 1255, 15, 135);
-    status2.setTransparent(false);
-    status2.setBackColor(ui::Color{0, 0, 192});
-    status3.place(292, 1200, 3375, 255);
-    ui::Font percentFont;
-    percentFont.size = 9.75;
-    percentFont.bold = true;
-    status3.setFont(percentFont);
-    status3.setAlignment(ui::Align::Center);
+    common::ProgressBar(status1, status2, status3).place(292, 1200, 3375, 55);
     Shape1.place(292, 1200, 3375, 255);
     Shape1.setForeColor(ui::kWhite);
 
@@ -81,8 +71,7 @@ startup::startup(ui::Application& app) : ui::Window(app, "startup", kDesignCapti
     Image3.place(1620, 2520, 1440, 780);
     Image3.setVisible(false);
 
-    Image1.onMouseMove = [this] { common::HoverPair(Image2, Image3).reset(); };
-    Image2.onMouseMove = [this] { common::HoverPair(Image2, Image3).light(); };
+    common::HoverPair(Image2, Image3).bind({&Image1});
     Image3.onClick = [this] { Image3_Click(); };
 }
 
