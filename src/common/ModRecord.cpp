@@ -43,6 +43,13 @@ ModRecord ModRecord::fromLines(const std::vector<std::string>& lines) {
     return r;
 }
 
+void ModRecord::takeSettingsOf(const ModRecord& other) {
+    const auto mine = fieldsOf(*this);
+    const auto theirs = fieldsOf(other);
+    for (std::size_t i = kDefinitionLines; i < kLineCount; ++i)
+        *mine[i] = *theirs[i];
+}
+
 std::vector<std::string> ModRecord::lines() const {
     std::vector<std::string> out;
     out.reserve(kLineCount);

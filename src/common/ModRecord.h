@@ -53,6 +53,9 @@ struct ModRecord {
     static ModRecord fromLines(const std::vector<std::string>& lines);
     // The 24 lines, line 1 first.
     std::vector<std::string> lines() const;
+    // Takes the server settings (lines 13 to 24) of another record and keeps
+    // this record's definition.
+    void takeSettingsOf(const ModRecord& other);
 
     // The value a check box takes from a record line (blanks around it
     // allowed, rounded to a whole number): 0, 1 or 2; nullopt for any other

@@ -185,10 +185,7 @@ void q2bot::Label4_Click() {
     // The packages of the last detection; a missing file adds nothing. The
     // list is not emptied first.
     const auto& files = app().services().files;
-    const auto names =
-        common::readSlashListFile(files, common::dataFile(files, common::kOldBotsFile));
-    if (names)
-        mDedOldList.addItems(*names);
+    common::appendSlashListFile(files, common::dataFile(files, common::kOldBotsFile), mDedOldList);
 }
 
 void q2bot::add_Click() {

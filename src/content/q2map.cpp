@@ -1,7 +1,6 @@
 #include "content/q2map.h"
 
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "common/DataFolder.h"
@@ -11,6 +10,7 @@
 #include "common/TabStrip.h"
 #include "content/KnownPackageTable.h"
 #include "content/ListFiles.h"
+#include "content/PackageDetection.h"
 #include "content/ZipTool.h"
 #include "shell/Artwork.h"
 #include "shell/Help.h"
@@ -215,38 +215,15 @@ void q2map::detect(bool onlyNew) {
         catalogue.clear();
     common::ProgressBar progress = onlyNew ? common::ProgressBar(status1b, status2b, status3b)
                                            : common::ProgressBar(status1, status2, status3);
-    std::unordered_set<std::string> seen;
-    if (onlyNew) {
-        for (auto& name : common::entriesOf(mDedOldList))
-            seen.insert(std::move(name));
-    }
-    std::string folder = Dir1.path();
-    if (!folder.empty() && folder.back() != '/' && folder.back() != '\\')
-        folder += '/';
-    const int count = File1.listCount();
-    for (int i = 0; i < count; ++i) {
-        progress.showStep(i, count);
-        const std::string name = File1.list(i);
-        if (onlyNew && seen.contains(name))
-            continue;
-        if (const auto known = knownPackageMaps(name)) {
-            if (!known->empty())
-                catalogue.addItems(*known);
-            continue;
-        }
-        ui::skip([&] { scanpk3(app(), folder + name); });
-    }
+    detectPackages(app(), Dir1, File1, progress, onlyNew ? &mDedOldList : nullptr, knownPackageMaps,
+                   catalogue);
     progress.finish("DONE");
     oldmapspk3();
 }
 
 void q2map::oldmapspk3() {
-    const std::vector<std::string> packages = common::entriesOf(File1);
-    mDedOldList.clear();
-    mDedOldList.addItems(packages);
-    auto& fs = app().services().files;
-    writeListOrTell(app(), common::dataFile(fs, kOldMapsFile), packages,
-                    "The next \"Detect New\" takes every package for a new one.");
+    rememberPackages(app(), File1, mDedOldList, kOldMapsFile,
+                     "The next \"Detect New\" takes every package for a new one.");
 }
 
 void q2map::Label4_Click() {

@@ -95,7 +95,15 @@ bool q2edit::prodedit1() {
     auto& services = app().services();
     const std::string name = fields.mname.text();
     ModRecord record = fields.definition();
-    app().get<shell::Q2M>().takeSettings(record);
+    // Lines 13 to 24 come from the main window while it shows this mod's
+    // settings. Once the user has chosen another mod there (or none, after a
+    // detection), its controls hold someone else's settings: the record then
+    // keeps its own.
+    const shell::Q2M& main = app().get<shell::Q2M>();
+    if (main.List2.text() == name)
+        main.takeSettings(record);
+    else if (const auto stored = ModRecord::read(services.files, name))
+        record.takeSettingsOf(*stored);
     if (record.write(services.files, name))
         return true;
     services.messages.show("The record of the mod could not be written to " +

@@ -105,6 +105,27 @@ TEST_F(ModEditor, savingKeepsTheDefinitionAndTakesTheShownSettings) {
     EXPECT_TRUE(messages().empty());
 }
 
+TEST_F(ModEditor, anotherModChosenMeanwhileLeavesTheEditedModsSettingsAlone) {
+    // While the editor is open the mod list stays usable: the main window's
+    // settings then belong to another mod, or to none.
+    for (const int chosen : {0, -1}) {
+        SCOPED_TRACE(chosen);
+        SetUp();
+        dir.writeData("Baseq3.tvd", testsupport::modRecord("baseq3", "50", "20", "8"));
+        const Lines before = dataLines("Osp.tvd");
+        auto& editor = openEditor();
+        auto& q = launcher->get<shell::Q2M>();
+        q.List2.setListIndex(chosen);
+        editor.fields.fname.setText("osp2");
+        editor.Image2.userClick();
+
+        Lines expected = before;
+        expected[0] = "osp2";
+        EXPECT_EQ(dataLines("Osp.tvd"), expected);
+        EXPECT_EQ(dataLines("Baseq3.tvd")[12], "50");
+    }
+}
+
 TEST_F(ModEditor, aRecordThatCannotBeWrittenStaysAsItWas) {
     const std::string before = dir.readData("Osp.tvd");
     auto& editor = openEditor();
