@@ -66,7 +66,7 @@ q2bot::q2bot(ui::Application& app) : ui::Window(app, "q2bot", "Add bot", 4650, 2
 
 void q2bot::design() {
     common::TabStrip tabs = tabStrip();
-    tabs.place(120, {&Label1, &Label3, &Label4},
+    tabs.place(150, {&Label1, &Label3, &Label4},
                {shell::art::kBotStrip1, shell::art::kBotStrip2, shell::art::kBotStrip3});
     tabs.placePages(kPageWidth, kPageHeight, {&Image1, &Image7, &Image11});
 

@@ -63,7 +63,7 @@ void q2maplist::design() {
     for (const auto& t : titles) {
         // The title sits a little lower than its tab, so that its one line
         // stands in the middle of the strip.
-        t.title.place(t.left, 60, 1455, 315);
+        t.title.place(t.left, 105, 1455, 270);
         t.title.setCaption(t.text);
         t.title.setFont(titleFont);
         t.title.setForeColor(ui::kBlack);

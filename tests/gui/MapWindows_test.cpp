@@ -2,8 +2,12 @@
 // picture buttons, a detection whose progress is painted while it runs, and
 // the lists they leave behind.
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
+#include <QColor>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -42,6 +46,21 @@ class PaintCounter : public QObject {
         return QObject::eventFilter(o, e);
     }
 };
+
+// How many pixels of two pictures of one size differ by more than a little
+// in some colour.
+int differingPixels(const QImage& a, const QImage& b) {
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y);
+            const QColor q = b.pixelColor(x, y);
+            if (std::max({std::abs(p.red() - q.red()), std::abs(p.green() - q.green()),
+                          std::abs(p.blue() - q.blue())}) > 64)
+                ++n;
+        }
+    return n;
+}
 
 void makePackages(const GameDir& game, int count) {
     for (int i = 0; i < count; ++i) {
@@ -111,6 +130,13 @@ void MapWindowsTest::mapListWindowPagesAndSave() {
     guitest::click(program.widget(main.Command10));
     QVERIFY(QTest::qWaitForWindowExposed(program.window<content::q2maplist>()));
     QCOMPARE(texts(program.widget(w.File1)), QStringList({"ctf.map", "duel.map"}));
+    // The window opens with all three titles over the strip, whose picture
+    // draws the names of the tabs not chosen: each title must lie on its
+    // name, so that choosing the tab already showing changes nothing.
+    const QImage opened = program.widget(w.Picture2)->grab().toImage();
+    guitest::click(program.widget(w.Label1));
+    QVERIFY(!program.widget(w.Label7)->isVisible());
+    QCOMPARE(differingPixels(opened, program.widget(w.Picture2)->grab().toImage()), 0);
     auto* files = qobject_cast<QListWidget*>(program.widget(w.File1));
     guitest::click(files->viewport(), files->visualItemRect(files->item(1)).center());
     guitest::moveMouse(program.widget(w.Image9));

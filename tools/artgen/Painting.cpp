@@ -250,7 +250,7 @@ QImage titleStrip(int width, int height, const std::array<QString, 3>& titles, i
     for (int i = 0; i < 3; ++i)
         drawTitleTab(p, place(i), i == active);
     // The other tabs keep their names, drawn as the window's title labels
-    // draw them (black, bold, centred, 4 pixels down), so that a label lying
+    // draw them (black, bold, centred, 7 pixels down), so that a label lying
     // over its own name changes nothing.
     QFont font;
     font.setFamilies({"Liberation Sans", "DejaVu Sans", "sans-serif"});
@@ -261,7 +261,7 @@ QImage titleStrip(int width, int height, const std::array<QString, 3>& titles, i
     p.setPen(Qt::black);
     for (int i = 0; i < 3; ++i) {
         if (i != active)
-            p.drawText(QRectF(i * 96, 4, 97, 21), Qt::AlignHCenter | Qt::AlignTop,
+            p.drawText(QRectF(i * 96, 7, 97, 18), Qt::AlignHCenter | Qt::AlignTop,
                        titles[static_cast<std::size_t>(i)]);
     }
     return img;
