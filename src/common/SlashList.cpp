@@ -57,8 +57,4 @@ void appendSlashListFile(const platform::FileSystem& fs, const std::string& path
     list.addItems(*entries);
 }
 
-bool writeListFile(platform::FileSystem& fs, const std::string& path, const ui::ListBox& list) {
-    return writeSlashListFile(fs, path, entriesOf(list));
-}
-
 } // namespace common

@@ -34,7 +34,5 @@ std::vector<std::string> entriesOf(const ui::ListBox& list);
 // is sorted). Leaves the list unchanged when the file cannot be read.
 void appendSlashListFile(const platform::FileSystem& fs, const std::string& path,
                          ui::ListBox& list);
-// Writes a list box to its list file.
-bool writeListFile(platform::FileSystem& fs, const std::string& path, const ui::ListBox& list);
 
 } // namespace common

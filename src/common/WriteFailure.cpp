@@ -1,5 +1,7 @@
 #include "common/WriteFailure.h"
 
+#include "common/SlashList.h"
+
 namespace common {
 
 std::string writeFailedMessage(const platform::FileSystem& fs, const std::string& path,
@@ -16,6 +18,11 @@ bool writeLinesOrTell(platform::Services& services, const std::string& path,
         return true;
     services.messages.show(writeFailedMessage(services.files, path, consequence));
     return false;
+}
+
+bool writeListOrTell(platform::Services& services, const std::string& path,
+                     const std::vector<std::string>& entries, const std::string& consequence) {
+    return writeLinesOrTell(services, path, {slashListLine(entries)}, consequence);
 }
 
 } // namespace common

@@ -19,6 +19,11 @@ std::string writeFailedMessage(const platform::FileSystem& fs, const std::string
 bool writeLinesOrTell(platform::Services& services, const std::string& path,
                       const std::vector<std::string>& lines, const std::string& consequence);
 
+// Writes the entries as the one line of a list file; on failure shows the
+// message above. False on failure.
+bool writeListOrTell(platform::Services& services, const std::string& path,
+                     const std::vector<std::string>& entries, const std::string& consequence);
+
 // The consequence of a list on screen that could not be saved.
 inline constexpr const char* kListKeptUnsaved = "The list on screen is kept, but it is not saved.";
 

@@ -14,11 +14,6 @@ namespace content {
 
 inline constexpr const char* kOldMapsFile = "oldmaps.tvd";
 
-// Writes the entries as the one line of `path`; on failure shows a message
-// naming the file and `consequence`. False on failure.
-bool writeListOrTell(ui::Application& app, const std::string& path,
-                     const std::vector<std::string>& entries, const std::string& consequence);
-
 // The map catalogue into maps.tvd, with a message on failure.
 bool writeMapsFile(ui::Application& app, const std::vector<std::string>& entries);
 

@@ -4,7 +4,7 @@
 
 #include "common/DataFolder.h"
 #include "common/SlashList.h"
-#include "content/ListFiles.h"
+#include "common/WriteFailure.h"
 #include "content/ZipTool.h"
 #include "platform/FileSystem.h"
 #include "ui/Application.h"
@@ -51,7 +51,8 @@ void rememberPackages(ui::Application& app, const ui::FileListBox& packages, ui:
     const std::vector<std::string> names = common::entriesOf(packages);
     snapshot.clear();
     snapshot.addItems(names);
-    writeListOrTell(app, common::dataFile(app.services().files, file), names, consequence);
+    auto& services = app.services();
+    common::writeListOrTell(services, common::dataFile(services.files, file), names, consequence);
 }
 
 } // namespace content

@@ -7,6 +7,7 @@
 #include "common/HoverPair.h"
 #include "common/SlashList.h"
 #include "common/TabStrip.h"
+#include "common/WriteFailure.h"
 #include "content/ListFiles.h"
 #include "shell/Artwork.h"
 #include "shell/Help.h"
@@ -178,8 +179,8 @@ void q2maplist::savelist() {
     catalogue.addItems(entries);
     // A list that cannot be written leaves the window open for another
     // name or another try.
-    if (!writeListOrTell(app(), common::dataFile(services.files, name + kExtension), entries,
-                         "The map list was not saved."))
+    if (!common::writeListOrTell(services, common::dataFile(services.files, name + kExtension),
+                                 entries, "The map list was not saved."))
         return;
     unload();
 }

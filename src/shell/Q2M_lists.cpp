@@ -27,9 +27,8 @@ constexpr const char* kSelectMap = "Please select a map and try again.";
 // it was and tells the user; the list keeps its change.
 void writeList(ui::Application& app, const char* fileName, const ui::ListBox& list) {
     auto& services = app.services();
-    common::writeLinesOrTell(services, common::dataFile(services.files, fileName),
-                             {common::slashListLine(common::entriesOf(list))},
-                             common::kListKeptUnsaved);
+    common::writeListOrTell(services, common::dataFile(services.files, fileName),
+                            common::entriesOf(list), common::kListKeptUnsaved);
 }
 
 // Removes the highlighted entry; false when none is highlighted.
