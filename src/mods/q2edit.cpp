@@ -5,15 +5,11 @@
 #include <optional>
 #include <string>
 
-#include "common/DataFolder.h"
 #include "common/HoverPair.h"
-#include "common/SlashList.h"
-#include "common/WriteFailure.h"
 #include "mods/q2mod.h"
 #include "shell/Q2M.h"
 #include "shell/gfx.h"
 #include "ui/Application.h"
-#include "ui/Errors.h"
 
 namespace mods {
 
@@ -74,16 +70,9 @@ void q2edit::Form_Load() {
 }
 
 void q2edit::dropMod(const std::string& name) {
-    auto& main = app().get<shell::Q2M>();
-    auto& services = app().services();
-    services.messages.show("Torvel Brenvix can't find the file " +
-                           ModRecord::pathText(services.files, name) + ". Please add the mod '" +
-                           name + "' a second time.");
-    main.prod4();
-    ui::skip([&] { main.List2.removeItem(main.List2.listIndex()); });
-    common::writeLinesOrTell(services, common::dataFile(services.files, common::kModsFile),
-                             {common::slashListLine(common::entriesOf(main.List2))},
-                             common::kListKeptUnsaved);
+    app().get<shell::Q2M>().dropMod("Torvel Brenvix can't find the file " +
+                                    ModRecord::pathText(app().services().files, name) +
+                                    ". Please add the mod '" + name + "' a second time.");
     unload();
 }
 

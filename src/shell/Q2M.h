@@ -34,8 +34,11 @@ class Q2M : public ui::Window {
     void prod9();        // write the cycle config, set foldercycle
     void modpro();       // selected mod's record into the settings controls
     void savesettings(); // settings controls into the selected mod's record
-    void mappro();       // title of the selected map into m
-    void launch();       // start the game
+    // Tells the user `message`, then takes the highlighted mod off the mod
+    // list and mods.tvd: its record is gone or unreadable.
+    void dropMod(const std::string& message);
+    void mappro(); // title of the selected map into m
+    void launch(); // start the game
 
     // Map mode: single map ("S") or map cycle ("C"), with the tab pictures.
     void setSingleMapMode();

@@ -91,20 +91,23 @@ void Q2M::modpro() {
         prod5();
 }
 
+void Q2M::dropMod(const std::string& message) {
+    auto& services = app().services();
+    services.messages.show(message);
+    prod4();
+    ui::skip([&] { List2.removeItem(List2.listIndex()); });
+    common::writeListOrTell(services, common::dataFile(services.files, common::kModsFile),
+                            common::entriesOf(List2), common::kListKeptUnsaved);
+}
+
 void Q2M::savesettings() {
     auto& fs = app().services().files;
     const std::string name = List2.text();
     auto record = ModRecord::readDefinition(fs, name);
     if (!record) {
         // The record is gone or unusable: the mod leaves the list.
-        app().services().messages.show("Torvel Arvenix can't find the file " +
-                                       ModRecord::pathText(fs, name) + ". Please add the mod '" +
-                                       name + "' a second time.");
-        prod4();
-        ui::skip([&] { List2.removeItem(List2.listIndex()); });
-        common::writeLinesOrTell(app().services(), common::dataFile(fs, common::kModsFile),
-                                 {common::slashListLine(common::entriesOf(List2))},
-                                 common::kListKeptUnsaved);
+        dropMod("Torvel Arvenix can't find the file " + ModRecord::pathText(fs, name) +
+                ". Please add the mod '" + name + "' a second time.");
         return;
     }
     takeSettings(*record);
