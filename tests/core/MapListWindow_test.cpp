@@ -45,12 +45,6 @@ class MapListWindow : public ::testing::Test {
         w.Image9.userMouseMove();
         w.Image10.userClick();
     }
-    Names catalogue() { return common::entriesOf(l.get<shell::Q2M>().List1); }
-    void setCatalogue(const Names& entries) {
-        auto& list = l.get<shell::Q2M>().List1;
-        list.clear();
-        list.addItems(entries);
-    }
 
     GameDir dir;
     Launcher l{dir.path()};
@@ -59,13 +53,13 @@ class MapListWindow : public ::testing::Test {
 } // namespace
 
 TEST_F(MapListWindow, saveLoadAndDeleteRoundTrip) {
-    setCatalogue({"q3dm7", "q3dm1", ""});
+    l.setCatalogue({"q3dm7", "q3dm1", ""});
     save("duel");
     EXPECT_EQ(dir.readData("duel.map"), "/q3dm1/q3dm7/\r\n");
     EXPECT_FALSE(l.get<content::q2maplist>().isLoaded());
 
     // A name taken from the list replaces that file.
-    setCatalogue({});
+    l.setCatalogue({});
     auto& w = open(1);
     choose(w.File1b, "duel.map");
     EXPECT_EQ(w.Text1.text(), "duel");
@@ -76,11 +70,11 @@ TEST_F(MapListWindow, saveLoadAndDeleteRoundTrip) {
     dir.writeData("maps.tvd", {"old/"});
     l.get<shell::Q2M>().Command3.setEnabled(true);
     load("ctf.map");
-    EXPECT_EQ(catalogue(), (Names{"q3ctf1", "q3ctf2"}));
+    EXPECT_EQ(l.catalogue(), (Names{"q3ctf1", "q3ctf2"}));
     EXPECT_EQ(dir.readData("maps.tvd"), "q3ctf1/q3ctf2/\r\n");
     EXPECT_FALSE(l.get<shell::Q2M>().Command3.enabled());
     load("duel.map");
-    EXPECT_EQ(catalogue(), Names{});
+    EXPECT_EQ(l.catalogue(), Names{});
     EXPECT_EQ(dir.readData("maps.tvd"), "\r\n");
 
     auto& del = open(2);
@@ -94,7 +88,7 @@ TEST_F(MapListWindow, saveLoadAndDeleteRoundTrip) {
 }
 
 TEST_F(MapListWindow, namesThatWouldLeaveTheDataFolderAreRefused) {
-    setCatalogue({"q3dm1"});
+    l.setCatalogue({"q3dm1"});
     for (const char* name : {"a/b", "..\\x", ".", "..", "   "}) {
         l.messages.shown.clear();
         save(name);
@@ -105,15 +99,15 @@ TEST_F(MapListWindow, namesThatWouldLeaveTheDataFolderAreRefused) {
     EXPECT_EQ(std::filesystem::directory_iterator(dir.data("")),
               std::filesystem::directory_iterator());
     EXPECT_FALSE(dir.exists("a"));
-    EXPECT_EQ(catalogue(), Names{"q3dm1"});
+    EXPECT_EQ(l.catalogue(), Names{"q3dm1"});
 }
 
 TEST_F(MapListWindow, aListThatCannotBeReadKeepsTheCatalogue) {
     dir.writeData("maps.tvd", {"q3dm1/"});
     dir.writeRaw("Tolvdata/empty.map", "");
-    setCatalogue({"q3dm1"});
+    l.setCatalogue({"q3dm1"});
     load("empty.map");
-    EXPECT_EQ(catalogue(), Names{"q3dm1"});
+    EXPECT_EQ(l.catalogue(), Names{"q3dm1"});
     EXPECT_EQ(dir.readData("maps.tvd"), "q3dm1/\r\n");
     EXPECT_EQ(l.messages.shown.size(), 1U);
     EXPECT_FALSE(l.get<content::q2maplist>().isLoaded());
@@ -121,7 +115,7 @@ TEST_F(MapListWindow, aListThatCannotBeReadKeepsTheCatalogue) {
 
 TEST_F(MapListWindow, pageBackgroundsLoadAndDeleteNothing) {
     dir.writeData("duel.map", {"q3dm17/"});
-    setCatalogue({"q3dm1"});
+    l.setCatalogue({"q3dm1"});
     auto& w = open(2);
     choose(w.File1c, "duel.map");
     open(0);
@@ -130,16 +124,16 @@ TEST_F(MapListWindow, pageBackgroundsLoadAndDeleteNothing) {
     w.Image11.userClick();
     open(2).Image6.userClick();
     EXPECT_TRUE(dir.exists("Tolvdata/duel.map"));
-    EXPECT_EQ(catalogue(), Names{"q3dm1"});
+    EXPECT_EQ(l.catalogue(), Names{"q3dm1"});
     EXPECT_TRUE(w.isVisible());
 }
 
 TEST_F(MapListWindow, aSavedListThatCannotBeWrittenIsToldAndTheOldFileStays) {
     dir.writeData("duel.map", {"q3dm17/"});
-    setCatalogue({"q3dm1"});
+    l.setCatalogue({"q3dm1"});
     l.files.failWritesTo("duel.map");
     save("duel");
     EXPECT_EQ(l.messages.shown.size(), 1U);
     EXPECT_EQ(dir.readData("duel.map"), "q3dm17/\r\n");
-    EXPECT_EQ(catalogue(), Names{"q3dm1"});
+    EXPECT_EQ(l.catalogue(), Names{"q3dm1"});
 }

@@ -72,13 +72,7 @@ class MapWindow : public ::testing::Test {
         w.Label4.userClick();
         w.Image9.userClick();
     }
-    Names catalogue() { return common::entriesOf(l.get<shell::Q2M>().List1); }
     std::string mapsFile() const { return dir.readData("maps.tvd"); }
-    void setCatalogue(const Names& entries) {
-        auto& list = l.get<shell::Q2M>().List1;
-        list.clear();
-        list.addItems(entries);
-    }
 
     GameDir dir;
     Launcher l{dir.path()};
@@ -113,7 +107,7 @@ TEST_F(MapWindow, detectAllThenDetectNewOverStockAndUserPackages) {
             all.push_back(m);
         return all;
     }());
-    EXPECT_EQ(catalogue(), first);
+    EXPECT_EQ(l.catalogue(), first);
     EXPECT_EQ(mapsFile(), common::slashListLine(first) + "\r\n");
     EXPECT_EQ(dir.readData("oldmaps.tvd"),
               "Bot-pack.pk3/bot-pack.pk3/md3-skins.pk3/pak0.pk3/pak1.pk3/pak2.pk3/pak3.pk3/"
@@ -126,7 +120,7 @@ TEST_F(MapWindow, detectAllThenDetectNewOverStockAndUserPackages) {
     l.app.setObserver(&recorder);
     detectNew();
     l.app.setObserver(nullptr);
-    EXPECT_EQ(catalogue(), first);
+    EXPECT_EQ(l.catalogue(), first);
     ASSERT_EQ(recorder.shown.size(), 10U);
     EXPECT_EQ(recorder.shown.front(), " 0%");
     EXPECT_EQ(recorder.shown[8], " 100%");
@@ -139,7 +133,7 @@ TEST_F(MapWindow, detectAllThenDetectNewOverStockAndUserPackages) {
     detectNew();
     Names second = first;
     second.push_back("fresh");
-    EXPECT_EQ(catalogue(), sorted(second));
+    EXPECT_EQ(l.catalogue(), sorted(second));
     EXPECT_NE(dir.readData("oldmaps.tvd").find("new.pk3/"), std::string::npos);
 }
 
@@ -157,7 +151,7 @@ TEST_F(MapWindow, progressOfOneAndOfNoPackage) {
     l.app.setObserver(nullptr);
     EXPECT_EQ(recorder.shown, (Names{" 100%", "DONE"}));
     EXPECT_EQ(recorder.widths.back(), 3375);
-    EXPECT_EQ(catalogue(), Names{"solo"});
+    EXPECT_EQ(l.catalogue(), Names{"solo"});
 }
 
 TEST_F(MapWindow, addingByName) {
@@ -177,7 +171,7 @@ TEST_F(MapWindow, addingByName) {
     };
     for (const auto& c : cases) {
         dir.writeData("maps.tvd", {"untouched/"});
-        setCatalogue(c.before);
+        l.setCatalogue(c.before);
         auto& w = open();
         w.Text1.userType(c.typed);
         if (c.enter) {
@@ -186,7 +180,7 @@ TEST_F(MapWindow, addingByName) {
             w.Image2.userMouseMove();
             w.Image3.userClick();
         }
-        EXPECT_EQ(catalogue(), c.after) << '"' << c.typed << '"';
+        EXPECT_EQ(l.catalogue(), c.after) << '"' << c.typed << '"';
         EXPECT_EQ(mapsFile(), c.file ? std::string(c.file) + "\r\n" : "untouched/\r\n")
             << '"' << c.typed << '"';
         EXPECT_FALSE(w.isLoaded());
@@ -208,13 +202,13 @@ TEST_F(MapWindow, duplicatePass) {
         {{"A", "a"}, false, "", {"A", "a"}},
     };
     for (const auto& c : cases) {
-        setCatalogue(c.before);
+        l.setCatalogue(c.before);
         auto& w = open();
         if (!c.onSinglePage)
             w.Label3.userClick();
         w.Text1.setText(c.typed);
         w.doppelte_Maps();
-        EXPECT_EQ(catalogue(), c.after) << testing::PrintToString(c.before) << " " << c.typed;
+        EXPECT_EQ(l.catalogue(), c.after) << testing::PrintToString(c.before) << " " << c.typed;
         w.unload();
     }
 }
@@ -223,11 +217,11 @@ TEST_F(MapWindow, failedWritesAreToldAndKeepTheFilesAndTheCatalogue) {
     dir.writeData("maps.tvd", {"q3dm1/"});
     dir.writeData("oldmaps.tvd", {"old.pk3/"});
     package("user.pk3", {"ztn"});
-    setCatalogue({"q3dm1"});
+    l.setCatalogue({"q3dm1"});
     l.files.failWritesTo("maps.tvd");
     detectAll();
     EXPECT_EQ(l.messages.shown.size(), 2U);
     EXPECT_EQ(mapsFile(), "q3dm1/\r\n");
     EXPECT_EQ(dir.readData("oldmaps.tvd"), "old.pk3/\r\n");
-    EXPECT_EQ(catalogue(), Names{"ztn"});
+    EXPECT_EQ(l.catalogue(), Names{"ztn"});
 }

@@ -6,6 +6,7 @@
 // directly.
 
 #include <string>
+#include <vector>
 
 #include "platform/FileSystem.h"
 #include "support/FaultyFileSystem.h"
@@ -22,6 +23,9 @@ class Launcher : public RecordingServices {
 
     void start() { app.start(*startup); }
     template <class T> T& get() { return app.get<T>(); }
+    // The main window's map catalogue; a catalogue put in its place.
+    std::vector<std::string> catalogue();
+    void setCatalogue(const std::vector<std::string>& entries);
 
     platform::RealFileSystem real;
     FaultyFileSystem files;
