@@ -30,8 +30,10 @@ std::optional<DetectedMod> detectModFolder(std::string_view folderName) {
     if (inSkipFolderList(folderName))
         return std::nullopt;
     const auto known = knownModRecord(folderName);
-    const std::string text = known ? std::string(*known) : GenericModRecord(folderName);
-    std::vector<std::string> fields = recordFields(text);
+    // The generic record is split without the folder name, which may hold
+    // "~" itself; its empty field 1 then gives way to the folder below.
+    const std::string generic = GenericModRecord("");
+    std::vector<std::string> fields = recordFields(known ? *known : ModRecordString(generic));
 
     DetectedMod mod;
     // A known mod is named by its table row; any other folder by its own

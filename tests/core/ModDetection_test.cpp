@@ -48,6 +48,7 @@ TEST(ModDetection, folderNamesGiveTheirModOrNone) {
         {"instagibplus", "Instagib Plus", "50"},
         {"hulk", "Hulk", "80"},
         {"mymod", "Mymod", "0"},
+        {"a~b", "A~b", "0"},      // the "~" of the name ends no field
         {" mymod", "mymod", "0"}, // the blank is upper-cased, then trimmed
         {"\xC3\xA9toile", "\xC3\x89toile", "0"},
         {"baseq3 ", "Baseq3", "0"},
