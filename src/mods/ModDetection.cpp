@@ -1,11 +1,17 @@
 #include "mods/ModDetection.h"
 
+#include <algorithm>
+
 #include "common/NumberText.h"
 #include "mods/KnownMods.h"
 
 namespace mods {
 
 namespace {
+
+// The longest file name, in bytes, that the file systems of this platform
+// take.
+constexpr std::size_t kLongestFileName = 255;
 
 // The first character in upper case: ASCII letters and the Latin-1 letters
 // of UTF-8 text (à to þ, except ÷); anything else stays as it is.
@@ -44,6 +50,18 @@ std::optional<DetectedMod> detectModFolder(std::string_view folderName) {
     fields.front() = folderName;
     mod.record = common::ModRecord::fromLines(fields);
     return mod;
+}
+
+bool canBeListed(const platform::FileSystem& fs, std::string_view folderName,
+                 const DetectedMod& mod) {
+    const std::string fileName = mod.displayName + ".tvd";
+    return !holdsControlCharacter(folderName) && fileName.size() <= kLongestFileName &&
+           common::ModRecord::path(fs, mod.displayName).has_value();
+}
+
+bool holdsControlCharacter(std::string_view name) {
+    return std::any_of(name.begin(), name.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x20U; });
 }
 
 std::string folderNameOf(std::string_view entry) {

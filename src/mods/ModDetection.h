@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "common/ModRecord.h"
+#include "platform/FileSystem.h"
 
 namespace mods {
 
@@ -22,6 +23,17 @@ struct DetectedMod {
 // record under its name with the first letter in upper case. The record's
 // game folder is the folder name exactly as given.
 std::optional<DetectedMod> detectModFolder(std::string_view folderName);
+
+// False for a mod that cannot be listed, which detection leaves out and
+// names to the user: its folder name holds a character below U+0020 (the
+// record and the list file hold one value a line), or its record file cannot
+// be named (one of the launcher's own files, or a file name longer than the
+// file system takes).
+bool canBeListed(const platform::FileSystem& fs, std::string_view folderName,
+                 const DetectedMod& mod);
+
+// True when the name holds a character below U+0020 (a line break, a tab).
+bool holdsControlCharacter(std::string_view name);
 
 // The folder name of a folder list entry: the text after its last path
 // separator.

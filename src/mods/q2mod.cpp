@@ -38,6 +38,26 @@ std::string quoted(const std::string& s) {
     return "\"" + s + "\"";
 }
 
+// A folder name as a message shows it: line breaks and other control
+// characters written out, so that the name stays on one line.
+std::string visible(const std::string& name) {
+    std::string out;
+    for (const char c : name) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code >= 0x20U)
+            out.push_back(c);
+        else if (c == '\r')
+            out += "<CR>";
+        else if (c == '\n')
+            out += "<LF>";
+        else if (c == '\t')
+            out += "<TAB>";
+        else
+            out += "<" + std::to_string(code) + ">";
+    }
+    return out;
+}
+
 std::string unusableName(const std::string& name) {
     return "The name " + quoted(name) +
            " cannot be used for a mod: a mod name must not be \".\" or \"..\", must not hold "
@@ -330,7 +350,7 @@ bool q2mod::Autodetect_Mods() {
         const auto mod = detectModFolder(folder);
         if (!mod)
             continue;
-        if (!ModRecord::path(fs, mod->displayName)) {
+        if (!canBeListed(fs, folder, *mod)) {
             unusable.push_back(folder);
             continue;
         }
@@ -352,9 +372,9 @@ bool q2mod::Autodetect_Mods() {
     if (!unusable.empty()) {
         std::string names;
         for (const auto& f : unusable)
-            names += (names.empty() ? "" : ", ") + quoted(f);
-        services.messages.show("These folders were not added as mods, as their names cannot "
-                               "name a mod record: " +
+            names += (names.empty() ? "" : ", ") + quoted(visible(f));
+        services.messages.show("These folders were not added as mods, as the launcher cannot "
+                               "keep their names in its files: " +
                                names + ".");
     }
     // A run that stopped, or whose mods did not reach the list file, keeps
@@ -369,8 +389,13 @@ bool q2mod::Autodetect_Mods() {
 void q2mod::oldmodspk3() {
     std::vector<std::string> names;
     const int n = Dir1.listCount();
-    for (int i = 0; i < n; ++i)
-        names.push_back(folderNameOf(Dir1.list(i)));
+    for (int i = 0; i < n; ++i) {
+        // A name with a line break would split the snapshot; such a folder
+        // is never a mod.
+        std::string name = folderNameOf(Dir1.list(i));
+        if (!holdsControlCharacter(name))
+            names.push_back(std::move(name));
+    }
     mDedOldList.clear();
     mDedOldList.addItems(names);
     auto& services = app().services();

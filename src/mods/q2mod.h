@@ -30,7 +30,8 @@ class q2mod : public ui::Window {
     void doppelte_Mods();
     // Detects the mods of the game directory (Detect New while the Detect
     // New panel is shown, else Detect All), rewrites mods.tvd and the
-    // snapshot. False when it stopped on a failure (the user has been told).
+    // snapshot. Folders that cannot be listed are left out and named to the
+    // user. False when it stopped on a failure (the user has been told).
     bool Autodetect_Mods();
     // The game directory's folders into oldmods.tvd and mDedOldList.
     void oldmodspk3();

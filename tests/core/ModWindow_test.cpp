@@ -192,6 +192,32 @@ TEST_F(ModWindow, addingByHand) {
     }
 }
 
+TEST_F(ModWindow, foldersWhoseNamesTheFilesCannotKeepAreNamedOnceAndTheWalkGoesOn) {
+    const std::string fits(251, 'm'); // its record file name is 255 bytes long
+    const std::string tooLong(253, 'l');
+    catalogues("", {});
+    folders({"a~b", fits.c_str(), tooLong.c_str(), "cr\rlf\nname", "\ttab"});
+    auto& w = openModWindow();
+    w.Label8.userClick();
+    w.Image4.userMouseMove();
+    w.Image5.userClick();
+
+    const std::string upper = "M" + fits.substr(1);
+    EXPECT_EQ(modList(), (Lines{"A~b", "Capture The Flag", "Free For All", upper, "Team Deathmatch",
+                                "Tournament"}));
+    ASSERT_EQ(messages().size(), 1U);
+    for (const std::string& named :
+         {"\"" + tooLong + "\"", std::string("\"cr<CR>lf<LF>name\""), std::string("\"<TAB>tab\"")})
+        EXPECT_NE(messages()[0].find(named), std::string::npos) << named;
+    // Line 1 is the folder; the generic lines follow unshifted.
+    const Lines tilde = dataLines("A~b.tvd");
+    const Lines generic = dataLines(upper + ".tvd");
+    EXPECT_EQ(tilde[0], "a~b");
+    EXPECT_EQ(Lines(tilde.begin() + 1, tilde.end()), Lines(generic.begin() + 1, generic.end()));
+    const std::string snapshot = dir.readData("oldmods.tvd");
+    EXPECT_EQ(snapshot.find('\n'), snapshot.size() - 1); // one line
+}
+
 TEST_F(ModWindow, aFailedWriteEndsTheActionAndKeepsListAndFileAlike) {
     const struct {
         const char* failing;
