@@ -21,8 +21,9 @@ namespace content {
 namespace {
 
 constexpr const char* kNotCompleted =
-    "The detection of your mods, maps and bots could not be completed. The lists show what "
-    "they held before; Torvel Arvenix Pro will offer the detection again at its next start.";
+    "The detection of your mods, maps and bots could not be completed. The map list and the bot "
+    "roster show what they held before; Torvel Arvenix Pro will offer the detection again at its "
+    "next start.";
 
 } // namespace
 

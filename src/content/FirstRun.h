@@ -13,8 +13,8 @@ namespace content {
 // Detects mods (through the mod window, hidden), then the maps and bots of
 // every package of the start-up window's file list, removes duplicates and
 // writes the list files. False when a failure ended it before the first
-// scanned package; the user has then been told, and the catalogues hold
-// what they held before.
+// scanned package; the user has then been told, and the map list and the
+// roster hold what they held before.
 bool firstRunDetection(shell::startup& w);
 
 } // namespace content

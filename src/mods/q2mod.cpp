@@ -8,6 +8,7 @@
 #include "common/ProgressBar.h"
 #include "common/SlashList.h"
 #include "common/TabStrip.h"
+#include "common/WriteFailure.h"
 #include "content/q2map.h"
 #include "mods/KnownMods.h"
 #include "mods/ModDetection.h"
@@ -25,6 +26,12 @@ namespace {
 using common::ModRecord;
 
 constexpr const char* kNoName = "Please insert a valid Mod-name.";
+
+// What the next Detect New does when a detection could not leave its
+// snapshot of the game folders.
+constexpr const char* kSnapshotKept =
+    "The list of game folders of the detection before is left as it was, so the next \"Detect "
+    "New\" takes every folder missing from that list for a new one.";
 
 // Page area below the strip, shared by the three pages.
 constexpr int kPageLeft = 120;
@@ -247,28 +254,24 @@ void q2mod::addmod() {
 void q2mod::q2modlist() {
     auto entries = common::entriesOf(app().get<shell::Q2M>().List2);
     entries.push_back(common::trimmed(fields.mname.text()));
-    rebuildModList(common::slashListLine(entries));
+    rebuildModList(common::slashListLine(entries), common::kListKeptUnsaved);
 }
 
 bool q2mod::q2modlist2() {
-    return rebuildModList(common::slashListLine(common::entriesOf(app().get<shell::Q2M>().List2)));
+    return rebuildModList(common::slashListLine(common::entriesOf(app().get<shell::Q2M>().List2)),
+                          std::string("The mod list on screen shows the mods detected, but it is "
+                                      "not saved. ") +
+                              kSnapshotKept);
 }
 
-bool q2mod::rebuildModList(const std::string& line) {
+bool q2mod::rebuildModList(const std::string& line, const std::string& consequence) {
     auto& main = app().get<shell::Q2M>();
     auto& services = app().services();
-    const std::string path = common::dataFile(services.files, common::kModsFile);
     main.List2.clear();
-    const bool written = services.files.writeLines(path, {line});
-    if (written) {
-        main.List2.addItems(common::parseSlashList(line));
-    } else {
-        // The list shows what the file holds, so that the two agree.
-        services.messages.show("The mod list could not be written to " + path + " (" +
-                               services.files.writeFailure() +
-                               "). The mod list shows the mods that file holds.");
-        common::appendSlashListFile(services.files, path, main.List2);
-    }
+    main.List2.addItems(common::parseSlashList(line));
+    // A list that cannot be saved is kept on screen all the same.
+    const bool written = common::writeLinesOrTell(
+        services, common::dataFile(services.files, common::kModsFile), {line}, consequence);
     unload();
     if (main.List2.selCount() == 0)
         main.applyNoModState();
@@ -322,10 +325,11 @@ bool q2mod::Autodetect_Mods() {
     // the record could not be written.
     const auto addRecord = [&](const std::string& displayName, const ModRecord& record) {
         if (!record.write(fs, displayName)) {
-            services.messages.show("The record file " + ModRecord::pathText(fs, displayName) +
-                                   " could not be written (" + fs.writeFailure() +
-                                   "). The detection stopped; the mod list keeps the mods "
-                                   "detected so far.");
+            services.messages.show(common::writeFailedMessage(
+                fs, ModRecord::pathText(fs, displayName),
+                std::string("The detection stopped; the mod list keeps the mods detected so "
+                            "far. ") +
+                    kSnapshotKept));
             return false;
         }
         main.List2.addItem(displayName);
@@ -367,8 +371,9 @@ bool q2mod::Autodetect_Mods() {
         }
     }
 
-    if (!q2modlist2())
-        failed = true;
+    // The snapshot follows the list file only: mods that did not reach it
+    // are found again by the next Detect New.
+    const bool listed = q2modlist2();
     if (!unusable.empty()) {
         std::string names;
         for (const auto& f : unusable)
@@ -377,12 +382,11 @@ bool q2mod::Autodetect_Mods() {
                                "keep their names in its files: " +
                                names + ".");
     }
-    // A run that stopped, or whose mods did not reach the list file, keeps
-    // the old snapshot, so that the next Detect New finds them again.
     if (failed)
         return false;
     txt_detecting.setCaption("Done");
-    oldmodspk3();
+    if (listed)
+        oldmodspk3();
     return true;
 }
 
@@ -396,15 +400,16 @@ void q2mod::oldmodspk3() {
         if (!holdsControlCharacter(name))
             names.push_back(std::move(name));
     }
+    auto& services = app().services();
+    // The names in memory stay those of the file, which the next Detect New
+    // reads.
+    if (!common::writeListOrTell(
+            services, common::dataFile(services.files, common::kOldModsFile), names,
+            "The file keeps the game folders of the detection before, so the next \"Detect "
+            "New\" takes every folder missing from that list for a new one."))
+        return;
     mDedOldList.clear();
     mDedOldList.addItems(names);
-    auto& services = app().services();
-    const std::string path = common::dataFile(services.files, common::kOldModsFile);
-    if (!services.files.writeLines(path, {common::slashListLine(names)}))
-        services.messages.show("The list of game folders could not be written to " + path + " (" +
-                               services.files.writeFailure() +
-                               "). The next Detect New may take the folders found now for new "
-                               "ones.");
 }
 
 } // namespace mods

@@ -29,18 +29,20 @@ class q2mod : public ui::Window {
     // Removes adjacent equal entries from the main window's mod list.
     void doppelte_Mods();
     // Detects the mods of the game directory (Detect New while the Detect
-    // New panel is shown, else Detect All), rewrites mods.tvd and the
-    // snapshot. Folders that cannot be listed are left out and named to the
-    // user. False when it stopped on a failure (the user has been told).
+    // New panel is shown, else Detect All), rewrites mods.tvd and, once that
+    // is written, the snapshot. Folders that cannot be listed are left out
+    // and named to the user. False when it stopped on a record it could not
+    // write (the user has been told).
     bool Autodetect_Mods();
-    // The game directory's folders into oldmods.tvd and mDedOldList.
+    // The game directory's folders into oldmods.tvd and, once written, into
+    // mDedOldList.
     void oldmodspk3();
     // Writes the record of the typed mod and lists it.
     void addmod();
     // mods.tvd from the mod list with the typed name added; closes the window.
     void q2modlist();
     // mods.tvd from the mod list as it stands; closes the window. False when
-    // mods.tvd could not be written (the list then shows what it holds).
+    // mods.tvd could not be written (the list on screen is kept all the same).
     bool q2modlist2();
 
     // ---- controls, in stacking order --------------------------------------
@@ -99,8 +101,8 @@ class q2mod : public ui::Window {
     void Image8_Click();
 
     // Writes mods.tvd as `line` and rebuilds the mod list from it; see
-    // q2modlist2.
-    bool rebuildModList(const std::string& line);
+    // q2modlist2. A failed write tells the user, with `consequence`.
+    bool rebuildModList(const std::string& line, const std::string& consequence);
 };
 
 } // namespace mods

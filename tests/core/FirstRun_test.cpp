@@ -134,7 +134,7 @@ TEST_F(FirstRun, failureBeforeThePackagesLeavesTheMarkerAndOpensTheMainWindow) {
     dir.writeData("maps.tvd", {"q3dm1/q3dm7/"});
     dir.writeData("bots.tvd", {bot("Sarge") + "/", "0/"});
     Launcher l(dir.path());
-    l.files.failWritesTo("mods.tvd");
+    l.files.failWritesTo("Free For All.tvd"); // the mod detection stops
     pressStart(l);
 
     ASSERT_FALSE(l.messages.shown.empty());
@@ -147,4 +147,20 @@ TEST_F(FirstRun, failureBeforeThePackagesLeavesTheMarkerAndOpensTheMainWindow) {
     EXPECT_EQ(main.List1.listCount(), 2);
     EXPECT_EQ(l.get<content::q3bots>().List3.selCount(), 1);
     EXPECT_EQ(dir.readData("maps.tvd"), "q3dm1/q3dm7/\r\n");
+}
+
+TEST_F(FirstRun, modFoldersTheFilesCannotKeepOrAnUnwritableModListLetThePassFinish) {
+    const std::pair<std::string, const char*> cases[] = {
+        {"arena", "/mods.tvd"}, {"x\ny", "/none"}, {std::string(253, 'l'), "/none"}};
+    for (const auto& [folder, failing] : cases) {
+        SCOPED_TRACE(folder);
+        dir.makeFolder(folder);
+        dir.writeData("launch_stat.tvd", {"0"});
+        Launcher l(dir.path());
+        l.files.failWritesTo(failing);
+        pressStart(l);
+        EXPECT_EQ(l.messages.shown.size(), 1U); // the write failure or the folders left out
+        EXPECT_EQ(dir.readData("launch_stat.tvd"), "1\r\n");
+        EXPECT_EQ(l.get<shell::Q2M>().List2.list(0), "Arena");
+    }
 }

@@ -218,26 +218,28 @@ TEST_F(ModWindow, foldersWhoseNamesTheFilesCannotKeepAreNamedOnceAndTheWalkGoesO
     EXPECT_EQ(snapshot.find('\n'), snapshot.size() - 1); // one line
 }
 
-TEST_F(ModWindow, aFailedWriteEndsTheActionAndKeepsListAndFileAlike) {
+TEST_F(ModWindow, aFailedWriteTellsOnceAndKeepsTheListOnScreenAndTheSnapshot) {
+    const Lines detected{"Arena",        "Capture The Flag", "Cpma",
+                         "Free For All", "Team Deathmatch",  "Tournament"};
     const struct {
         const char* failing;
         bool detect;
         Lines listed;
-        const char* modsFile;
+        std::string modsFile;
     } cases[] = {
         // The walk stops at the record it cannot write; the list keeps what
         // was detected before it.
         {"Cpma.tvd", true, {"Arena"}, "Arena/\r\n"},
-        // The list shows what the list file holds.
-        {"/mods.tvd", true, {"Old"}, "Old/\r\n"},
+        {"/mods.tvd", true, detected, "Old/\r\n"},
+        {"/oldmods.tvd", true, detected, common::slashListLine(detected) + "\r\n"},
         {"New.tvd", false, {"Old"}, "Old/\r\n"},
-        {"/mods.tvd", false, {"Old"}, "Old/\r\n"},
+        {"/mods.tvd", false, {"New", "Old"}, "Old/\r\n"},
     };
     folders({"arena", "cpma"});
     for (const auto& c : cases) {
         SCOPED_TRACE(c.failing);
         catalogues("", {"Old"});
-        std::filesystem::remove(dir.data("oldmods.tvd"));
+        dir.writeData("oldmods.tvd", {"old/"});
         const std::string old = dir.readData("Old.tvd");
         auto& w = openModWindow();
         launcher->files.failWritesTo(c.failing);
@@ -249,12 +251,13 @@ TEST_F(ModWindow, aFailedWriteEndsTheActionAndKeepsListAndFileAlike) {
             w.fields.mname.setText("New");
             w.Image2.userClick();
         }
-        EXPECT_EQ(messages().size(), 1U);
+        ASSERT_EQ(messages().size(), 1U);
         EXPECT_EQ(modList(), c.listed);
         EXPECT_EQ(dir.readData("mods.tvd"), c.modsFile);
         EXPECT_EQ(dir.readData("Old.tvd"), old);
-        // A detection that did not finish leaves the snapshot as it was.
-        EXPECT_FALSE(dir.exists("Tolvdata/oldmods.tvd"));
+        // The snapshot is left as it was, and a detection says what follows.
+        EXPECT_EQ(dir.readData("oldmods.tvd"), "old/\r\n");
+        EXPECT_EQ(messages()[0].find("takes every folder missing") != std::string::npos, c.detect);
     }
 }
 
