@@ -1,6 +1,7 @@
 // A package as a player's baseq3 may hold it, whole, cut off or damaged:
 // walked header by header, and scanned for maps and bots.
 
+#include <algorithm>
 #include <sstream>
 
 #include "content/PackageWalk.h"
@@ -24,12 +25,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // forward.
     expect(entries * content::ZipLocalHeader::kSize <= size);
 
+    // A found name is one entry of a list file: no line break or other
+    // control character, no "/".
+    const auto listable = [](const std::string& name) {
+        return platform::isValidUtf8(name) && name.find('/') == std::string::npos &&
+               std::none_of(name.begin(), name.end(),
+                            [](char c) { return static_cast<unsigned char>(c) < 0x20U; });
+    };
     std::istringstream again(bytes);
     const auto finds = content::findInPackage(again, content::ScanMode::kMapsAndBots);
     expect(finds.maps.size() <= entries && finds.bots.size() <= entries);
     for (const auto& map : finds.maps)
-        expect(platform::isValidUtf8(map));
+        expect(listable(map));
     for (const auto& bot : finds.bots)
-        expect(platform::isValidUtf8(bot) && bot.ends_with(" - 5 - red  - 0  "));
+        expect(listable(bot) && bot.ends_with(" - 5 - red  - 0  "));
     return 0;
 }

@@ -75,6 +75,16 @@ std::string upperCharacter(std::string_view c) {
     return out;
 }
 
+// A name the list files can hold and read back as the one name it is: no
+// line break or other control character, no "/" (which ends an entry).
+std::optional<std::string> usable(std::string name) {
+    for (const char c : name) {
+        if (static_cast<unsigned char>(c) < 0x20U || c == '/')
+            return std::nullopt;
+    }
+    return name;
+}
+
 } // namespace
 
 std::optional<std::string> mapNameOf(std::string_view entryName) {
@@ -82,7 +92,7 @@ std::optional<std::string> mapNameOf(std::string_view entryName) {
         return std::nullopt;
     if (characterCount(entryName) < 9)
         return std::nullopt;
-    return std::string(middle(entryName, 5, 4));
+    return usable(std::string(middle(entryName, 5, 4)));
 }
 
 std::optional<std::string> botNameOf(std::string_view entryName) {
@@ -92,8 +102,8 @@ std::optional<std::string> botNameOf(std::string_view entryName) {
         return std::nullopt;
     const std::size_t first = byteOfCharacter(entryName, 14);
     const std::size_t rest = byteOfCharacter(entryName, 15);
-    return upperCharacter(entryName.substr(first, rest - first)) +
-           std::string(middle(entryName, 15, 4));
+    return usable(upperCharacter(entryName.substr(first, rest - first)) +
+                  std::string(middle(entryName, 15, 4)));
 }
 
 PackageFinds findInPackage(std::istream& package, std::string_view mode) {

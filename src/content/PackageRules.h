@@ -21,13 +21,15 @@ inline constexpr const char* kMapsAndBots = "maps_n_bots";
 
 // The map name of an entry such as maps/q3dm1.bsp ("q3dm1"): the name less
 // its first 5 and last 4 characters, for a name starting with "maps" in any
-// case and ending in "bsp" in lower case. Nullopt for any other name, and
-// for one too short to cut.
+// case and ending in "bsp" in lower case. Nullopt for any other name, for
+// one too short to cut, and when the map name would hold a control
+// character (a line break among them) or "/" (maps/sub/x.bsp).
 std::optional<std::string> mapNameOf(std::string_view entryName);
 // The bot name of an entry such as botfiles/bots/sarge_c.c ("Sarge"): the
 // 15th character in upper case and the characters from the 16th up to the
 // "_c.c", for a name starting with "botfiles/bots" in any case. Nullopt for
-// any other name, and for one too short to cut.
+// any other name, for one too short to cut, and when the bot name would
+// hold a control character or "/".
 std::optional<std::string> botNameOf(std::string_view entryName);
 
 // What one package holds under a scan mode, in file order: map names and

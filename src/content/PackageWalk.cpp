@@ -52,12 +52,6 @@ ZipLocalHeader parseLocalHeader(const unsigned char* b) {
     return h;
 }
 
-std::string entryName(const std::string& bytes, bool utf8) {
-    if (utf8 && platform::isValidUtf8(bytes))
-        return bytes;
-    return platform::windows1252ToUtf8(bytes);
-}
-
 // What the central directory says about the entries: where each local
 // header starts and how many bytes of data it has.
 class CentralDirectory {
@@ -154,7 +148,9 @@ void walkPackage(std::istream& in, const std::function<void(const PackageEntry&)
         in.read(name.data(), static_cast<std::streamsize>(name.size()));
         if (static_cast<std::size_t>(in.gcount()) != name.size())
             return;
-        entry.name = entryName(name, h.utf8Name());
+        // With or without the UTF-8 flag (zip programs on Linux store UTF-8
+        // names without it), a name is read as the data files are.
+        entry.name = platform::decodeText(name);
         visit(entry);
 
         const std::uint64_t dataStart = at + ZipLocalHeader::kSize + h.nameLength + h.extraLength;

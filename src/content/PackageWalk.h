@@ -38,12 +38,11 @@ struct ZipLocalHeader {
 
     // Flag bit 3: CRC and sizes follow the data.
     bool sizesFollowData() const { return (flags & 0x0008U) != 0; }
-    // Flag bit 11: the name is UTF-8.
-    bool utf8Name() const { return (flags & 0x0800U) != 0; }
 };
 
-// One entry as the walk sees it. The name is UTF-8 text: read as UTF-8 when
-// the entry says so, otherwise byte for byte as Windows-1252.
+// One entry as the walk sees it. The name is UTF-8 text: each valid UTF-8
+// sequence of its bytes as it stands, any other byte as its Windows-1252
+// character, whether or not the entry's flag says UTF-8.
 struct PackageEntry {
     ZipLocalHeader header;
     std::string name;

@@ -57,7 +57,13 @@ TEST_F(PackageScanner, entryNamesUnderEachScanMode) {
         {"maps/q3dm1.bsp", "maps", {"q3dm1"}, {}},
         {"MAPS/q3dm1.bsp", "maps", {"q3dm1"}, {}},
         {"maps/q3dm1.BSP", "maps", {}, {}},
-        {"maps/ctf/arena.bsp", "maps", {"ctf/arena"}, {}},
+        // A name the list files could not hold as one entry adds nothing.
+        {"maps/ctf/arena.bsp", "maps", {}, {}},
+        {"maps/x\r\nINJECT.bsp", "maps", {}, {}},
+        {"maps/tab\t.bsp", "maps_n_bots", {}, {}},
+        {"botfiles/bots/a\r\n0/1/2/_c.c", "bots", {}, {}},
+        {"botfiles/bots/s/sub_c.c", "bots", {}, {}},
+        {"botfiles/bots/\x1f_c.c", "bots", {}, {}},
         {"mapsXq3dm1.bsp", "maps", {"q3dm1"}, {}},
         {"maps/.bsp", "maps", {""}, {}},
         {"botfiles/bots/sarge_c.c", "bots", {}, {"Sarge - 5 - red  - 0  "}},
@@ -105,12 +111,13 @@ TEST_F(PackageScanner, realPackagesWithExtraFieldsAndDataDescriptors) {
         {"textures/a.tga", std::string(3000, 't')},
         {"botfiles/bots/sarge_c.c", "chat"},
         {"maps/ctf/arena.bsp", "arena"},
+        {"maps/caf\xc3\xa9.bsp", "utf-8 name, no flag"},
     };
     // zip adds extra fields to every entry unless told not to; -fd puts the
     // sizes of every entry behind its data.
     for (const std::string options : {"", "-X", "-fd", "-fd -0"}) {
         const auto finds = scan(zipped(files, options), "maps_n_bots");
-        EXPECT_EQ(finds.maps, (Names{"q3dm1", "ctf/arena"})) << options;
+        EXPECT_EQ(finds.maps, (Names{"q3dm1", "caf\xc3\xa9"})) << options;
         EXPECT_EQ(finds.bots, Names{"Sarge - 5 - red  - 0  "}) << options;
     }
 }
@@ -148,7 +155,7 @@ TEST_F(PackageScanner, dataDescriptorEntryWithoutCentralDirectoryEndsTheWalk) {
     EXPECT_EQ(finds.maps, (Names{"a", "b"}));
 }
 
-TEST_F(PackageScanner, namesAreUtf8WhenFlaggedAndWindows1252Otherwise) {
+TEST_F(PackageScanner, namesAreUtf8WhereValidAndWindows1252Otherwise) {
     const struct {
         std::string bytes;
         std::uint16_t flags;
@@ -156,7 +163,8 @@ TEST_F(PackageScanner, namesAreUtf8WhenFlaggedAndWindows1252Otherwise) {
         Names bots;
     } cases[] = {
         {"maps/caf\xc3\xa9.bsp", 0x0800, {"caf\xc3\xa9"}, {}},
-        {"maps/caf\xc3\xa9.bsp", 0, {"caf\xc3\x83\xc2\xa9"}, {}},
+        {"maps/caf\xc3\xa9.bsp", 0, {"caf\xc3\xa9"}, {}}, // zip on Linux sets no flag
+        {"maps/\xc3\xa9\xe9.bsp", 0x0800, {"\xc3\xa9\xc3\xa9"}, {}},
         {"maps/caf\xe9.bsp", 0, {"caf\xc3\xa9"}, {}},
         {"maps/\x80.bsp", 0, {"\xe2\x82\xac"}, {}},
         {"botfiles/bots/\xe9lise_c.c", 0, {}, {"\xc3\x89lise - 5 - red  - 0  "}},
