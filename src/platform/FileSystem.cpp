@@ -88,11 +88,21 @@ std::optional<std::vector<std::string>> RealFileSystem::readLines(const std::str
 }
 
 bool RealFileSystem::writeFailed(int error) {
-    writeFailure_ = std::generic_category().message(error);
+    return writeFailed(std::generic_category().message(error));
+}
+
+bool RealFileSystem::writeFailed(std::string reason) {
+    writeFailure_ = std::move(reason);
     return false;
 }
 
 bool RealFileSystem::writeLines(const std::string& path, const std::vector<std::string>& lines) {
+    // A line break inside a value would make two lines of it, and every
+    // line after it would be read as the wrong value.
+    for (const auto& line : lines) {
+        if (line.find_first_of("\r\n") != std::string::npos)
+            return writeFailed("a value to be written holds a line break");
+    }
     const fs::path target(resolve(path));
     std::error_code ec;
     if (fs::is_directory(target, ec))

@@ -28,7 +28,7 @@ class FileSystem {
     // file cannot be opened.
     virtual std::optional<std::vector<std::string>> readLines(const std::string& path) const = 0;
     // Replaces the file with these lines, each ended by CR LF. False (and the
-    // old file untouched) on failure.
+    // old file untouched) on failure, also when a line holds CR or LF.
     virtual bool writeLines(const std::string& path, const std::vector<std::string>& lines) = 0;
     // Why the last failed writeLines failed, in the platform's words ("No
     // space left on device").
@@ -86,6 +86,7 @@ class RealFileSystem : public FileSystem {
   private:
     // Keeps the reason of a failed write; always false.
     bool writeFailed(int error);
+    bool writeFailed(std::string reason);
 
     std::string workingDirectory_;
     std::string writeFailure_;

@@ -127,6 +127,11 @@ TEST(FileSystem, writesAreAtomicAndFailuresLeaveTheOldFile) {
     // made, but it cannot be renamed to the name.
     EXPECT_FALSE(fs.writeLines(dir.path() + "/" + std::string(252, 'n') + ".tvd", {"x"}));
     EXPECT_EQ(fs.writeFailure(), "File name too long");
+    // A value holding a line break would become two lines.
+    for (const char* value : {"x\ry", "x\ny", "\r\n"}) {
+        EXPECT_FALSE(fs.writeLines(path, {"a", value}));
+        EXPECT_EQ(fs.writeFailure(), "a value to be written holds a line break");
+    }
     EXPECT_EQ(dir.read("a.tvd"), "old\r\n");
     int files = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))
