@@ -1,13 +1,9 @@
 #include "platform/FileSystem.h"
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <sys/stat.h>
 #include <system_error>
@@ -15,6 +11,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/Encoding.h"
+#include "platform/RegularFile.h"
 #include "platform/TextCase.h"
 
 namespace fs = std::filesystem;
@@ -74,17 +71,10 @@ std::string RealFileSystem::resolve(const std::string& path) {
 }
 
 std::optional<std::vector<std::string>> RealFileSystem::readLines(const std::string& path) const {
-    const std::string real = resolve(path);
-    std::error_code ec;
-    if (!fs::is_regular_file(real, ec))
+    const auto bytes = readRegularFile(resolve(path));
+    if (!bytes)
         return std::nullopt;
-    std::ifstream in(real, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return std::nullopt;
-    return splitLines(bytes);
+    return splitLines(*bytes);
 }
 
 bool RealFileSystem::writeFailed(int error) {
@@ -128,36 +118,14 @@ void RealFileSystem::removeLeftoverTemporaries(const std::string& folder) {
 }
 
 std::optional<std::vector<std::uint8_t>> RealFileSystem::readBinary(const std::string& path) const {
-    std::ifstream in(resolve(path), std::ios::binary);
-    if (!in)
+    const auto bytes = readRegularFile(resolve(path));
+    if (!bytes)
         return std::nullopt;
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                    std::istreambuf_iterator<char>());
-    if (in.bad())
-        return std::nullopt;
-    return bytes;
+    return std::vector<std::uint8_t>(bytes->begin(), bytes->end());
 }
 
-namespace {
-// A file read in small pieces at places far apart (the headers of a
-// package): a small buffer keeps each read short.
-class SmallBufferFile : public std::ifstream {
-  public:
-    explicit SmallBufferFile(const std::string& path) {
-        rdbuf()->pubsetbuf(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-        open(path, std::ios::binary);
-    }
-
-  private:
-    std::array<char, 512> buffer_{};
-};
-} // namespace
-
 std::unique_ptr<std::istream> RealFileSystem::openBinary(const std::string& path) const {
-    auto in = std::make_unique<SmallBufferFile>(resolve(path));
-    if (!*in)
-        return nullptr;
-    return in;
+    return openRegularFile(resolve(path));
 }
 
 bool RealFileSystem::createDirectory(const std::string& path) {

@@ -35,7 +35,8 @@ class FileSystem {
     virtual std::string writeFailure() const = 0;
     virtual std::optional<std::vector<std::uint8_t>> readBinary(const std::string& path) const = 0;
     // A file opened for reading bytes from any place in it; null when it
-    // cannot be opened. By default the whole file, read at once.
+    // cannot be opened or is not a regular file. By default the whole file,
+    // read at once.
     virtual std::unique_ptr<std::istream> openBinary(const std::string& path) const;
 
     // True when the folder exists afterwards.
