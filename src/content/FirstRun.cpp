@@ -59,7 +59,7 @@ bool firstRunDetection(shell::startup& w) {
                 roster.addItems(known->bots);
                 return;
             }
-            scanpk3(app, platform::joinPath(w.Dir1.path(), file));
+            scanpk3(app, platform::joinPath(w.Dir1.path(), w.File1.fileNameOnDisk(i)));
         });
     }
     w.status3.setCaption("DONE");

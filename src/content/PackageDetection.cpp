@@ -42,7 +42,8 @@ void detectPackages(ui::Application& app, const ui::DirListBox& folder,
                 list.addItems(*entries);
             continue;
         }
-        ui::skip([&] { scanpk3(app, platform::joinPath(folder.path(), file)); });
+        ui::skip(
+            [&] { scanpk3(app, platform::joinPath(folder.path(), packages.fileNameOnDisk(i))); });
     }
 }
 

@@ -156,7 +156,7 @@ void q2maplist::Form_Load() {
 void q2maplist::dellist() {
     auto& fs = app().services().files;
     // A file that has gone meanwhile is no error.
-    fs.removeFile(common::dataFile(fs, File1c.fileName()));
+    fs.removeFile(common::dataFile(fs, File1c.fileNameOnDisk(File1c.listIndex())));
     refreshLists();
 }
 
@@ -179,17 +179,23 @@ void q2maplist::savelist() {
     catalogue.addItems(entries);
     // A list that cannot be written leaves the window open for another
     // name or another try.
-    if (!common::writeListOrTell(services, common::dataFile(services.files, name + kExtension),
-                                 entries, "The map list was not saved."))
+    // The name of a file chosen in the list saves over that file as it is
+    // on disk.
+    std::string fileName = name + kExtension;
+    if (const int chosen = File1b.listIndex(); chosen >= 0 && File1b.list(chosen) == fileName)
+        fileName = File1b.fileNameOnDisk(chosen);
+    if (!common::writeListOrTell(services, common::dataFile(services.files, fileName), entries,
+                                 "The map list was not saved."))
         return;
     unload();
 }
 
 void q2maplist::loadlist() {
     auto& services = app().services();
-    const std::string path = platform::joinPath(File1.path(), File1.fileName());
-    const auto lines = services.files.readLines(path);
+    const auto lines = services.files.readLines(
+        platform::joinPath(File1.path(), File1.fileNameOnDisk(File1.listIndex())));
     if (!lines || lines->empty()) {
+        const std::string path = platform::joinPath(File1.path(), File1.fileName());
         services.messages.show("Torvel Arvenix Pro can't read the map list " + path +
                                ". The map list is kept as it was.");
         unload();

@@ -12,6 +12,7 @@
 #include "content/q2map.h"
 #include "mods/KnownMods.h"
 #include "mods/ModDetection.h"
+#include "platform/Encoding.h"
 #include "platform/TextCase.h"
 #include "shell/Artwork.h"
 #include "shell/Q2M.h"
@@ -354,7 +355,8 @@ bool q2mod::Autodetect_Mods() {
         const auto mod = detectModFolder(folder);
         if (!mod)
             continue;
-        if (!canBeListed(fs, folder, *mod)) {
+        // A record could not name a folder whose name is not text.
+        if (!canBeListed(fs, folder, *mod) || !platform::isValidUtf8(Dir1.folderNameOnDisk(i))) {
             unusable.push_back(folder);
             continue;
         }

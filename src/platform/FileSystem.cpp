@@ -163,13 +163,13 @@ bool RealFileSystem::isFile(const std::string& path) const {
 }
 
 namespace {
-std::optional<std::vector<std::string>> listEntries(const std::string& folder, bool wantFolders,
-                                                    const std::string& pattern) {
+std::optional<std::vector<ListedName>> listEntries(const std::string& folder, bool wantFolders,
+                                                   const std::string& pattern) {
     std::error_code ec;
     const std::string real = RealFileSystem::resolve(folder);
     if (!fs::is_directory(real, ec))
         return std::nullopt;
-    std::vector<std::string> names;
+    std::vector<ListedName> names;
     for (fs::directory_iterator it(real, ec), end; it != end; it.increment(ec)) {
         if (ec)
             return std::nullopt;
@@ -182,22 +182,23 @@ std::optional<std::vector<std::string>> listEntries(const std::string& folder, b
         std::string name = it->path().filename().string();
         if (!wantFolders && !matchesPattern(name, pattern))
             continue;
-        names.push_back(decodeText(name));
+        names.push_back({decodeText(name), std::move(name)});
     }
     if (ec)
         return std::nullopt;
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return sortsBefore(a, b); });
+    std::sort(names.begin(), names.end(), [](const ListedName& a, const ListedName& b) {
+        return sortsBefore(a.shown, b.shown);
+    });
     return names;
 }
 } // namespace
 
-std::optional<std::vector<std::string>>
-RealFileSystem::listFiles(const std::string& folder, const std::string& pattern) const {
+std::optional<std::vector<ListedName>> RealFileSystem::listFiles(const std::string& folder,
+                                                                 const std::string& pattern) const {
     return listEntries(folder, false, pattern);
 }
 
-std::optional<std::vector<std::string>>
+std::optional<std::vector<ListedName>>
 RealFileSystem::listFolders(const std::string& folder) const {
     return listEntries(folder, true, {});
 }

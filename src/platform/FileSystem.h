@@ -6,8 +6,9 @@
 // Names are matched without regard to letter case where the exact name is
 // missing; listings are sorted by name without regard to case. Text files
 // are UTF-8 in memory; bytes that are not valid UTF-8 are read as
-// Windows-1252. Written files end every line with CR LF and replace the old
-// file atomically.
+// Windows-1252, and so are the names in a listing, which also keeps each
+// name as it is on disk. Written files end every line with CR LF and replace
+// the old file atomically; no line holds a line break of its own.
 
 #include <cstdint>
 #include <istream>
@@ -17,6 +18,13 @@
 #include <vector>
 
 namespace platform {
+
+// One name of a folder listing: decoded as text read from a file is, for
+// display, and as it is on disk, which every operation on it must use.
+struct ListedName {
+    std::string shown;
+    std::string onDisk;
+};
 
 class FileSystem {
   public:
@@ -46,11 +54,10 @@ class FileSystem {
     virtual bool isFile(const std::string& path) const = 0;
 
     // Names of the files in a folder that match a pattern such as "*.pk3".
-    virtual std::optional<std::vector<std::string>> listFiles(const std::string& folder,
-                                                              const std::string& pattern) const = 0;
+    virtual std::optional<std::vector<ListedName>> listFiles(const std::string& folder,
+                                                             const std::string& pattern) const = 0;
     // Names of the sub-folders of a folder.
-    virtual std::optional<std::vector<std::string>>
-    listFolders(const std::string& folder) const = 0;
+    virtual std::optional<std::vector<ListedName>> listFolders(const std::string& folder) const = 0;
 
     // Removes what writes cut short by a crash left in a folder (their
     // temporary files); never a file that a write in progress holds.
@@ -75,9 +82,9 @@ class RealFileSystem : public FileSystem {
     bool removeFile(const std::string& path) override;
     bool isDirectory(const std::string& path) const override;
     bool isFile(const std::string& path) const override;
-    std::optional<std::vector<std::string>> listFiles(const std::string& folder,
-                                                      const std::string& pattern) const override;
-    std::optional<std::vector<std::string>> listFolders(const std::string& folder) const override;
+    std::optional<std::vector<ListedName>> listFiles(const std::string& folder,
+                                                     const std::string& pattern) const override;
+    std::optional<std::vector<ListedName>> listFolders(const std::string& folder) const override;
     void removeLeftoverTemporaries(const std::string& folder) override;
 
     // The existing path that `path` names when letter case is ignored, or

@@ -21,6 +21,9 @@ class Window;
 struct ListItem {
     std::string text;
     bool selected = false;
+    // A file or folder list's entry: the name as it is on disk, which the
+    // text shows decoded.
+    std::string onDisk;
     bool operator==(const ListItem&) const = default;
 };
 

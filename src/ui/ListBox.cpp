@@ -32,7 +32,7 @@ void ListBox::checkIndex(int index) const {
 
 void ListBox::insertAt(const std::string& text, int index) {
     auto& items = state_.items;
-    items.insert(items.begin() + index, ListItem{text, false});
+    items.insert(items.begin() + index, ListItem{text, false, {}});
     if (state_.listIndex >= index)
         ++state_.listIndex;
     changed(Prop::Items);
@@ -58,14 +58,14 @@ void ListBox::addItems(const std::vector<std::string>& texts) {
     auto& items = state_.items;
     if (!sorted_) {
         for (const auto& t : texts)
-            items.push_back(ListItem{t, false});
+            items.push_back(ListItem{t, false, {}});
         changed(Prop::Items);
         return;
     }
     std::vector<ListItem> added;
     added.reserve(texts.size());
     for (const auto& t : texts)
-        added.push_back(ListItem{t, false});
+        added.push_back(ListItem{t, false, {}});
     const auto less = [](const ListItem& a, const ListItem& b) {
         return sortsBefore(a.text, b.text);
     };
@@ -132,6 +132,23 @@ void ListBox::setItems(std::vector<ListItem> items) {
     state_.items = std::move(items);
     state_.listIndex = -1;
     changed(Prop::Items);
+}
+
+void ListBox::setListing(const std::vector<platform::ListedName>& names,
+                         const std::string& folder) {
+    std::vector<ListItem> items;
+    items.reserve(names.size());
+    for (const auto& n : names)
+        items.push_back(ListItem{folder.empty() ? n.shown : platform::joinPath(folder, n.shown),
+                                 false, n.onDisk});
+    setItems(std::move(items));
+}
+
+std::string ListBox::onDiskName(int index) const {
+    touch();
+    if (index < 0 || index >= static_cast<int>(state_.items.size()))
+        return {};
+    return state_.items[static_cast<std::size_t>(index)].onDisk;
 }
 
 std::string ListBox::list(int index) const {
@@ -229,7 +246,7 @@ ComboBox::ComboBox(Window& w, std::string name, Control* parent)
 
 void ComboBox::addItem(const std::string& text) {
     touch();
-    state_.items.push_back(ListItem{text, false});
+    state_.items.push_back(ListItem{text, false, {}});
     changed(Prop::Items);
 }
 
@@ -302,10 +319,7 @@ void FileListBox::setPath(const std::string& folder) {
     if (!names)
         throw RuntimeError(kPathNotFound, "Path not found");
     state_.path = folder;
-    std::vector<ListItem> items;
-    for (auto& n : *names)
-        items.push_back(ListItem{std::move(n), false});
-    setItems(std::move(items));
+    setListing(*names);
 }
 
 std::string FileListBox::pattern() const {
@@ -322,13 +336,8 @@ void FileListBox::setPattern(const std::string& pattern) {
 
 void FileListBox::refresh() {
     touch();
-    auto names = window().app().services().files.listFiles(state_.path, state_.pattern);
-    std::vector<ListItem> items;
-    if (names) {
-        for (auto& n : *names)
-            items.push_back(ListItem{std::move(n), false});
-    }
-    setItems(std::move(items));
+    const auto names = window().app().services().files.listFiles(state_.path, state_.pattern);
+    setListing(names ? *names : std::vector<platform::ListedName>{});
 }
 
 DirListBox::DirListBox(Window& w, std::string name, Control* parent)
@@ -345,10 +354,7 @@ void DirListBox::setPath(const std::string& folder) {
     if (!names)
         throw RuntimeError(kPathNotFound, "Path not found");
     state_.path = folder;
-    std::vector<ListItem> items;
-    for (auto& n : *names)
-        items.push_back(ListItem{platform::joinPath(folder, n), false});
-    setItems(std::move(items));
+    setListing(*names, folder);
 }
 
 } // namespace ui

@@ -9,8 +9,13 @@
 // highlighted entry is the selection.
 
 #include <string>
+#include <vector>
 
 #include "ui/Control.h"
+
+namespace platform {
+struct ListedName;
+}
 
 namespace ui {
 
@@ -61,6 +66,11 @@ class ListBox : public Control {
     void checkIndex(int index) const;
     void insertAt(const std::string& text, int index);
     void setItems(std::vector<ListItem> items);
+    // The entries of a folder listing, each keeping its name on disk; an
+    // entry's text is its name, or its path in `folder` when one is given.
+    void setListing(const std::vector<platform::ListedName>& names, const std::string& folder = {});
+    // The name on disk of entry i of a listing; empty outside the list.
+    std::string onDiskName(int index) const;
 
   private:
     bool sorted_;
@@ -97,6 +107,8 @@ class FileListBox : public ListBox {
     void refresh();
     // The highlighted file name.
     std::string fileName() const { return text(); }
+    // The name of file i as it is on disk (the list shows it decoded).
+    std::string fileNameOnDisk(int index) const { return onDiskName(index); }
 };
 
 // Lists the sub-folders of a folder, as full paths.
@@ -106,6 +118,9 @@ class DirListBox : public ListBox {
     std::string path() const;
     // Throws RuntimeError when the folder does not exist.
     void setPath(const std::string& folder);
+    // The name of folder i as it is on disk (the list shows its path with
+    // the name decoded).
+    std::string folderNameOnDisk(int index) const { return onDiskName(index); }
 };
 
 } // namespace ui

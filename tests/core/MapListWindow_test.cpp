@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -136,4 +137,35 @@ TEST_F(MapListWindow, aSavedListThatCannotBeWrittenIsToldAndTheOldFileStays) {
     EXPECT_EQ(l.messages.shown.size(), 1U);
     EXPECT_EQ(dir.readData("duel.map"), "q3dm17/\r\n");
     EXPECT_EQ(l.catalogue(), Names{"q3dm1"});
+}
+
+TEST_F(MapListWindow, listsAreLoadedAndDeletedByTheirNamesOnDisk) {
+    // A Windows-1252 name and its UTF-8 twin show alike; each entry reaches
+    // its own file.
+    dir.writeRaw("Tolvdata/caf\xE9.map", "latin/\r\n");
+    dir.writeRaw("Tolvdata/caf\xC3\xA9.map", "utf/\r\n");
+    Names loaded;
+    for (int i = 0; i < 2; ++i) {
+        auto& w = open(0);
+        ASSERT_EQ(w.File1.list(i), "caf\xC3\xA9.map");
+        w.File1.userClickItem(i);
+        w.Image9.userMouseMove();
+        w.Image10.userClick();
+        loaded.push_back(l.catalogue().at(0));
+    }
+    std::sort(loaded.begin(), loaded.end());
+    EXPECT_EQ(loaded, (Names{"latin", "utf"}));
+    auto& del = open(2);
+    del.File1c.userClickItem(del.File1c.fileNameOnDisk(0) == "caf\xE9.map" ? 1 : 0);
+    del.Image4.userMouseMove();
+    del.Image5.userClick();
+    EXPECT_FALSE(dir.exists("Tolvdata/caf\xC3\xA9.map"));
+    EXPECT_EQ(common::entriesOf(del.File1c), Names{"caf\xC3\xA9.map"});
+    // Saving over the one left replaces that file.
+    l.setCatalogue({"saved"});
+    auto& w = open(1);
+    w.File1b.userClickItem(0);
+    w.Image2.userClick();
+    EXPECT_EQ(dir.readData("caf\xE9.map"), "saved/\r\n");
+    EXPECT_EQ(common::entriesOf(w.File1c), Names{"caf\xC3\xA9.map"});
 }

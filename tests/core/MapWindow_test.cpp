@@ -1,5 +1,6 @@
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -224,4 +225,19 @@ TEST_F(MapWindow, failedWritesAreToldAndKeepTheFilesAndTheCatalogue) {
     EXPECT_EQ(mapsFile(), "q3dm1/\r\n");
     EXPECT_EQ(dir.readData("oldmaps.tvd"), "old.pk3/\r\n");
     EXPECT_EQ(l.catalogue(), Names{"ztn"});
+}
+
+TEST_F(MapWindow, packagesAreOpenedAsTheyAreOnDiskAndOnlyWhenTheyAreFiles) {
+    package("caf\xE9.pk3", {"latin"});
+    package("fifo.pk3", {"gone"});
+    package("z.pk3", {"after"});
+    open(); // the packages are listed now
+    // A FIFO put in a package's place after the listing adds nothing and
+    // holds nothing up.
+    const auto fifo = std::filesystem::path(dir.path()) / "baseq3" / "fifo.pk3";
+    std::filesystem::remove(fifo);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    detectAll();
+    EXPECT_EQ(l.catalogue(), (Names{"after", "latin"}));
+    EXPECT_EQ(dir.readData("oldmaps.tvd"), "caf\xC3\xA9.pk3/fifo.pk3/z.pk3/\r\n");
 }

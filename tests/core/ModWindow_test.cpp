@@ -262,3 +262,15 @@ TEST_F(ModWindow, aFailedWriteTellsOnceAndKeepsTheListOnScreenAndTheSnapshot) {
 }
 
 } // namespace
+
+TEST_F(ModWindow, aFolderWhoseNameIsNotTextIsLeftOutAndNamed) {
+    folders({"arena", "caf\xE9"});
+    auto& w = openModWindow();
+    w.Label8.userClick();
+    w.Image4.userMouseMove();
+    w.Image5.userClick();
+    EXPECT_EQ(modList().at(0), "Arena");
+    EXPECT_EQ(modList().size(), 5U);
+    ASSERT_EQ(messages().size(), 1U);
+    EXPECT_NE(messages()[0].find("\"caf\xC3\xA9\""), std::string::npos) << messages()[0];
+}

@@ -44,11 +44,12 @@ class FaultyFileSystem : public platform::FileSystem {
     }
     bool isDirectory(const std::string& path) const override { return inner_.isDirectory(path); }
     bool isFile(const std::string& path) const override { return inner_.isFile(path); }
-    std::optional<std::vector<std::string>> listFiles(const std::string& folder,
-                                                      const std::string& pattern) const override {
+    std::optional<std::vector<platform::ListedName>>
+    listFiles(const std::string& folder, const std::string& pattern) const override {
         return inner_.listFiles(folder, pattern);
     }
-    std::optional<std::vector<std::string>> listFolders(const std::string& folder) const override {
+    std::optional<std::vector<platform::ListedName>>
+    listFolders(const std::string& folder) const override {
         return inner_.listFolders(folder);
     }
     void removeLeftoverTemporaries(const std::string& folder) override {
