@@ -34,9 +34,11 @@ bool writeClearedBotFile(platform::FileSystem& fs) {
     return fs.writeLines(botFilePath(fs), {"", ""});
 }
 
-std::string botFileWriteFailedMessage(const platform::FileSystem& fs) {
-    return writeFailedMessage(fs, botFilePath(fs),
-                              "The bot list on screen is kept, but it is not saved.");
+std::string botFileWriteFailedMessage(const platform::FileSystem& fs, const std::string& alsoLost) {
+    std::string consequence = "The bot list on screen is kept, but it is not saved.";
+    if (!alsoLost.empty())
+        consequence += " " + alsoLost;
+    return writeFailedMessage(fs, botFilePath(fs), consequence);
 }
 
 void restoreRoster(const platform::FileSystem& fs, ui::ListBox& roster) {

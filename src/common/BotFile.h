@@ -31,8 +31,10 @@ std::string botSelectionLine(const ui::ListBox& roster, NoSelection whenNone);
 bool writeBotFile(platform::FileSystem& fs, const ui::ListBox& roster, NoSelection whenNone);
 // Writes the file of an empty roster: two empty lines.
 bool writeClearedBotFile(platform::FileSystem& fs);
-// What the user is told when bots.tvd could not be written.
-std::string botFileWriteFailedMessage(const platform::FileSystem& fs);
+// What the user is told when bots.tvd could not be written; `alsoLost` adds
+// what else that failure costs.
+std::string botFileWriteFailedMessage(const platform::FileSystem& fs,
+                                      const std::string& alsoLost = {});
 
 // Adds the entries of bots.tvd to the roster (which sorts them) and selects
 // the entries that line 2 names. Nothing happens when the file cannot be

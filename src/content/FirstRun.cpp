@@ -66,8 +66,8 @@ bool firstRunDetection(shell::startup& w) {
 
     q2map& mapWindow = app.get<q2map>();
     q2bot& botWindow = app.get<q2bot>();
-    ui::skip([&] { mapWindow.oldmapspk3(); });
-    ui::skip([&] { botWindow.oldbotspk3(); });
+    // Each list file is written before its package snapshot, which follows
+    // only a saved list (maplist2, botlist2b).
     ui::skip([&] { mapWindow.doppelte_Maps(); });
     ui::skip([&] { mapWindow.maplist2(); });
     ui::skip([&] { botWindow.doppelte_Bots(); });

@@ -14,7 +14,9 @@ namespace content {
 
 inline constexpr const char* kOldMapsFile = "oldmaps.tvd";
 
-// The map catalogue into maps.tvd, with a message on failure.
-bool writeMapsFile(ui::Application& app, const std::vector<std::string>& entries);
+// The map catalogue into maps.tvd, with a message on failure; `alsoLost`
+// adds what else that failure costs.
+bool writeMapsFile(ui::Application& app, const std::vector<std::string>& entries,
+                   const std::string& alsoLost = {});
 
 } // namespace content

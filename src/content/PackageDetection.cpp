@@ -47,13 +47,26 @@ void detectPackages(ui::Application& app, const ui::DirListBox& folder,
     }
 }
 
+bool packageFolderReadable(ui::Application& app, const ui::FileListBox& packages,
+                           const std::string& unchanged) {
+    auto& services = app.services();
+    // An empty path: the folder could not be listed when the window loaded.
+    if (!packages.path().empty() && services.files.listFiles(packages.path(), packages.pattern()))
+        return true;
+    services.messages.show("Torvel Arvenix Pro can't read the folder " +
+                           platform::joinPath(services.files.workingDirectory(), "baseq3") +
+                           ", which holds the game's packages. " + unchanged);
+    return false;
+}
+
 void rememberPackages(ui::Application& app, const ui::FileListBox& packages, ui::ListBox& snapshot,
-                      const char* file, const std::string& consequence) {
+                      const char* file) {
     const std::vector<std::string> names = common::entriesOf(packages);
     snapshot.clear();
     snapshot.addItems(names);
     auto& services = app.services();
-    common::writeListOrTell(services, common::dataFile(services.files, file), names, consequence);
+    common::writeListOrTell(services, common::dataFile(services.files, file), names,
+                            kPackagesNotRemembered);
 }
 
 } // namespace content

@@ -34,9 +34,23 @@ void detectPackages(ui::Application& app, const ui::DirListBox& folder,
                     const ui::FileListBox& packages, common::ProgressBar bar,
                     const ui::ListBox* skipped, KnownPackages known, ui::ListBox& list);
 
+// What the next Detect New does when the packages of a detection could not
+// be remembered: the snapshot file still holds those of the detection before.
+inline constexpr const char* kPackagesNotRemembered =
+    "The packages of this detection are not remembered: the next \"Detect New\" takes every "
+    "package that was not there at the detection before this one for a new one.";
+
+// True when the folder that `packages` lists can still be read. Otherwise
+// the user is told, with `unchanged`, and no detection may run: it would
+// find nothing and empty the list and the snapshot.
+bool packageFolderReadable(ui::Application& app, const ui::FileListBox& packages,
+                           const std::string& unchanged);
+
 // The packages as they are now into `snapshot` and into the data file
-// `file`; when that write fails the user is told, with `consequence`.
+// `file`; when that write fails the user is told. Called only once the list
+// that the detection filled has been saved, so that the next Detect New
+// never skips a package whose finds were lost.
 void rememberPackages(ui::Application& app, const ui::FileListBox& packages, ui::ListBox& snapshot,
-                      const char* file, const std::string& consequence);
+                      const char* file);
 
 } // namespace content

@@ -124,10 +124,10 @@ void q2bot::bindHandlers() {
         if (key == 13)
             add_Click();
     };
-    Image5.onClick = [this] { detectAll_Click(); };
-    Image6.onClick = [this] { detectAll_Click(); };
-    Image9.onClick = [this] { detectNew_Click(); };
-    Image10.onClick = [this] { detectNew_Click(); };
+    Image5.onClick = [this] { detect_Click(false); };
+    Image6.onClick = [this] { detect_Click(false); };
+    Image9.onClick = [this] { detect_Click(true); };
+    Image10.onClick = [this] { detect_Click(true); };
 
     // The pointer over a plain picture lights it; the areas around reset it.
     common::HoverPair(Image2, Image3).bind({&Image1, &Label2});
@@ -187,27 +187,30 @@ void q2bot::add_Click() {
     unload();
 }
 
-void q2bot::detectAll_Click() {
-    autobot();
+void q2bot::detect_Click(bool onlyNew) {
+    if (!packageFolderReadable(
+            app(), File1,
+            "The bot list and the packages of the last detection stay as they were.")) {
+        unload();
+        return;
+    }
+    if (onlyNew)
+        autobot2();
+    else
+        autobot();
     doppelte_Bots();
     botlist2b();
     app().get<q3bots>().botinfo();
     unload();
 }
 
-void q2bot::detectNew_Click() {
-    autobot2();
-    doppelte_Bots();
-    botlist2b();
-    app().get<q3bots>().botinfo();
-    unload();
-}
-
-void q2bot::saveRoster(bool xWhenNone) {
+bool q2bot::saveRoster(bool xWhenNone, const std::string& alsoLost) {
     auto& services = app().services();
     const auto whenNone = xWhenNone ? common::NoSelection::X : common::NoSelection::EmptyLine;
-    if (!common::writeBotFile(services.files, app().get<q3bots>().List3, whenNone))
-        services.messages.show(common::botFileWriteFailedMessage(services.files));
+    if (common::writeBotFile(services.files, app().get<q3bots>().List3, whenNone))
+        return true;
+    services.messages.show(common::botFileWriteFailedMessage(services.files, alsoLost));
+    return false;
 }
 
 void q2bot::botlist2() {
@@ -243,7 +246,8 @@ void q2bot::botlist2() {
 
 void q2bot::botlist2b() {
     app().get<q3bots>().botinfo();
-    saveRoster(true);
+    if (saveRoster(true, kPackagesNotRemembered))
+        oldbotspk3();
 }
 
 void q2bot::doppelte_Bots() {

@@ -22,16 +22,19 @@ class q2bot : public ui::Window {
     // sorted place in the roster; the selection stays on the same bots;
     // bots.tvd is written (line 2 empty when nothing is selected).
     void botlist2();
-    // Writes bots.tvd from the roster ("x" when nothing is selected) and
-    // refreshes the roster window's editor.
+    // After a detection: refreshes the roster window's editor, writes
+    // bots.tvd from the roster ("x" when nothing is selected) and, only when
+    // that worked, the package snapshot.
     void botlist2b();
     // Removes one of every two equal neighbours from the roster.
     void doppelte_Bots();
-    // Detect All: clears the roster and fills it from every package.
+    // Detect All: clears the roster and fills it from every package
+    // (botlist2b saves it).
     void autobot();
     // Writes oldbots.tvd (the packages of baseq3) and refills mDedOldList.
     void oldbotspk3();
-    // Detect New: adds the bots of the packages missing from mDedOldList.
+    // Detect New: adds the bots of the packages missing from mDedOldList
+    // (botlist2b saves it).
     void autobot2();
 
     // ---- controls, in stacking order ------------------------------------
@@ -95,13 +98,12 @@ class q2bot : public ui::Window {
     void bindHandlers();
     void Label4_Click();
     void add_Click();
-    void detectAll_Click();
-    void detectNew_Click();
+    void detect_Click(bool onlyNew);
     common::TabStrip tabStrip();
     // Which page shows, with its strip picture: 0, 1 or 2.
     void showPage(int page);
-    // Writes bots.tvd; a message when that fails.
-    void saveRoster(bool xWhenNone);
+    // Writes bots.tvd; a message, with `alsoLost`, when that fails.
+    bool saveRoster(bool xWhenNone, const std::string& alsoLost = {});
 };
 
 } // namespace content

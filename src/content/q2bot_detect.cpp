@@ -21,7 +21,6 @@ void q2bot::autobot() {
     detectPackages(app(), Dir1, File1, common::ProgressBar(status1, status2, status3), nullptr,
                    knownBotPackage, bots.List3);
     status3.setCaption("DONE");
-    oldbotspk3();
 }
 
 void q2bot::autobot2() {
@@ -29,13 +28,10 @@ void q2bot::autobot2() {
     detectPackages(app(), Dir1, File1, common::ProgressBar(status1b, status2b, status3b),
                    &mDedOldList, knownBotPackage, app().get<q3bots>().List3);
     status3b.setCaption("DONE");
-    oldbotspk3();
 }
 
 void q2bot::oldbotspk3() {
-    rememberPackages(app(), File1, mDedOldList, common::kOldBotsFile,
-                     "The packages of this detection are not remembered, so the next \"Detect "
-                     "New\" looks at the packages of the one before.");
+    rememberPackages(app(), File1, mDedOldList, common::kOldBotsFile);
 }
 
 } // namespace content

@@ -92,20 +92,10 @@ void q2map::bindHandlers() {
         if (key == kKeyEnter)
             addByName();
     };
-    for (ui::Image* button : {&Image5, &Image6}) {
-        button->onClick = [this] {
-            automap();
-            doppelte_Maps();
-            maplist2();
-        };
-    }
-    for (ui::Image* button : {&Image9, &Image10}) {
-        button->onClick = [this] {
-            automap2();
-            doppelte_Maps();
-            maplist2();
-        };
-    }
+    for (ui::Image* button : {&Image5, &Image6})
+        button->onClick = [this] { detectClicked(false); };
+    for (ui::Image* button : {&Image9, &Image10})
+        button->onClick = [this] { detectClicked(true); };
 
     common::HoverPair(Image2, Image3).bind({&Image1, &Label2});
     common::HoverPair(Image5, Image6).bind({&Image7, &status1, &status3});
@@ -160,7 +150,9 @@ void q2map::maplist() {
 }
 
 void q2map::maplist2() {
-    writeMapsFile(app(), common::entriesOf(app().get<shell::Q2M>().List1));
+    if (writeMapsFile(app(), common::entriesOf(app().get<shell::Q2M>().List1),
+                      kPackagesNotRemembered))
+        oldmapspk3();
     unload();
 }
 
@@ -189,6 +181,21 @@ void q2map::doppelte_Maps() {
     }
 }
 
+void q2map::detectClicked(bool onlyNew) {
+    if (!packageFolderReadable(
+            app(), File1,
+            "The map list and the packages of the last detection stay as they were.")) {
+        unload();
+        return;
+    }
+    if (onlyNew)
+        automap2();
+    else
+        automap();
+    doppelte_Maps();
+    maplist2();
+}
+
 void q2map::automap() {
     detect(false);
 }
@@ -207,12 +214,10 @@ void q2map::detect(bool onlyNew) {
     detectPackages(app(), Dir1, File1, progress, onlyNew ? &mDedOldList : nullptr, knownPackageMaps,
                    catalogue);
     progress.finish("DONE");
-    oldmapspk3();
 }
 
 void q2map::oldmapspk3() {
-    rememberPackages(app(), File1, mDedOldList, kOldMapsFile,
-                     "The next \"Detect New\" takes every package for a new one.");
+    rememberPackages(app(), File1, mDedOldList, kOldMapsFile);
 }
 
 void q2map::Label4_Click() {

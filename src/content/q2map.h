@@ -6,7 +6,9 @@
 // and closing the window.
 //
 // oldmaps.tvd holds the package names of baseq3 as they were at the last
-// detection; Detect New skips every package named there.
+// detection; Detect New skips every package named there. It is written
+// only after maps.tvd, so that a catalogue that could not be saved leaves
+// its packages new for the next Detect New.
 
 #include "common/TabStrip.h"
 #include "ui/Controls.h"
@@ -21,11 +23,11 @@ class q2map : public ui::Window {
 
     // ---- public procedures --------------------------------------------
     void maplist();       // add the typed name, write maps.tvd, close
-    void maplist2();      // write maps.tvd, close
+    void maplist2();      // after a detection: maps.tvd, then the snapshot; close
     void doppelte_Maps(); // duplicate pass over the catalogue
-    void automap();       // Detect All
+    void automap();       // Detect All (maplist2 saves it)
     void oldmapspk3();    // write the package snapshot
-    void automap2();      // Detect New
+    void automap2();      // Detect New (maplist2 saves it)
 
     // ---- controls, in stacking order ----------------------------------
     // Tab strip: the strip picture, the three tabs on it, and the hidden
@@ -78,6 +80,8 @@ class q2map : public ui::Window {
     void bindHandlers();
     common::TabStrip tabStrip();
     void addByName();
+    // A detection button: the pass, the duplicate pass, maplist2.
+    void detectClicked(bool onlyNew);
     void Label4_Click();
     // One detection over File1: Detect All empties the catalogue first,
     // Detect New skips the packages of the snapshot.

@@ -339,3 +339,23 @@ TEST_F(BotWindow, failedWriteOfTheSnapshotIsToldAndKeepsTheOldFile) {
     EXPECT_EQ(dir.readData("oldbots.tvd"), "old.pk3/\r\n");
     EXPECT_EQ(entries(), std::vector<std::string>{bot("Zed")});
 }
+
+TEST_F(BotWindow, failedDetectionsKeepTheSavedRosterAndSnapshot) {
+    // bots.tvd not writable, and then baseq3 gone after the window opened.
+    fill({A});
+    for (const char* told : {"bots.tvd", "baseq3"}) {
+        package("one.pk3", {"botfiles/bots/zed_c.c"});
+        dir.writeData("oldbots.tvd", {"old.pk3/"});
+        reopen();
+        l.files.failWritesTo("/bots.tvd");
+        if (told == std::string("baseq3"))
+            std::filesystem::remove_all(dir.path() + "/baseq3");
+        w.Label4.userClick();
+        w.Image9.userClick();
+        ASSERT_EQ(l.messages.shown.size(), 1u) << told;
+        EXPECT_NE(l.messages.shown[0].find(told), std::string::npos);
+        l.messages.shown.clear();
+        EXPECT_EQ(dir.readData("oldbots.tvd"), "old.pk3/\r\n");
+        EXPECT_EQ(entries(), (std::vector<std::string>{A, bot("Zed")}));
+    }
+}

@@ -106,6 +106,17 @@ TEST_F(FirstRun, detectsModsMapsAndBotsOfARealBaseFolder) {
     EXPECT_FALSE(main.Image3.enabled());
 }
 
+TEST_F(FirstRun, anUnsavedMapListKeepsItsSnapshot) {
+    package("user.pk3", {"maps/new.bsp"});
+    dir.writeData("oldmaps.tvd", {"old.pk3/"});
+    Launcher l(dir.path());
+    l.files.failWritesTo("/maps.tvd");
+    pressStart(l);
+    EXPECT_EQ(l.messages.shown.size(), 1u);
+    EXPECT_EQ(dir.readData("oldmaps.tvd"), "old.pk3/\r\n");
+    EXPECT_EQ(dir.readData("oldbots.tvd"), "user.pk3/\r\n");
+}
+
 TEST_F(FirstRun, progressWithNoOrOnePackage) {
     const struct {
         int packages;

@@ -214,17 +214,27 @@ TEST_F(MapWindow, duplicatePass) {
     }
 }
 
-TEST_F(MapWindow, failedWritesAreToldAndKeepTheFilesAndTheCatalogue) {
-    dir.writeData("maps.tvd", {"q3dm1/"});
-    dir.writeData("oldmaps.tvd", {"old.pk3/"});
-    package("user.pk3", {"ztn"});
-    l.setCatalogue({"q3dm1"});
-    l.files.failWritesTo("maps.tvd");
-    detectAll();
-    EXPECT_EQ(l.messages.shown.size(), 2U);
-    EXPECT_EQ(mapsFile(), "q3dm1/\r\n");
-    EXPECT_EQ(dir.readData("oldmaps.tvd"), "old.pk3/\r\n");
-    EXPECT_EQ(l.catalogue(), Names{"ztn"});
+TEST_F(MapWindow, failedDetectionsKeepTheSavedCatalogueAndSnapshot) {
+    // A write that fails, or baseq3 gone (""): the snapshot never runs ahead.
+    for (const std::string failing : {"/maps.tvd", "oldmaps.tvd", ""}) {
+        dir.writeData("maps.tvd", {"q3dm1/"});
+        dir.writeData("oldmaps.tvd", {"old.pk3/"});
+        package("user.pk3", {"ztn"});
+        l.setCatalogue({"q3dm1"});
+        l.messages.shown.clear();
+        l.files.clearFailures();
+        if (!failing.empty())
+            l.files.failWritesTo(failing);
+        else
+            std::filesystem::remove_all(dir.path() + "/baseq3");
+        detectAll();
+        ASSERT_EQ(l.messages.shown.size(), 1U) << failing;
+        const char* told = failing.empty() ? "baseq3" : "was not there at the detection before";
+        EXPECT_NE(l.messages.shown[0].find(told), std::string::npos) << l.messages.shown[0];
+        EXPECT_EQ(mapsFile(), failing == "oldmaps.tvd" ? "ztn/\r\n" : "q3dm1/\r\n");
+        EXPECT_EQ(dir.readData("oldmaps.tvd"), "old.pk3/\r\n");
+        EXPECT_EQ(l.catalogue(), failing.empty() ? Names{"q3dm1"} : Names{"ztn"});
+    }
 }
 
 TEST_F(MapWindow, packagesAreOpenedAsTheyAreOnDiskAndOnlyWhenTheyAreFiles) {
