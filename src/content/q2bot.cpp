@@ -15,6 +15,7 @@
 #include "platform/FileSystem.h"
 #include "shell/Artwork.h"
 #include "shell/Help.h"
+#include "shell/Q2M.h"
 #include "shell/gfx.h"
 #include "ui/Application.h"
 #include "ui/Errors.h"
@@ -175,12 +176,19 @@ void q2bot::Label4_Click() {
 }
 
 void q2bot::add_Click() {
+    // A blank name adds nothing and leaves the roster as it is, duplicates
+    // included.
+    if (blankName(Text1.text())) {
+        unload();
+        return;
+    }
     // "/" separates the entries of bots.tvd: such a name would come back as
     // two bots. The window stays open so that the name can be corrected.
     if (Text1.text().find('/') != std::string::npos) {
         app().services().messages.show(kSlashInName);
         return;
     }
+    takeRoster();
     doppelte_Bots();
     botlist2();
     app().get<q3bots>().botinfo();
@@ -194,14 +202,21 @@ void q2bot::detect_Click(bool onlyNew) {
         unload();
         return;
     }
-    if (onlyNew)
+    if (onlyNew) {
+        takeRoster();
         autobot2();
-    else
+    } else {
         autobot();
+    }
     doppelte_Bots();
     botlist2b();
     app().get<q3bots>().botinfo();
     unload();
+}
+
+void q2bot::takeRoster() {
+    if (app().get<q3bots>().List3.listCount() == 0)
+        app().get<shell::Q2M>().prod7();
 }
 
 bool q2bot::saveRoster(bool xWhenNone, const std::string& alsoLost) {
@@ -264,6 +279,10 @@ void q2bot::doppelte_Bots() {
     try {
         for (int i = 0; i < count; ++i) {
             if (roster.list(i) == roster.list(i + 1)) {
+                // The copy that stays takes over the selection: a bot found
+                // again stays in the next game.
+                if (i + 1 < roster.listCount() && roster.selected(i))
+                    roster.setSelected(i + 1, true);
                 // Past the end of a list shortened by removals the two empty
                 // texts are equal, and the pass stops here.
                 roster.setListIndex(i);

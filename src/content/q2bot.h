@@ -26,7 +26,8 @@ class q2bot : public ui::Window {
     // bots.tvd from the roster ("x" when nothing is selected) and, only when
     // that worked, the package snapshot.
     void botlist2b();
-    // Removes one of every two equal neighbours from the roster.
+    // Removes one of every two equal neighbours from the roster; the one
+    // that stays carries the selection.
     void doppelte_Bots();
     // Detect All: clears the roster and fills it from every package
     // (botlist2b saves it).
@@ -99,6 +100,10 @@ class q2bot : public ui::Window {
     void Label4_Click();
     void add_Click();
     void detect_Click(bool onlyNew);
+    // Reads bots.tvd into a roster that a title-bar close of the roster
+    // window discarded, as the main window's bots button does, so that an
+    // addition never writes a roster of the new bots alone.
+    void takeRoster();
     common::TabStrip tabStrip();
     // Which page shows, with its strip picture: 0, 1 or 2.
     void showPage(int page);

@@ -185,7 +185,7 @@ TEST_F(BotWindow, addByNameKeepsTheSelectionOnTheSameBots) {
 }
 
 TEST_F(BotWindow, refusedNamesAndFailedWritesLeaveFileAndRoster) {
-    fill({A, S}, {1});
+    fill({A, A, S}, {2});
     dir.writeData("bots.tvd", {"kept/", "x"});
     const std::string kept = botsFile();
 
@@ -204,8 +204,9 @@ TEST_F(BotWindow, refusedNamesAndFailedWritesLeaveFileAndRoster) {
     EXPECT_EQ(w.Text1.text(), "Sar/ge");
     ASSERT_EQ(l.messages.shown.size(), 1u);
     EXPECT_NE(l.messages.shown[0].find("\"/\""), std::string::npos);
-    EXPECT_EQ(entries(), (std::vector<std::string>{A, S}));
+    EXPECT_EQ(entries(), (std::vector<std::string>{A, A, S}));
     EXPECT_EQ(botsFile(), kept);
+    roster.List3.removeItem(0);
 
     // A failed write is told; the roster on screen keeps the new bot.
     l.files.failWritesTo("bots.tvd");
@@ -324,6 +325,7 @@ TEST_F(BotWindow, detectNewLooksOnlyAtPackagesMissingFromTheSnapshot) {
     w.Image9.userMouseMove();
     w.Image10.userClick();
     EXPECT_EQ(entries(), (std::vector<std::string>{A, bot("Klesk"), S}));
+    EXPECT_EQ(selection(), std::vector<int>{2}); // Sarge, found again, stays chosen
     EXPECT_EQ(dir.readData("oldbots.tvd"), "one.pk3/two.pk3/\r\n");
 }
 

@@ -9,6 +9,7 @@
 #include "shell/Q2M.h"
 #include "support/GameDir.h"
 #include "support/Launcher.h"
+#include "support/Packages.h"
 
 using testsupport::GameDir;
 using testsupport::Launcher;
@@ -209,6 +210,23 @@ TEST_F(Roster, closingSetsTheBotCountAndTheBotsCheckBox) {
 TEST_F(Roster, addButtonShowsTheBotWindow) {
     w.Command1.userClick();
     EXPECT_TRUE(l.get<content::q2bot>().isVisible());
+}
+
+TEST_F(Roster, botWindowAddsToTheSavedRosterAfterATitleBarClose) {
+    ASSERT_TRUE(
+        testsupport::makePackage(dir.path() + "/baseq3/k.pk3", {{"botfiles/bots/klesk_c.c"}}));
+    auto& bots = l.get<content::q2bot>();
+    for (const bool detectNew : {false, true}) {
+        dir.writeData("bots.tvd", {A + "/" + S + "/", "1/"});
+        w.show();
+        w.Command1.userClick();
+        w.userClose();
+        bots.Text1.setText("Klesk");
+        (detectNew ? bots.Label4 : bots.Label1).userClick();
+        (detectNew ? bots.Image9 : bots.Image2).userMouseMove();
+        (detectNew ? bots.Image10 : bots.Image3).userClick();
+        EXPECT_EQ(botsFile(), A + "/Klesk - 5 - red  - 0  /" + S + "/\r\n2/\r\n");
+    }
 }
 
 TEST_F(Roster, failedWriteIsReportedAndTheRosterKept) {
