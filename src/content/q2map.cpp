@@ -137,12 +137,14 @@ void q2map::addByName() {
 }
 
 void q2map::maplist() {
-    auto& list = app().get<shell::Q2M>().List1;
+    auto& main = app().get<shell::Q2M>();
+    auto& list = main.List1;
     std::vector<std::string> entries = common::entriesOf(list);
     entries.push_back(trimBlanks(Text1.text()));
     const std::string line = common::slashListLine(entries);
     list.clear();
     list.addItems(common::parseSlashList(line));
+    main.refreshAvailableMaps();
     // The file keeps the typed name last; the catalogue shows it at its
     // sorted place.
     writeMapsFile(app(), common::parseSlashList(line));
@@ -150,8 +152,9 @@ void q2map::maplist() {
 }
 
 void q2map::maplist2() {
-    if (writeMapsFile(app(), common::entriesOf(app().get<shell::Q2M>().List1),
-                      kPackagesNotRemembered))
+    auto& main = app().get<shell::Q2M>();
+    main.refreshAvailableMaps();
+    if (writeMapsFile(app(), common::entriesOf(main.List1), kPackagesNotRemembered))
         oldmapspk3();
     unload();
 }

@@ -204,6 +204,7 @@ void q2maplist::loadlist() {
     auto& main = app().get<shell::Q2M>();
     main.List1.clear();
     main.List1.addItems(common::parseSlashList(lines->front()));
+    main.refreshAvailableMaps();
     main.Command3.setEnabled(false);
     maplist();
 }

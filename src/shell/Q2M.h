@@ -44,6 +44,9 @@ class Q2M : public ui::Window {
     void setSingleMapMode();
     void setCycleMode();
     bool singleMapMode() const; // without loading the window
+    // The map catalogue changed: in cycle mode "Available Maps" becomes a
+    // fresh copy of it, as a click on the cycle tab makes it.
+    void refreshAvailableMaps();
     // The state with no mod selected (ends with modpro).
     void applyNoModState();
     // The twelve server settings shown into lines 13 to 24 of a record.
@@ -165,6 +168,8 @@ class Q2M : public ui::Window {
     void bindHandlers();
     // Empties the cycle list while it holds only its design-time entry.
     void removeCyclePlaceholder();
+    // "Available Maps" := the map catalogue, without a selection.
+    void copyCatalogueToAvailable();
 
     // Lists and buttons.
     void Command1_Click();

@@ -160,11 +160,20 @@ void Q2M::Picture1_Click() {
 
 void Q2M::Picture2_Click() {
     removeCyclePlaceholder();
-    // A fresh copy of the map list, without a selection.
+    copyCatalogueToAvailable();
+    setCycleMode();
+}
+
+void Q2M::copyCatalogueToAvailable() {
     List3c.clear();
     if (List1.listCount() > 0)
         List3c.addItems(common::entriesOf(List1));
-    setCycleMode();
+}
+
+void Q2M::refreshAvailableMaps() {
+    // A window still to load takes the copy at its load.
+    if (isLoaded() && !singleMapMode())
+        copyCatalogueToAvailable();
 }
 
 void Q2M::removeCyclePlaceholder() {

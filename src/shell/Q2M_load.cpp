@@ -98,8 +98,7 @@ void Q2M::Form_Load() {
         if (stored.singleMap()) {
             setSingleMapMode();
         } else {
-            if (List1.listCount() > 0)
-                List3c.addItems(common::entriesOf(List1));
+            copyCatalogueToAvailable();
             setCycleMode();
         }
     });

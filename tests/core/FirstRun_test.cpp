@@ -88,6 +88,7 @@ TEST_F(FirstRun, detectsModsMapsAndBotsOfARealBaseFolder) {
     EXPECT_EQ(std::count(maps.begin(), maps.end(), "q3dm17"), 1);
     EXPECT_EQ(std::find(maps.begin(), maps.end(), "opened"), maps.end());
     EXPECT_EQ(main.List1.listCount(), 33);
+    EXPECT_EQ(common::entriesOf(main.List3c), maps); // cycle mode: no settings.tvd
 
     // The 32 stock bots and the scanned ones, Sarge once, nothing selected.
     const auto bots = dataList("bots.tvd");

@@ -72,6 +72,7 @@ TEST_F(MapListWindow, saveLoadAndDeleteRoundTrip) {
     l.get<shell::Q2M>().Command3.setEnabled(true);
     load("ctf.map");
     EXPECT_EQ(l.catalogue(), (Names{"q3ctf1", "q3ctf2"}));
+    EXPECT_EQ(common::entriesOf(l.get<shell::Q2M>().List3c), l.catalogue()); // cycle mode
     EXPECT_EQ(dir.readData("maps.tvd"), "q3ctf1/q3ctf2/\r\n");
     EXPECT_FALSE(l.get<shell::Q2M>().Command3.enabled());
     load("duel.map");

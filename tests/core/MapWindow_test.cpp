@@ -109,6 +109,7 @@ TEST_F(MapWindow, detectAllThenDetectNewOverStockAndUserPackages) {
         return all;
     }());
     EXPECT_EQ(l.catalogue(), first);
+    EXPECT_EQ(common::entriesOf(l.get<shell::Q2M>().List3c), first); // in cycle mode
     EXPECT_EQ(mapsFile(), common::slashListLine(first) + "\r\n");
     EXPECT_EQ(dir.readData("oldmaps.tvd"),
               "Bot-pack.pk3/bot-pack.pk3/md3-skins.pk3/pak0.pk3/pak1.pk3/pak2.pk3/pak3.pk3/"
@@ -182,6 +183,8 @@ TEST_F(MapWindow, addingByName) {
             w.Image3.userClick();
         }
         EXPECT_EQ(l.catalogue(), c.after) << '"' << c.typed << '"';
+        // The main window is in cycle mode: "Available Maps" follows a change.
+        EXPECT_TRUE(!c.file || common::entriesOf(l.get<shell::Q2M>().List3c) == c.after);
         EXPECT_EQ(mapsFile(), c.file ? std::string(c.file) + "\r\n" : "untouched/\r\n")
             << '"' << c.typed << '"';
         EXPECT_FALSE(w.isLoaded());
