@@ -51,28 +51,70 @@ void ListBox::addItem(const std::string& text) {
     insertAt(text, pos);
 }
 
+namespace {
+
+bool itemSortsBefore(const ListItem& a, const ListItem& b) {
+    return ListBox::sortsBefore(a.text, b.text);
+}
+
+std::vector<ListItem> itemsOf(std::vector<std::string> texts) {
+    std::vector<ListItem> items;
+    items.reserve(texts.size());
+    for (auto& t : texts)
+        items.push_back(ListItem{std::move(t), false, {}});
+    return items;
+}
+
+// Entries that tie keep their order, as adding one by one keeps them. A run
+// that is in order already (a list file the launcher wrote) costs one pass.
+void sortStably(std::vector<ListItem>& items) {
+    if (!std::is_sorted(items.begin(), items.end(), itemSortsBefore))
+        std::stable_sort(items.begin(), items.end(), itemSortsBefore);
+}
+
+// The first entry of [first, last) that sorts after `value`, looked for in
+// steps that double from `first`: cheap when it lies near, never worse than
+// twice a binary search.
+std::vector<ListItem>::iterator placeAfter(std::vector<ListItem>::iterator first,
+                                           std::vector<ListItem>::iterator last,
+                                           const ListItem& value) {
+    std::ptrdiff_t step = 1;
+    while (last - first > step && !itemSortsBefore(value, *(first + step - 1))) {
+        first += step;
+        step *= 2;
+    }
+    const auto end = last - first > step ? first + step : last;
+    return std::upper_bound(first, end, value, itemSortsBefore);
+}
+
+} // namespace
+
 void ListBox::addItems(const std::vector<std::string>& texts) {
     touch();
     if (texts.empty())
         return;
-    auto& items = state_.items;
+    std::vector<ListItem> added = itemsOf(texts);
     if (!sorted_) {
-        for (const auto& t : texts)
-            items.push_back(ListItem{t, false, {}});
+        auto& items = state_.items;
+        items.insert(items.end(), std::make_move_iterator(added.begin()),
+                     std::make_move_iterator(added.end()));
         changed(Prop::Items);
         return;
     }
-    std::vector<ListItem> added;
-    added.reserve(texts.size());
-    for (const auto& t : texts)
-        added.push_back(ListItem{t, false, {}});
-    const auto less = [](const ListItem& a, const ListItem& b) {
-        return sortsBefore(a.text, b.text);
-    };
-    std::stable_sort(added.begin(), added.end(), less);
+    sortStably(added);
+    mergeSorted(std::move(added));
+}
+
+void ListBox::mergeSorted(std::vector<ListItem> added) {
+    auto& items = state_.items;
+    if (items.empty()) {
+        items = std::move(added);
+        state_.listIndex = -1;
+        changed(Prop::Items);
+        return;
+    }
     // Each new entry goes behind the old entries that do not sort after it,
-    // as one-by-one adding puts it; the places are found by binary search,
-    // so a few entries added to a long list cost few comparisons.
+    // as one-by-one adding puts it; the highlight stays on its entry.
     const int highlighted = state_.listIndex;
     std::vector<ListItem> merged;
     merged.reserve(items.size() + added.size());
@@ -86,13 +128,21 @@ void ListBox::addItems(const std::vector<std::string>& texts) {
         from = to;
     };
     for (auto& item : added) {
-        takeOld(std::upper_bound(from, items.end(), item, less));
+        takeOld(placeAfter(from, items.end(), item));
         merged.push_back(std::move(item));
     }
     takeOld(items.end());
     items = std::move(merged);
     state_.listIndex = newHighlight;
     changed(Prop::Items);
+}
+
+void ListBox::replaceItems(std::vector<std::string> texts) {
+    touch();
+    std::vector<ListItem> items = itemsOf(std::move(texts));
+    if (sorted_)
+        sortStably(items);
+    setItems(std::move(items));
 }
 
 void ListBox::addItem(const std::string& text, int index) {
@@ -117,6 +167,45 @@ void ListBox::removeItem(int index) {
             state_.listIndex = count - 1;
     } else if (state_.listIndex > index) {
         --state_.listIndex;
+    }
+    changed(Prop::Items);
+}
+
+void ListBox::removeItems(std::vector<int> indices) {
+    touch();
+    std::sort(indices.begin(), indices.end());
+    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+    if (indices.empty())
+        return;
+    checkIndex(indices.front());
+    checkIndex(indices.back());
+    auto& items = state_.items;
+    std::size_t kept = 0;
+    auto next = indices.begin();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (next != indices.end() && *next == static_cast<int>(i)) {
+            ++next;
+            continue;
+        }
+        if (kept != i)
+            items[kept] = std::move(items[i]);
+        ++kept;
+    }
+    items.resize(kept);
+    const int count = static_cast<int>(kept);
+    const int highlighted = state_.listIndex;
+    if (highlighted >= 0) {
+        const auto before = std::lower_bound(indices.begin(), indices.end(), highlighted);
+        const int shifted = highlighted - static_cast<int>(before - indices.begin());
+        if (before == indices.end() || *before != highlighted)
+            state_.listIndex = shifted;
+        else if (!multi_)
+            // A single-selection list loses its highlight with the entry.
+            state_.listIndex = -1;
+        else
+            // A multi-selection list keeps its caret at that position, on
+            // the next entry that stays, or on the last one.
+            state_.listIndex = std::min(shifted, count - 1);
     }
     changed(Prop::Items);
 }

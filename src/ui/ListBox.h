@@ -31,12 +31,24 @@ class ListBox : public Control {
 
     void addItem(const std::string& text);
     // Adds many entries at once, with the same result as adding them one by
-    // one.
+    // one: a sorted list sorts the new entries once and merges them in. The
+    // list changes once.
     void addItems(const std::vector<std::string>& texts);
+    // Puts these entries in place of all entries, with the same result as
+    // Clear followed by adding them one by one: a sorted list sorts them
+    // (entries that tie keep their order), no entry stays highlighted or
+    // selected. The list changes once.
+    void replaceItems(std::vector<std::string> texts);
     // Inserts at a position from 0 to ListCount; throws RuntimeError otherwise.
     void addItem(const std::string& text, int index);
     // Throws RuntimeError for an index outside the list.
     void removeItem(int index);
+    // Removes the entries at these indices (positions before the removal; an
+    // index named twice counts once), with the same result as removing them
+    // one at a time: selected entries that stay keep their selection, and the
+    // highlight follows removeItem's rule. The list changes once. Throws
+    // RuntimeError, removing nothing, when an index lies outside the list.
+    void removeItems(std::vector<int> indices);
     void clear();
     // Text of entry i; the empty text for a position outside the list.
     std::string list(int index) const;
@@ -71,6 +83,8 @@ class ListBox : public Control {
     void setListing(const std::vector<platform::ListedName>& names, const std::string& folder = {});
     // The name on disk of entry i of a listing; empty outside the list.
     std::string onDiskName(int index) const;
+    // Merges entries, already in sorted order, into the sorted entries.
+    void mergeSorted(std::vector<ListItem> added);
 
   private:
     bool sorted_;

@@ -1,3 +1,7 @@
+#include <functional>
+#include <random>
+#include <set>
+
 #include <gtest/gtest.h>
 
 #include "platform/FileSystem.h"
@@ -164,6 +168,93 @@ TEST_F(Runtime, bulkAddGivesTheSameOrderAsAddingOneByOne) {
     for (const auto& e : entries)
         w.sorted.addItem(e);
     EXPECT_EQ(bulk, texts(w.sorted));
+}
+
+namespace {
+
+struct ChangeCounter : ui::Observer {
+    int items = 0;
+    void windowChanged(ui::Window&, ui::WindowEvent) override {}
+    void controlChanged(ui::Control&, ui::Prop what) override { items += what == ui::Prop::Items; }
+    void applicationEnded() override {}
+};
+
+struct ListShape {
+    std::vector<std::string> texts;
+    std::vector<int> selected;
+    int highlighted = -1;
+};
+
+void build(ui::ListBox& l, const ListShape& shape) {
+    l.clear();
+    for (const auto& t : shape.texts)
+        l.addItem(t);
+    for (const int i : shape.selected)
+        l.setSelected(i, true);
+    l.setListIndex(shape.highlighted);
+}
+
+} // namespace
+
+TEST_F(Runtime, bulkChangesEqualTheOneByOneChangesAndAnnounceOnce) {
+    ChangeCounter counter;
+    app.setObserver(&counter);
+    std::mt19937 random(16);
+    const std::vector<std::string> words{"a", "A", "b", "B", "ä", "Ä", "", "ab"};
+    const auto some = [&](int most) {
+        std::vector<std::string> out(random() % static_cast<unsigned>(most + 1));
+        for (auto& t : out)
+            t = words[random() % words.size()];
+        return out;
+    };
+    for (ui::ListBox* l : {&w.list, &w.sorted, &w.multi}) {
+        for (int round = 0; round < 300; ++round) {
+            ListShape shape{some(8), {}, -1};
+            const int n = static_cast<int>(shape.texts.size());
+            for (int i = 0; i < n; ++i)
+                if (random() % 2 == 0)
+                    shape.selected.push_back(i);
+            shape.highlighted = static_cast<int>(random() % static_cast<unsigned>(n + 1)) - 1;
+            const auto batch = some(6);
+            std::vector<int> gone;
+            for (int k = n == 0 ? 0 : static_cast<int>(random() % 5); k > 0; --k)
+                gone.push_back(static_cast<int>(random() % static_cast<unsigned>(n)));
+
+            const auto outcome = [&](const std::function<void()>& bulk,
+                                     const std::function<void()>& oneByOne) {
+                build(*l, shape);
+                counter.items = 0;
+                bulk();
+                EXPECT_LE(counter.items, 1);
+                const ui::ControlState once = l->state();
+                build(*l, shape);
+                oneByOne();
+                EXPECT_EQ(once.items, l->state().items) << l->name() << " round " << round;
+                EXPECT_EQ(once.listIndex, l->state().listIndex) << l->name() << " round " << round;
+            };
+            outcome([&] { l->addItems(batch); },
+                    [&] {
+                        for (const auto& t : batch)
+                            l->addItem(t);
+                    });
+            outcome([&] { l->replaceItems(batch); },
+                    [&] {
+                        l->clear();
+                        for (const auto& t : batch)
+                            l->addItem(t);
+                    });
+            outcome([&] { l->removeItems(gone); },
+                    [&] {
+                        std::set<int> unique(gone.begin(), gone.end());
+                        for (auto it = unique.rbegin(); it != unique.rend(); ++it)
+                            l->removeItem(*it);
+                    });
+        }
+    }
+    build(w.multi, ListShape{{"a", "b"}, {}, -1});
+    EXPECT_THROW(w.multi.removeItems({0, 2}), ui::RuntimeError);
+    EXPECT_EQ(w.multi.listCount(), 2);
+    app.setObserver(nullptr);
 }
 
 TEST_F(Runtime, singleSelectionRemoveAndHighlight) {
