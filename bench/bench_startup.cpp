@@ -1,0 +1,158 @@
+// Start-up to the first paint of the main window, the real view attached: a
+// game used before whose maps.tvd holds 10,000 or 100,000 maps in no
+// particular order, in single-map mode and in cycle mode (where the cycle
+// panel's list gets a copy of every map). The floor is a bare Qt window of
+// the main window's size, shown and painted.
+//
+// Each start-up runs in a process of its own (the start-up probe), timed from
+// its start to the moment it reports the first paint, as a user waits for
+// it. The same start-up inside this process, with Qt running already, shows
+// the launcher's own share.
+#include <algorithm>
+#include <chrono>
+#include <map>
+#include <memory>
+#include <random>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+#include <benchmark/benchmark.h>
+
+#include "common/SlashList.h"
+#include "harness/ViewHarness.h"
+#include "shell/Q2M.h"
+#include "support/GameData.h"
+#include "support/GameDir.h"
+
+extern char** environ;
+
+namespace {
+
+std::vector<std::string> mapNames(int count) {
+    static const char* const prefixes[] = {"q3dm", "Q3TOURNEY", "ctf_", "DM-", "mapPack_", "Tig_"};
+    std::mt19937 rng(static_cast<unsigned>(count));
+    std::vector<std::string> names;
+    names.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        names.push_back(prefixes[rng() % std::size(prefixes)] + std::to_string(i));
+    std::shuffle(names.begin(), names.end(), rng);
+    return names;
+}
+
+// One game directory per size and mode, made once for the whole run.
+const testsupport::GameDir& game(int maps, bool cycleMode) {
+    static std::map<std::pair<int, bool>, std::unique_ptr<testsupport::GameDir>> games;
+    auto& dir = games[{maps, cycleMode}];
+    if (!dir) {
+        dir = std::make_unique<testsupport::GameDir>();
+        testsupport::writeUsedGame(*dir);
+        dir->writeData("maps.tvd", {common::slashListLine(mapNames(maps))});
+        dir->writeData("settings.tvd", {"1", "0", "My Server", cycleMode ? "C" : "S"});
+    }
+    return *dir;
+}
+
+// Runs the probe with these arguments; the seconds from its start until it
+// reported the first paint, or a negative number when it did not.
+double probeSeconds(std::vector<std::string> args) {
+    args.insert(args.begin(), TAP_STARTUP_PROBE);
+    std::vector<char*> argv;
+    for (auto& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    int out[2];
+    if (::pipe(out) != 0)
+        return -1;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    const auto started = std::chrono::steady_clock::now();
+    pid_t child = 0;
+    const int spawned = ::posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(out[1]);
+    std::string said;
+    char buffer[64];
+    ssize_t n = 0;
+    while (spawned == 0 && said.find('\n') == std::string::npos &&
+           (n = ::read(out[0], buffer, sizeof buffer)) > 0)
+        said.append(buffer, static_cast<std::size_t>(n));
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
+    ::close(out[0]);
+    int status = 0;
+    if (spawned == 0)
+        ::waitpid(child, &status, 0);
+    return said == "painted\n" ? took.count() : -1;
+}
+
+void timeProbe(benchmark::State& state, const std::vector<std::string>& args) {
+    for (auto _ : state) {
+        const double seconds = probeSeconds(args);
+        if (seconds < 0) {
+            state.SkipWithError("the probe did not paint its window");
+            break;
+        }
+        state.SetIterationTime(seconds);
+    }
+}
+
+void BM_StartupToFirstPaint(benchmark::State& state) {
+    const auto& dir = game(static_cast<int>(state.range(0)), state.range(1) != 0);
+    timeProbe(state, {"program", dir.path()});
+}
+BENCHMARK(BM_StartupToFirstPaint)
+    ->ArgNames({"maps", "cycle"})
+    ->ArgsProduct({{10000, 100000}, {0, 1}})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+void BM_BareWindowToFirstPaint(benchmark::State& state) {
+    timeProbe(state, {"bare"});
+}
+BENCHMARK(BM_BareWindowToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Inside this process: Qt runs already, only the launcher's work is timed.
+void BM_StartupInProcess(benchmark::State& state) {
+    const int maps = static_cast<int>(state.range(0));
+    const bool cycleMode = state.range(1) != 0;
+    const std::string dir = game(maps, cycleMode).path();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto program = std::make_unique<benchview::ViewHarness>(dir);
+        state.ResumeTiming();
+        const bool painted = program->startToFirstPaint();
+        state.PauseTiming();
+        const auto& main = program->get<shell::Q2M>();
+        const std::size_t listed = main.List1.state().items.size();
+        if (!painted || listed != static_cast<std::size_t>(maps) ||
+            main.List3c.state().items.size() != (cycleMode ? listed : 0))
+            state.SkipWithError("the main window did not come up with every map");
+        program.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartupInProcess)
+    ->ArgNames({"maps", "cycle"})
+    ->ArgsProduct({{10000, 100000}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+
+void BM_BareWindowInProcess(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = std::make_unique<benchview::BareWindow>(9825, 6780);
+        state.ResumeTiming();
+        if (!window->showToFirstPaint())
+            state.SkipWithError("the window was not painted");
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_BareWindowInProcess)->Unit(benchmark::kMillisecond);
+
+} // namespace
