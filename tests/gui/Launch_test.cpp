@@ -3,7 +3,6 @@
 // engine command on the PATH) that writes down the arguments it got.
 
 #include <QFile>
-#include <QListWidget>
 #include <QTest>
 
 #include "platform/CommandLine.h"
@@ -101,8 +100,7 @@ void LaunchTest::cycleLaunchWritesTheCycleConfig() {
     QVERIFY(program.widget(program.get<shell::Q2M>().cycle)->isVisible());
 
     // q3dm17 into the cycle, by hand.
-    auto* available = qobject_cast<QListWidget*>(program.widget(program.get<shell::Q2M>().List3c));
-    guitest::click(available->viewport(), available->visualItemRect(available->item(0)).center());
+    guitest::clickRow(program.widget(program.get<shell::Q2M>().List3c), 0);
     guitest::click(program.widget(program.get<shell::Q2M>().plus));
     guitest::click(program.widget(program.get<shell::Q2M>().Image3));
 

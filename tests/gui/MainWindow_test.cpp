@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTest>
 
 #include "support/GameData.h"
@@ -47,15 +46,11 @@ void MainWindowTest::showsTheCataloguesAndTheSelectedModsSettings() {
 
     QCOMPARE(texts(program.widget(program.get<shell::Q2M>().List1)),
              QStringList({"q3dm1", "q3dm17", "q3dm7"}));
-    QCOMPARE(
-        qobject_cast<QListWidget*>(program.widget(program.get<shell::Q2M>().List1))->currentRow(),
-        1);
+    QCOMPARE(guitest::currentRow(program.widget(program.get<shell::Q2M>().List1)), 1);
     QCOMPARE(labelText(program.widget(program.get<shell::Q2M>().m)), QString("The Longest Yard"));
     QCOMPARE(texts(program.widget(program.get<shell::Q2M>().List2)),
              QStringList({"baseq3", "OSP Tourney"}));
-    QCOMPARE(
-        qobject_cast<QListWidget*>(program.widget(program.get<shell::Q2M>().List2))->currentRow(),
-        0);
+    QCOMPARE(guitest::currentRow(program.widget(program.get<shell::Q2M>().List2)), 0);
     QCOMPARE(labelText(program.widget(program.get<shell::Q2M>().sFoldername)), QString("baseq3"));
     QCOMPARE(lineText(program.widget(program.get<shell::Q2M>().Text1)), QString("My Server"));
     QCOMPARE(lineText(program.widget(program.get<shell::Q2M>().sfrag)), QString("20"));
@@ -72,8 +67,7 @@ void MainWindowTest::showsTheCataloguesAndTheSelectedModsSettings() {
     guitest::saveScreenshots(program.launcher().view(), "main_single");
 
     // Choosing the other mod with the mouse loads its settings.
-    auto* mods = qobject_cast<QListWidget*>(program.widget(program.get<shell::Q2M>().List2));
-    guitest::click(mods->viewport(), mods->visualItemRect(mods->item(1)).center());
+    guitest::clickRow(program.widget(program.get<shell::Q2M>().List2), 1);
     QCOMPARE(labelText(program.widget(program.get<shell::Q2M>().sFoldername)), QString("osp"));
     QCOMPARE(lineText(program.widget(program.get<shell::Q2M>().smaxcl)), QString("2"));
     QCOMPARE(
@@ -105,10 +99,8 @@ void MainWindowTest::tabsSwitchBetweenMapAndCycle() {
              QStringList({"q3dm1", "q3dm17", "q3dm7"}));
 
     // Two maps into the cycle, in the order of adding.
-    auto* available = qobject_cast<QListWidget*>(program.widget(program.get<shell::Q2M>().List3c));
     for (const int row : {2, 0}) {
-        guitest::click(available->viewport(),
-                       available->visualItemRect(available->item(row)).center());
+        guitest::clickRow(program.widget(program.get<shell::Q2M>().List3c), row);
         guitest::click(program.widget(program.get<shell::Q2M>().plus));
     }
     QCOMPARE(texts(program.widget(program.get<shell::Q2M>().List4c)),
@@ -133,16 +125,16 @@ void MainWindowTest::rosterWindowSelectsBots() {
     QVERIFY(roster != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(roster));
     QCOMPARE(roster->windowTitle(), QString("Bot Settings"));
-    auto* bots = qobject_cast<QListWidget*>(program.widget(program.get<content::q3bots>().List3));
-    QCOMPARE(bots->count(), 2);
-    QCOMPARE(bots->item(0)->checkState(), Qt::Unchecked);
-    QCOMPARE(bots->item(1)->checkState(), Qt::Checked);
+    QWidget* bots = program.widget(program.get<content::q3bots>().List3);
+    QCOMPARE(texts(bots).size(), 2);
+    QCOMPARE(guitest::checkState(bots, 0), Qt::Unchecked);
+    QCOMPARE(guitest::checkState(bots, 1), Qt::Checked);
     QCOMPARE(labelText(program.widget(program.get<content::q3bots>().nr)), QString("1"));
     guitest::saveScreenshots(program.launcher().view(), "roster");
 
     // A click ticks Anarki too and shows it in the editor.
-    guitest::click(bots->viewport(), bots->visualItemRect(bots->item(0)).center());
-    QCOMPARE(bots->item(0)->checkState(), Qt::Checked);
+    guitest::clickRow(bots, 0);
+    QCOMPARE(guitest::checkState(bots, 0), Qt::Checked);
     QCOMPARE(labelText(program.widget(program.get<content::q3bots>().nr)), QString("2"));
     QCOMPARE(labelText(program.widget(program.get<content::q3bots>().Label1)), QString("Anarki"));
     QVERIFY(guitest::bytes(game.readData("bots.tvd")).endsWith("\r\n0/1/\r\n"));

@@ -10,7 +10,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTest>
 
 #include "content/q2map.h"
@@ -137,8 +136,7 @@ void MapWindowsTest::mapListWindowPagesAndSave() {
     guitest::click(program.widget(w.Label1));
     QVERIFY(!program.widget(w.Label7)->isVisible());
     QCOMPARE(differingPixels(opened, program.widget(w.Picture2)->grab().toImage()), 0);
-    auto* files = qobject_cast<QListWidget*>(program.widget(w.File1));
-    guitest::click(files->viewport(), files->visualItemRect(files->item(1)).center());
+    guitest::clickRow(program.widget(w.File1), 1);
     guitest::moveMouse(program.widget(w.Image9));
     QVERIFY(program.widget(w.Image10)->isVisible());
     guitest::saveScreenshots(program.launcher().view(), "maplist_load");
@@ -150,8 +148,7 @@ void MapWindowsTest::mapListWindowPagesAndSave() {
 
     guitest::click(program.widget(w.Label3));
     QVERIFY(program.widget(w.Label7)->isVisible());
-    auto* saved = qobject_cast<QListWidget*>(program.widget(w.File1b));
-    guitest::click(saved->viewport(), saved->visualItemRect(saved->item(0)).center());
+    guitest::clickRow(program.widget(w.File1b), 0);
     QCOMPARE(qobject_cast<QLineEdit*>(program.widget(w.Text1))->text(), QString("ctf"));
     guitest::saveScreenshots(program.launcher().view(), "maplist_save");
     guitest::moveMouse(program.widget(w.Image2));

@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
@@ -91,10 +90,10 @@ void RendererTest::showsEveryKindAtItsPlace() {
     QVERIFY(!widget(showcase_->locked)->isEnabled());
     QVERIFY(qobject_cast<QCheckBox*>(widget(showcase_->check)) != nullptr);
     QCOMPARE(qobject_cast<QPushButton*>(widget(showcase_->button))->text(), QString("Press"));
-    auto* maps = qobject_cast<QListWidget*>(widget(showcase_->maps));
-    QCOMPARE(maps->count(), 3);
-    QCOMPARE(maps->item(0)->text(), QString("q3dm1"));
-    QCOMPARE(maps->item(1)->text(), QString("Q3DM17"));
+    const QStringList maps = guitest::texts(widget(showcase_->maps));
+    QCOMPARE(maps.size(), 3);
+    QCOMPARE(maps[0], QString("q3dm1"));
+    QCOMPARE(maps[1], QString("Q3DM17"));
     QVERIFY(qobject_cast<QComboBox*>(widget(showcase_->combo))->isEditable());
     QCOMPARE(qobject_cast<QComboBox*>(widget(showcase_->combo))->currentText(), QString("red "));
 
@@ -132,19 +131,16 @@ void RendererTest::followsPropertyChanges() {
     QVERIFY(widget(showcase_->inner)->isVisible());
 
     // Lists follow additions, removals and the highlight.
-    auto* maps = qobject_cast<QListWidget*>(widget(showcase_->maps));
+    QWidget* maps = widget(showcase_->maps);
     showcase_->maps.addItem("q3dm10");
     showcase_->maps.removeItem(0);
     showcase_->maps.setListIndex(2);
-    QStringList shown;
-    for (int i = 0; i < maps->count(); ++i)
-        shown << maps->item(i)->text();
-    QCOMPARE(shown, QStringList({"q3dm10", "Q3DM17", "q3dm7"}));
-    QCOMPARE(maps->currentRow(), 2);
+    QCOMPARE(guitest::texts(maps), QStringList({"q3dm10", "Q3DM17", "q3dm7"}));
+    QCOMPARE(guitest::currentRow(maps), 2);
     showcase_->maps.setListIndex(-1);
-    QVERIFY(maps->selectedItems().isEmpty());
+    QVERIFY(!guitest::anyRowSelected(maps));
     showcase_->maps.clear();
-    QCOMPARE(maps->count(), 0);
+    QCOMPARE(guitest::texts(maps).size(), 0);
 
     // Code may set a text longer than what the user may type.
     showcase_->text.setText("longer text");
@@ -247,39 +243,39 @@ void RendererTest::comboChoiceAndTyping() {
 }
 
 void RendererTest::listClicksAndKeys() {
-    auto* maps = qobject_cast<QListWidget*>(widget(showcase_->maps));
-    guitest::click(maps->viewport(), maps->visualItemRect(maps->item(1)).center());
+    QWidget* maps = widget(showcase_->maps);
+    guitest::clickRow(maps, 1);
     QCOMPARE(showcase_->maps.state().listIndex, 1);
-    QCOMPARE(maps->currentRow(), 1);
+    QCOMPARE(guitest::currentRow(maps), 1);
     QVERIFY(saw("maps click"));
     QTest::keyClick(maps, Qt::Key_Down);
     QCOMPARE(showcase_->maps.state().listIndex, 2);
-    QCOMPARE(maps->currentRow(), 2);
+    QCOMPARE(guitest::currentRow(maps), 2);
     QTest::keyClick(maps, Qt::Key_Home);
     QCOMPARE(showcase_->maps.state().listIndex, 0);
     QVERIFY(saw("maps key 36"));
 
     // A multi-selection list toggles one entry per click, shows the selected
     // entries with check marks and the highlighted entry as the current row.
-    auto* roster = qobject_cast<QListWidget*>(widget(showcase_->roster));
-    const QPoint second = roster->visualItemRect(roster->item(1)).center();
+    auto* roster = qobject_cast<QAbstractItemView*>(widget(showcase_->roster));
+    const QPoint second = guitest::rowCentre(roster, 1);
     guitest::click(roster->viewport(), second);
     QVERIFY(showcase_->roster.state().items[1].selected);
-    QCOMPARE(roster->item(1)->checkState(), Qt::Checked);
-    QCOMPARE(roster->item(0)->checkState(), Qt::Unchecked);
-    QCOMPARE(roster->currentRow(), 1);
+    QCOMPARE(guitest::checkState(roster, 1), Qt::Checked);
+    QCOMPARE(guitest::checkState(roster, 0), Qt::Unchecked);
+    QCOMPARE(guitest::currentRow(roster), 1);
     QTest::keyClick(roster, Qt::Key_Up);
     QCOMPARE(showcase_->roster.state().listIndex, 0);
     QVERIFY(showcase_->roster.state().items[1].selected); // moving keeps the selection
     QTest::keyClick(roster, Qt::Key_Space);
-    QCOMPARE(roster->item(0)->checkState(), Qt::Checked);
+    QCOMPARE(guitest::checkState(roster, 0), Qt::Checked);
     QTest::mouseDClick(roster->viewport(), Qt::LeftButton, Qt::NoModifier, second);
-    QCOMPARE(roster->item(1)->checkState(), Qt::Checked);
+    QCOMPARE(guitest::checkState(roster, 1), Qt::Checked);
     QCOMPARE(showcase_->roster.selCount(), 2);
 
     // Selecting from code is shown too.
     showcase_->roster.setSelected(0, false);
-    QCOMPARE(roster->item(0)->checkState(), Qt::Unchecked);
+    QCOMPARE(guitest::checkState(roster, 0), Qt::Unchecked);
 }
 
 void RendererTest::checkBoxShowsTheControlsValue() {

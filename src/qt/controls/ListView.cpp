@@ -8,14 +8,14 @@
 
 #include "qt/KeyCodes.h"
 #include "qt/Look.h"
-#include "qt/Text.h"
 #include "qt/UserAction.h"
 #include "qt/controls/Palette.h"
 
 namespace qtview {
 
 ListView::ListView(ui::ListBox& list, QWidget* parent)
-    : QListWidget(parent), ControlView(list), list_(list) {
+    : QListView(parent), ControlView(list), list_(list), model_(new ListModel(list, this)) {
+    setModel(model_);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setUniformItemSizes(true);
@@ -36,58 +36,23 @@ void ListView::mirrorOwn(ui::Prop what) {
         setPalette(pal);
     }
     if (what == ui::Prop::All || what == ui::Prop::Items) {
-        mirrorItems();
-        mirrorSelection();
+        model_->entriesChanged();
         mirrorHighlight();
     } else if (what == ui::Prop::Selection) {
-        mirrorSelection();
+        model_->marksChanged();
     } else if (what == ui::Prop::ListIndex) {
         mirrorHighlight();
     }
 }
 
-void ListView::mirrorItems() {
-    // Only the changed middle part is replaced: lists grow one entry at a
-    // time during a detection, and rebuilding them whole would be slow.
-    const auto& items = list_.state().items;
-    const std::size_t oldCount = shown_.size();
-    const std::size_t newCount = items.size();
-    std::size_t head = 0;
-    while (head < oldCount && head < newCount && shown_[head] == items[head].text)
-        ++head;
-    std::size_t tail = 0;
-    while (tail < oldCount - head && tail < newCount - head &&
-           shown_[oldCount - 1 - tail] == items[newCount - 1 - tail].text)
-        ++tail;
-    for (std::size_t i = oldCount - tail; i-- > head;)
-        delete takeItem(static_cast<int>(i));
-    for (std::size_t i = head; i < newCount - tail; ++i)
-        insertItem(static_cast<int>(i), toQ(items[i].text));
-    shown_.clear();
-    shown_.reserve(newCount);
-    for (const auto& item : items)
-        shown_.push_back(item.text);
-}
-
-void ListView::mirrorSelection() {
-    if (!list_.multiSelect())
-        return;
-    const auto& items = list_.state().items;
-    for (int i = 0; i < count() && i < static_cast<int>(items.size()); ++i) {
-        const Qt::CheckState want =
-            items[static_cast<std::size_t>(i)].selected ? Qt::Checked : Qt::Unchecked;
-        if (item(i)->data(Qt::CheckStateRole) != QVariant(static_cast<int>(want)))
-            item(i)->setCheckState(want);
-    }
-}
-
 void ListView::mirrorHighlight() {
     const int index = list_.state().listIndex;
-    if (index >= 0 && index < count()) {
-        setCurrentRow(index);
-        scrollToItem(item(index));
+    if (index >= 0 && index < model_->rowCount()) {
+        const QModelIndex current = model_->index(index);
+        selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect);
+        scrollTo(current);
     } else {
-        setCurrentRow(-1);
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::Clear);
         clearSelection();
     }
 }
@@ -119,7 +84,7 @@ void ListView::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 int ListView::rowAfterKey(int key) const {
-    const int n = count();
+    const int n = model_->rowCount();
     if (n == 0)
         return -1;
     const int current = list_.state().listIndex;

@@ -4,8 +4,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPalette>
 #include <QTest>
 #include <QTextLayout>
@@ -32,10 +33,44 @@ bool Program::startOnMainWindow() {
 
 QStringList texts(QWidget* list) {
     QStringList all;
-    auto* l = qobject_cast<QListWidget*>(list);
-    for (int i = 0; l != nullptr && i < l->count(); ++i)
-        all << l->item(i)->text();
+    auto* l = qobject_cast<QListView*>(list);
+    for (int i = 0; l != nullptr && i < l->model()->rowCount(); ++i)
+        all << l->model()->index(i, 0).data().toString();
     return all;
+}
+
+namespace {
+
+QListView& listView(QWidget* list) {
+    auto* l = qobject_cast<QListView*>(list);
+    if (l == nullptr)
+        throw std::logic_error("the widget is no list");
+    return *l;
+}
+
+} // namespace
+
+int currentRow(QWidget* list) {
+    const QModelIndex current = listView(list).currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+bool anyRowSelected(QWidget* list) {
+    return listView(list).selectionModel()->hasSelection();
+}
+
+Qt::CheckState checkState(QWidget* list, int row) {
+    const QListView& l = listView(list);
+    return static_cast<Qt::CheckState>(l.model()->index(row, 0).data(Qt::CheckStateRole).toInt());
+}
+
+QPoint rowCentre(QWidget* list, int row) {
+    const QListView& l = listView(list);
+    return l.visualRect(l.model()->index(row, 0)).center();
+}
+
+void clickRow(QWidget* list, int row) {
+    click(listView(list).viewport(), rowCentre(list, row));
 }
 
 namespace {

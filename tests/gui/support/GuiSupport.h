@@ -59,6 +59,16 @@ inline QByteArray bytes(const std::string& s) {
 
 // The texts of a list widget's rows, top to bottom; none for another widget.
 QStringList texts(QWidget* list);
+// A list widget's current row (its highlighted entry), -1 for none; whether
+// any row is shown selected; a row's check mark.
+int currentRow(QWidget* list);
+bool anyRowSelected(QWidget* list);
+Qt::CheckState checkState(QWidget* list, int row);
+// The centre of a row, in the coordinates of the list's viewport (which
+// takes the clicks).
+QPoint rowCentre(QWidget* list, int row);
+// A click on a row through the window, as a user's.
+void clickRow(QWidget* list, int row);
 
 // Pointer input at a point of a widget (its centre by default), sent to the
 // window that holds it.
