@@ -6,15 +6,10 @@ namespace common {
 
 std::vector<std::string> parseSlashList(std::string_view line) {
     std::vector<std::string> entries;
-    std::string pending;
-    for (const char c : line) {
-        if (c == '/') {
-            entries.push_back(std::move(pending));
-            pending.clear();
-        } else {
-            pending.push_back(c);
-        }
-    }
+    // Text after the last "/" is no entry.
+    for (std::size_t from = 0, slash = line.find('/'); slash != std::string_view::npos;
+         from = slash + 1, slash = line.find('/', from))
+        entries.emplace_back(line.substr(from, slash - from));
     return entries;
 }
 

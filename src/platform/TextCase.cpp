@@ -1,5 +1,6 @@
 #include "platform/TextCase.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
 
@@ -156,6 +157,24 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b) {
 }
 
 bool sortsBefore(std::string_view a, std::string_view b) {
+    // Plain ASCII letters are their own base letters, one per byte: up to the
+    // first byte outside ASCII the order is that of the small letters.
+    const std::size_t common = std::min(a.size(), b.size());
+    std::size_t i = 0;
+    for (; i < common; ++i) {
+        const auto ca = static_cast<unsigned char>(a[i]);
+        const auto cb = static_cast<unsigned char>(b[i]);
+        if (ca >= 0x80 || cb >= 0x80)
+            break;
+        const int la = ca >= 'A' && ca <= 'Z' ? ca + 32 : ca;
+        const int lb = cb >= 'A' && cb <= 'Z' ? cb + 32 : cb;
+        if (la != lb)
+            return la < lb;
+    }
+    if (i == common && a.size() != b.size())
+        return a.size() < b.size();
+    if (i == common)
+        return a < b;
     int c = compareBaseLetters(a, b);
     if (c == 0)
         c = compareIgnoreCase(a, b);

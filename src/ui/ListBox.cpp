@@ -1,6 +1,8 @@
 #include "ui/ListBox.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <iterator>
 
 #include "platform/FileSystem.h"
 #include "platform/TextCase.h"
@@ -65,11 +67,82 @@ std::vector<ListItem> itemsOf(std::vector<std::string> texts) {
     return items;
 }
 
-// Entries that tie keep their order, as adding one by one keeps them. A run
-// that is in order already (a list file the launcher wrote) costs one pass.
+// The first sixteen bytes of a text folded to small letters, packed so that
+// comparing the numbers compares those bytes (a short text is filled up with
+// zero bytes). Where both texts start with plain ASCII, different numbers
+// sort as the texts do, so most comparisons of a sort need not look at the
+// texts.
+struct SortKey {
+    std::uint64_t head[2] = {0, 0};
+    std::uint32_t index = 0;
+    bool plain = true;
+
+    bool decides(const SortKey& other) const {
+        return plain && other.plain && (head[0] != other.head[0] || head[1] != other.head[1]);
+    }
+    bool before(const SortKey& other) const {
+        return head[0] != other.head[0] ? head[0] < other.head[0] : head[1] < other.head[1];
+    }
+};
+
+SortKey sortKey(const std::string& text, std::uint32_t index) {
+    SortKey key;
+    key.index = index;
+    for (std::size_t i = 0; i < 16; ++i) {
+        unsigned c = 0;
+        if (i < text.size()) {
+            c = static_cast<unsigned char>(text[i]);
+            if (c >= 0x80) {
+                key.plain = false;
+                break;
+            }
+            if (c >= 'A' && c <= 'Z')
+                c += 'a' - 'A';
+        }
+        std::uint64_t& part = key.head[i / 8];
+        part = (part << 8) | c;
+    }
+    return key;
+}
+
+// Sorts [first, last) stably, moving each entry once.
+std::vector<ListItem> sortedCopy(std::vector<ListItem>::iterator first,
+                                 std::vector<ListItem>::iterator last) {
+    std::vector<SortKey> keys;
+    keys.reserve(static_cast<std::size_t>(last - first));
+    for (auto it = first; it != last; ++it)
+        keys.push_back(sortKey(it->text, static_cast<std::uint32_t>(it - first)));
+    std::stable_sort(keys.begin(), keys.end(), [first](const SortKey& a, const SortKey& b) {
+        if (a.decides(b))
+            return a.before(b);
+        return ListBox::sortsBefore(first[a.index].text, first[b.index].text);
+    });
+    std::vector<ListItem> sorted;
+    sorted.reserve(keys.size());
+    for (const SortKey& k : keys)
+        sorted.push_back(std::move(first[k.index]));
+    return sorted;
+}
+
+// Entries that tie keep their order, as adding one by one keeps them. Entries
+// in order already (a list file the launcher wrote, perhaps with a few
+// entries added at its end) are only checked; the rest is sorted and merged.
 void sortStably(std::vector<ListItem>& items) {
-    if (!std::is_sorted(items.begin(), items.end(), itemSortsBefore))
-        std::stable_sort(items.begin(), items.end(), itemSortsBefore);
+    const auto sortedEnd = std::is_sorted_until(items.begin(), items.end(), itemSortsBefore);
+    if (sortedEnd == items.end())
+        return;
+    if (sortedEnd - items.begin() < items.end() - sortedEnd) {
+        items = sortedCopy(items.begin(), items.end());
+        return;
+    }
+    std::vector<ListItem> rest = sortedCopy(sortedEnd, items.end());
+    std::vector<ListItem> merged;
+    merged.reserve(items.size());
+    // On a tie std::merge takes the entry of the first range, which came first.
+    std::merge(std::make_move_iterator(items.begin()), std::make_move_iterator(sortedEnd),
+               std::make_move_iterator(rest.begin()), std::make_move_iterator(rest.end()),
+               std::back_inserter(merged), itemSortsBefore);
+    items = std::move(merged);
 }
 
 // The first entry of [first, last) that sorts after `value`, looked for in

@@ -200,7 +200,9 @@ TEST_F(Runtime, bulkChangesEqualTheOneByOneChangesAndAnnounceOnce) {
     ChangeCounter counter;
     app.setObserver(&counter);
     std::mt19937 random(16);
-    const std::vector<std::string> words{"a", "A", "b", "B", "ä", "Ä", "", "ab"};
+    const std::vector<std::string> words{
+        "a",  "A",          "b",   "B",          "ä",         "Ä",         "",
+        "ab", "mapPack_10", "ctf", "MAPPACK_1Ä", "mappack_1", "mappack_1ä"};
     const auto some = [&](int most) {
         std::vector<std::string> out(random() % static_cast<unsigned>(most + 1));
         for (auto& t : out)
