@@ -57,12 +57,10 @@ void View::windowChanged(ui::Window& w, ui::WindowEvent e) {
     WindowWidget* widget = it == windows_.end() ? nullptr : it->second;
     switch (e) {
     case ui::WindowEvent::Shown:
+    case ui::WindowEvent::Raised:
         if (widget == nullptr)
             widget = build(w);
-        widget->show();
-        if (QGuiApplication::platformName() != "offscreen")
-            widget->raise();
-        widget->activateWindow();
+        bringForward(*widget);
         break;
     case ui::WindowEvent::Hidden:
         if (widget != nullptr)
@@ -109,6 +107,15 @@ void View::paintProgress(const ui::Control& c, ui::Prop what) {
         return;
     top->repaint();
     lastProgressPaint_.restart();
+}
+
+// On screen, not minimised, above the other windows and active.
+void View::bringForward(QWidget& top) {
+    top.setWindowState(top.windowState() & ~Qt::WindowMinimized);
+    top.show();
+    if (QGuiApplication::platformName() != "offscreen")
+        top.raise();
+    top.activateWindow();
 }
 
 void View::applicationEnded() {

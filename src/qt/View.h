@@ -1,10 +1,11 @@
 #pragma once
 // The renderer: shows every window of the core as a real window. It knows
 // no window by name. A window's widget is built when the window is shown,
-// hidden when it hides and destroyed when it unloads; every control gets a
-// widget of its kind, parented to its container, stacked in declaration
-// order. Property changes are mirrored as they are announced, and the
-// widgets pass the user's input to the controls' entry points.
+// brought to the front when it is shown again, hidden when it hides and
+// destroyed when it unloads; every control gets a widget of its kind,
+// parented to its container, stacked in declaration order. Property changes
+// are mirrored as they are announced, and the widgets pass the user's input
+// to the controls' entry points.
 
 #include <functional>
 #include <unordered_map>
@@ -46,6 +47,7 @@ class View : public QObject, public ui::Observer {
   private:
     WindowWidget* build(ui::Window& w);
     void destroy(ui::Window& w);
+    static void bringForward(QWidget& top);
     void focusChanged(QWidget* now);
     void takeFocus(QWidget* now);
     void paintProgress(const ui::Control& c, ui::Prop what);

@@ -73,7 +73,10 @@ enum class Prop {
     ToolTip,
 };
 
-enum class WindowEvent { Loaded, Unloaded, Shown, Hidden, Caption };
+// Shown: the window came on screen. Raised: it was shown again while on
+// screen, and is to come to the front (it may lie under another window, or
+// have been minimised by the desktop).
+enum class WindowEvent { Loaded, Unloaded, Shown, Raised, Hidden, Caption };
 
 enum class BorderStyle { FixedSingle, FixedDialog };
 

@@ -45,10 +45,14 @@ void Window::show() {
     load();
     if (!loaded_)
         return; // the load step closed the window again
-    if (!visible_) {
-        visible_ = true;
-        app_.notifyWindow(*this, WindowEvent::Shown);
+    if (visible_) {
+        // Showing an open window brings it forward: the button that opens
+        // it must not go dead while it lies out of sight.
+        app_.notifyWindow(*this, WindowEvent::Raised);
+        return;
     }
+    visible_ = true;
+    app_.notifyWindow(*this, WindowEvent::Shown);
 }
 
 void Window::hide() {

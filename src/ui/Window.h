@@ -45,6 +45,7 @@ class Window {
     bool inDesign() const { return designing_; }
 
     void load();
+    // Loads and shows the window; a window already shown comes to the front.
     void show();
     void hide();
     // False when the window's unload step cancelled the close.

@@ -34,6 +34,7 @@ class RendererTest : public QObject {
     void checkBoxShowsTheControlsValue();
     void focusFollowsTheWidgets();
     void titleBarCloseAsksTheWindow();
+    void showingAnOpenWindowBringsItForward();
 
   private:
     QWidget* widget(const ui::Control& c) const { return program_->widget(c); }
@@ -333,6 +334,19 @@ void RendererTest::titleBarCloseAsksTheWindow() {
     QWidget* again = program_->window<Showcase>();
     QVERIFY(again != nullptr && again != top_);
     QCOMPARE(qobject_cast<QLabel*>(program_->widget(showcase_->title))->text(), QString("Caption"));
+}
+
+void RendererTest::showingAnOpenWindowBringsItForward() {
+    // Under another window, or minimised: its opening button still reaches it.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    showcase_->show();
+    QVERIFY(QTest::qWaitForWindowActive(top_));
+    top_->showMinimized();
+    showcase_->show();
+    QVERIFY(!top_->isMinimized() && top_->isVisible());
 }
 
 QTEST_MAIN(RendererTest)
