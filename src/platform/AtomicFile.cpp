@@ -1,9 +1,12 @@
 #include "platform/AtomicFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
+#include <mutex>
+#include <set>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,17 +35,21 @@ bool isRandomPart(std::string_view s) {
 
 // The file a path names once symbolic links are followed (also a link that
 // points nowhere yet); the path itself when the links go round in circles.
-fs::path followLinks(fs::path path) {
+std::string followLinks(const std::string& file) {
+    struct stat st {};
+    if (::lstat(file.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+        return file;
+    fs::path path(file);
     for (int hops = 0; hops < 40; ++hops) {
         std::error_code ec;
         if (!fs::is_symlink(fs::symlink_status(path, ec)))
-            return path;
+            break;
         const fs::path target = fs::read_symlink(path, ec);
         if (ec)
-            return path;
+            break;
         path = target.is_absolute() ? target : path.parent_path() / target;
     }
-    return path;
+    return path.string();
 }
 
 bool mayWrite(const std::string& path, const struct stat& st) {
@@ -66,27 +73,61 @@ bool writeAll(int fd, std::string_view data) {
     return true;
 }
 
-void syncFolder(const fs::path& folder) {
-    const int fd =
-        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+void syncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
     }
 }
 
+std::string folderOf(const std::string& file) {
+    const auto cut = file.find_last_of('/');
+    if (cut == std::string::npos)
+        return ".";
+    return file.substr(0, cut == 0 ? 1 : cut);
+}
+
+// Whether this process has yet to clear the folder of leftovers; from now on
+// it counts as cleared. Leftovers come from writes cut short before the
+// process began (a write of its own that fails removes its temporary file),
+// so one clean-up of a folder per process is enough. A process made by fork
+// begins afresh.
+bool notClearedYet(const std::string& folder) {
+    static std::mutex guard;
+    static pid_t owner = 0;
+    static std::set<std::string> cleared;
+    const std::lock_guard<std::mutex> lock(guard);
+    if (owner != ::getpid()) {
+        owner = ::getpid();
+        cleared.clear();
+    }
+    return cleared.insert(folder).second;
+}
+
 } // namespace
 
-int replaceFile(const std::string& path, std::string_view data) {
-    const fs::path target = followLinks(path);
-    const fs::path folder = target.parent_path();
+void PendingFolderSyncs::add(const std::string& folder) {
+    if (std::find(folders_.begin(), folders_.end(), folder) == folders_.end())
+        folders_.push_back(folder);
+}
+
+void PendingFolderSyncs::sync() {
+    for (const auto& folder : folders_)
+        syncFolder(folder);
+    folders_.clear();
+}
+
+int replaceFile(const std::string& path, std::string_view data, PendingFolderSyncs* later) {
+    const std::string target = followLinks(path);
+    const std::string folder = folderOf(target);
     struct stat st {};
     mode_t mode = 0644;
     const bool exists = ::stat(target.c_str(), &st) == 0;
     if (exists) {
         if (S_ISDIR(st.st_mode))
             return EISDIR;
-        if (!mayWrite(target.string(), st))
+        if (!mayWrite(target, st))
             return EACCES;
         mode = st.st_mode & 07777;
     } else if (errno != ENOENT) {
@@ -95,22 +136,25 @@ int replaceFile(const std::string& path, std::string_view data) {
     // A folder that nobody may write is left alone too (the system lets
     // the superuser write there).
     struct stat folderStat {};
-    if (::geteuid() == 0 && ::stat(folder.empty() ? "." : folder.c_str(), &folderStat) == 0 &&
+    if (::geteuid() == 0 && ::stat(folder.c_str(), &folderStat) == 0 &&
         (folderStat.st_mode & 0222) == 0)
         return EACCES;
 
-    std::string temp = (folder / (std::string(kTemporaryPrefix) + "XXXXXX")).string();
+    std::string temp = folder + "/" + std::string(kTemporaryPrefix) + "XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
         return errno;
     // Held until the rename, so that no clean-up takes the file meanwhile.
     ::flock(fd, LOCK_EX);
     int error = 0;
-    if (!writeAll(fd, data) || ::fsync(fd) != 0)
+    if (!writeAll(fd, data))
         error = errno;
     if (error == 0 && exists && ::geteuid() == 0)
         (void)::fchown(fd, st.st_uid, st.st_gid);
     if (error == 0 && ::fchmod(fd, mode) != 0)
+        error = errno;
+    // Contents and mode reach the disk before the new name does.
+    if (error == 0 && ::fsync(fd) != 0)
         error = errno;
     if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0)
         error = errno;
@@ -118,12 +162,16 @@ int replaceFile(const std::string& path, std::string_view data) {
         ::unlink(temp.c_str());
     if (::close(fd) != 0 && error == 0)
         error = errno; // renamed already: the new file stands, but say so
-    if (error == 0) {
+    if (error != 0)
+        return error;
+    if (later != nullptr)
+        later->add(folder);
+    else
         syncFolder(folder);
-        // A crash in an earlier write may have left its temporary file here.
-        removeLeftoverTemporaries(folder.empty() ? "." : folder.string());
-    }
-    return error;
+    // A crash in an earlier run may have left its temporary file here.
+    if (notClearedYet(folder))
+        removeLeftoverTemporaries(folder);
+    return 0;
 }
 
 bool isTemporaryName(std::string_view name) {
@@ -146,6 +194,7 @@ bool isTemporaryName(std::string_view name) {
 }
 
 void removeLeftoverTemporaries(const std::string& folder) {
+    notClearedYet(folder);
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const fs::path path = it->path();

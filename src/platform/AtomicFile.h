@@ -7,17 +7,32 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
+
+// Folders whose renames have still to reach the disk: a run of replaceFile
+// calls leaves its folders here, and sync() then syncs each one once.
+class PendingFolderSyncs {
+  public:
+    void add(const std::string& folder);
+    void sync();
+
+  private:
+    std::vector<std::string> folders_;
+};
 
 // Replaces the file at `path` with `data`. A symbolic link is followed: the
 // file it points to is replaced, beside itself. The file keeps its
 // permission bits (and its owner where the system allows); a new file gets
 // rw-r--r--. A file or a folder without a write permission bit is refused
-// (EACCES), even for the superuser. Returns 0, or the errno value of the failure; the old
-// file is then untouched. A write that succeeds also clears the folder of the
-// temporary files that crashed writes left there.
-int replaceFile(const std::string& path, std::string_view data);
+// (EACCES), even for the superuser. Returns 0, or the errno value of the
+// failure; the old file is then untouched. The new contents are synced
+// before the rename; the folder is synced after it, at once, or by
+// `later` when given. The first write of a process into a folder also
+// clears the folder of the temporary files that crashed writes left there.
+int replaceFile(const std::string& path, std::string_view data,
+                PendingFolderSyncs* later = nullptr);
 
 // Whether a file name is one that replaceFile uses for its temporary files,
 // or that earlier versions used (".<file name>.XXXXXX").
