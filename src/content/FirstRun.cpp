@@ -32,6 +32,7 @@ bool firstRunDetection(shell::startup& w) {
     shell::Q2M& main = app.get<shell::Q2M>();
     ui::ListBox& maps = main.List1;
     ui::ListBox& roster = app.get<q3bots>().List3;
+    const platform::WriteBatch batch(app.services().files);
     // A failure before the packages ends the pass.
     try {
         w.mDedAll.setVisible(true);

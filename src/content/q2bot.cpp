@@ -196,6 +196,7 @@ void q2bot::add_Click() {
 }
 
 void q2bot::detect_Click(bool onlyNew) {
+    const platform::WriteBatch batch(app().services().files);
     if (!packageFolderReadable(
             app(), File1,
             "The bot list and the packages of the last detection stay as they were.")) {

@@ -12,6 +12,7 @@
 #include "content/ListFiles.h"
 #include "content/PackageDetection.h"
 #include "content/ZipTool.h"
+#include "platform/FileSystem.h"
 #include "shell/Artwork.h"
 #include "shell/Help.h"
 #include "shell/Q2M.h"
@@ -185,6 +186,7 @@ void q2map::doppelte_Maps() {
 }
 
 void q2map::detectClicked(bool onlyNew) {
+    const platform::WriteBatch batch(app().services().files);
     if (!packageFolderReadable(
             app(), File1,
             "The map list and the packages of the last detection stay as they were.")) {

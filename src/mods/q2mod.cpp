@@ -13,6 +13,7 @@
 #include "mods/KnownMods.h"
 #include "mods/ModDetection.h"
 #include "platform/Encoding.h"
+#include "platform/FileSystem.h"
 #include "platform/TextCase.h"
 #include "shell/Artwork.h"
 #include "shell/Q2M.h"
@@ -301,6 +302,7 @@ bool q2mod::Autodetect_Mods() {
     auto& counter = app().get<shell::gfx>().DedNewCounter;
     auto& services = app().services();
     auto& fs = services.files;
+    const platform::WriteBatch batch(fs);
 
     const bool detectNew = mDedNew.visible();
     if (!detectNew)

@@ -26,8 +26,38 @@ std::string joinPath(const std::string& folder, const std::string& name) {
     return folder + "/" + name;
 }
 
+namespace {
+
+// A path split at its last separator: the folder before it ("/" for a
+// name at the root, empty without a separator) and the name after it.
+struct FolderAndName {
+    std::string folder;
+    std::string name;
+};
+
+FolderAndName splitPath(const std::string& path) {
+    const auto cut = path.find_last_of('/');
+    if (cut == std::string::npos)
+        return {{}, path};
+    return {path.substr(0, cut == 0 ? 1 : cut), path.substr(cut + 1)};
+}
+
+} // namespace
+
+struct RealFileSystem::Batch {
+    PendingFolderSyncs syncs;
+    // Per folder: its names by their case-folded form; the first of names
+    // that fold alike stands for them, as in resolve().
+    std::unordered_map<std::string, std::unordered_map<std::string, std::string>> listings;
+};
+
 RealFileSystem::RealFileSystem(std::string workingDirectory)
     : workingDirectory_(std::move(workingDirectory)) {}
+
+RealFileSystem::~RealFileSystem() {
+    if (batch_)
+        batch_->syncs.sync();
+}
 
 std::string RealFileSystem::workingDirectory() const {
     if (!workingDirectory_.empty())
@@ -70,6 +100,47 @@ std::string RealFileSystem::resolve(const std::string& path) {
     return result.string();
 }
 
+void RealFileSystem::beginBatch() {
+    if (batchDepth_++ == 0)
+        batch_ = std::make_unique<Batch>();
+}
+
+void RealFileSystem::endBatch() {
+    if (batchDepth_ == 0 || --batchDepth_ > 0)
+        return;
+    batch_->syncs.sync();
+    batch_.reset();
+}
+
+const std::unordered_map<std::string, std::string>&
+RealFileSystem::namesIn(const std::string& folder) {
+    const auto [at, made] = batch_->listings.try_emplace(folder);
+    if (made) {
+        std::error_code ec;
+        for (fs::directory_iterator d(folder, ec), end; !ec && d != end; d.increment(ec)) {
+            std::string name = d->path().filename().string();
+            at->second.try_emplace(toLower(name), std::move(name));
+        }
+    }
+    return at->second;
+}
+
+std::string RealFileSystem::resolveForChange(const std::string& path) {
+    // The exact name first.
+    struct stat st {};
+    if (path.empty() || ::lstat(path.c_str(), &st) == 0)
+        return path;
+    if (!batch_)
+        return resolve(path);
+    const auto [parent, name] = splitPath(path);
+    if (parent.empty() || parent == "/" || name.empty() || name == "." || name == "..")
+        return resolve(path);
+    const std::string folder = resolveForChange(parent);
+    const auto& names = namesIn(folder);
+    const auto found = names.find(toLower(name));
+    return joinPath(folder, found == names.end() ? name : found->second);
+}
+
 std::optional<std::vector<std::string>> RealFileSystem::readLines(const std::string& path) const {
     const auto bytes = readRegularFile(resolve(path));
     if (!bytes)
@@ -93,12 +164,12 @@ bool RealFileSystem::writeLines(const std::string& path, const std::vector<std::
         if (line.find_first_of("\r\n") != std::string::npos)
             return writeFailed("a value to be written holds a line break");
     }
-    const fs::path target(resolve(path));
-    std::error_code ec;
-    if (fs::is_directory(target, ec))
+    const std::string target = resolveForChange(path);
+    const auto [folder, name] = splitPath(target);
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
         return writeFailed(EISDIR);
-    const fs::path folder = target.parent_path();
-    if (!folder.empty() && !fs::is_directory(folder, ec))
+    if (!folder.empty() && (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)))
         return writeFailed(ENOENT);
     std::string data;
     // A first line that begins with the character U+FEFF would read back
@@ -109,8 +180,15 @@ bool RealFileSystem::writeLines(const std::string& path, const std::vector<std::
         data += line;
         data += "\r\n";
     }
-    const int error = replaceFile(target.string(), data);
-    return error == 0 || writeFailed(error);
+    const int error = replaceFile(target, data, batch_ ? &batch_->syncs : nullptr);
+    if (error != 0)
+        return writeFailed(error);
+    // A new file joins its folder's listing.
+    if (batch_) {
+        if (const auto listing = batch_->listings.find(folder); listing != batch_->listings.end())
+            listing->second.try_emplace(toLower(name), name);
+    }
+    return true;
 }
 
 void RealFileSystem::removeLeftoverTemporaries(const std::string& folder) {
@@ -130,16 +208,21 @@ std::unique_ptr<std::istream> RealFileSystem::openBinary(const std::string& path
 
 bool RealFileSystem::createDirectory(const std::string& path) {
     std::error_code ec;
-    const std::string real = resolve(path);
+    const std::string real = resolveForChange(path);
     if (fs::is_directory(real, ec))
         return true;
     fs::create_directory(real, ec);
+    // The batch lists the parent folder again when it needs it.
+    if (batch_)
+        batch_->listings.erase(splitPath(real).folder);
     return !ec && fs::is_directory(real, ec);
 }
 
 bool RealFileSystem::removeFile(const std::string& path) {
     std::error_code ec;
-    const std::string real = resolve(path);
+    const std::string real = resolveForChange(path);
+    if (batch_)
+        batch_->listings.erase(splitPath(real).folder);
     if (!fs::is_regular_file(fs::symlink_status(real, ec)) && !fs::is_symlink(real, ec))
         return false;
     // A folder that nobody may write keeps its files, also for the

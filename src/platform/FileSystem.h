@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace platform {
@@ -62,6 +63,26 @@ class FileSystem {
     // Removes what writes cut short by a crash left in a folder (their
     // temporary files); never a file that a write in progress holds.
     virtual void removeLeftoverTemporaries(const std::string& folder) = 0;
+
+    // A run of many writes, such as a detection, between these two calls
+    // (through WriteBatch): each file is still replaced whole, but the
+    // folders written are synced once, at the end, and a name missing in
+    // its exact case is looked for in one listing of its folder, made at
+    // the first need. Batches nest; the outermost one counts.
+    virtual void beginBatch() {}
+    virtual void endBatch() {}
+};
+
+// Holds a batch of writes open for its lifetime.
+class WriteBatch {
+  public:
+    explicit WriteBatch(FileSystem& files) : files_(files) { files_.beginBatch(); }
+    ~WriteBatch() { files_.endBatch(); }
+    WriteBatch(const WriteBatch&) = delete;
+    WriteBatch& operator=(const WriteBatch&) = delete;
+
+  private:
+    FileSystem& files_;
 };
 
 // Joins a folder and a name with the native separator.
@@ -71,6 +92,9 @@ class RealFileSystem : public FileSystem {
   public:
     // workingDirectory empty: the process's current directory.
     explicit RealFileSystem(std::string workingDirectory = {});
+    ~RealFileSystem() override;
+    RealFileSystem(const RealFileSystem&) = delete;
+    RealFileSystem& operator=(const RealFileSystem&) = delete;
 
     std::string workingDirectory() const override;
     std::optional<std::vector<std::string>> readLines(const std::string& path) const override;
@@ -86,18 +110,28 @@ class RealFileSystem : public FileSystem {
                                                      const std::string& pattern) const override;
     std::optional<std::vector<ListedName>> listFolders(const std::string& folder) const override;
     void removeLeftoverTemporaries(const std::string& folder) override;
+    void beginBatch() override;
+    void endBatch() override;
 
     // The existing path that `path` names when letter case is ignored, or
     // `path` itself (with its folder resolved) when nothing matches.
     static std::string resolve(const std::string& path);
 
   private:
+    struct Batch;
+
     // Keeps the reason of a failed write; always false.
     bool writeFailed(int error);
     bool writeFailed(std::string reason);
+    // resolve(), through the batch's listings while a batch is open.
+    std::string resolveForChange(const std::string& path);
+    // The open batch's case-folded listing of a folder, made at its first use.
+    const std::unordered_map<std::string, std::string>& namesIn(const std::string& folder);
 
     std::string workingDirectory_;
     std::string writeFailure_;
+    std::unique_ptr<Batch> batch_;
+    int batchDepth_ = 0;
 };
 
 } // namespace platform

@@ -55,6 +55,8 @@ class FaultyFileSystem : public platform::FileSystem {
     void removeLeftoverTemporaries(const std::string& folder) override {
         inner_.removeLeftoverTemporaries(folder);
     }
+    void beginBatch() override { inner_.beginBatch(); }
+    void endBatch() override { inner_.endBatch(); }
 
   private:
     bool fails(const std::string& path) const;
