@@ -27,13 +27,18 @@ std::uint32_t le32(const unsigned char* p) {
            (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
 
-bool readAt(std::istream& in, std::uint64_t offset, char* into, std::size_t count) {
+// Up to `count` bytes from `offset` on; how many there were.
+std::size_t readSomeAt(std::istream& in, std::uint64_t offset, char* into, std::size_t count) {
     in.clear();
     in.seekg(static_cast<std::streamoff>(offset));
     if (!in)
-        return false;
+        return 0;
     in.read(into, static_cast<std::streamsize>(count));
-    return static_cast<std::size_t>(in.gcount()) == count;
+    return static_cast<std::size_t>(in.gcount());
+}
+
+bool readAt(std::istream& in, std::uint64_t offset, char* into, std::size_t count) {
+    return readSomeAt(in, offset, into, count) == count;
 }
 
 ZipLocalHeader parseLocalHeader(const unsigned char* b) {
@@ -135,19 +140,24 @@ std::optional<CentralDirectory::Place> CentralDirectory::find(std::uint64_t offs
 
 void walkPackage(std::istream& in, const std::function<void(const PackageEntry&)>& visit) {
     std::optional<CentralDirectory> directory;
-    std::array<char, ZipLocalHeader::kSize> raw{};
+    // A header and its name in one read, unless the name is a long one.
+    constexpr std::size_t kHead = ZipLocalHeader::kSize;
+    std::array<char, kHead + 226> raw{};
     PackageEntry entry;
     std::string name;
     std::uint64_t at = 0;
-    while (readAt(in, at, raw.data(), raw.size())) {
+    for (std::size_t got; (got = readSomeAt(in, at, raw.data(), raw.size())) >= kHead;) {
         entry.header = parseLocalHeader(reinterpret_cast<const unsigned char*>(raw.data()));
         const ZipLocalHeader& h = entry.header;
         if (h.signature != ZipLocalHeader::kSignature)
             return;
-        name.resize(h.nameLength);
-        in.read(name.data(), static_cast<std::streamsize>(name.size()));
-        if (static_cast<std::size_t>(in.gcount()) != name.size())
-            return;
+        const std::size_t held = std::min<std::size_t>(h.nameLength, got - kHead);
+        name.assign(raw.data() + kHead, held);
+        if (held < h.nameLength) {
+            name.resize(h.nameLength);
+            if (!readAt(in, at + kHead + held, name.data() + held, h.nameLength - held))
+                return;
+        }
         // With or without the UTF-8 flag (zip programs on Linux store UTF-8
         // names without it), a name is read as the data files are.
         entry.name = platform::decodeText(name);
