@@ -18,8 +18,10 @@ bool isLauncherFile(std::string_view fileName) {
     static constexpr const char* kFiles[] = {kMapsFile,     kModsFile,    kCycleFile,
                                              kSettingsFile, kMarkerFile,  kBotsFile,
                                              kOldModsFile,  kOldMapsFile, kOldBotsFile};
-    return std::any_of(std::begin(kFiles), std::end(kFiles), [&](const char* file) {
-        return platform::equalsIgnoreCase(fileName, file);
+    // Letter case never changes a name's length in bytes, so only names as
+    // long as one of the files need a closer look.
+    return std::any_of(std::begin(kFiles), std::end(kFiles), [&](std::string_view file) {
+        return fileName.size() == file.size() && platform::equalsIgnoreCase(fileName, file);
     });
 }
 
