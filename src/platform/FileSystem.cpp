@@ -113,7 +113,7 @@ void RealFileSystem::endBatch() {
 }
 
 const std::unordered_map<std::string, std::string>&
-RealFileSystem::namesIn(const std::string& folder) {
+RealFileSystem::namesIn(const std::string& folder) const {
     const auto [at, made] = batch_->listings.try_emplace(folder);
     if (made) {
         std::error_code ec;
@@ -125,7 +125,7 @@ RealFileSystem::namesIn(const std::string& folder) {
     return at->second;
 }
 
-std::string RealFileSystem::resolveForChange(const std::string& path) {
+std::string RealFileSystem::resolveInBatch(const std::string& path) const {
     // The exact name first.
     struct stat st {};
     if (path.empty() || ::lstat(path.c_str(), &st) == 0)
@@ -135,14 +135,14 @@ std::string RealFileSystem::resolveForChange(const std::string& path) {
     const auto [parent, name] = splitPath(path);
     if (parent.empty() || parent == "/" || name.empty() || name == "." || name == "..")
         return resolve(path);
-    const std::string folder = resolveForChange(parent);
+    const std::string folder = resolveInBatch(parent);
     const auto& names = namesIn(folder);
     const auto found = names.find(toLower(name));
     return joinPath(folder, found == names.end() ? name : found->second);
 }
 
 std::optional<std::vector<std::string>> RealFileSystem::readLines(const std::string& path) const {
-    const auto bytes = readRegularFile(resolve(path));
+    const auto bytes = readRegularFile(resolveInBatch(path));
     if (!bytes)
         return std::nullopt;
     return splitLines(*bytes);
@@ -164,7 +164,7 @@ bool RealFileSystem::writeLines(const std::string& path, const std::vector<std::
         if (line.find_first_of("\r\n") != std::string::npos)
             return writeFailed("a value to be written holds a line break");
     }
-    const std::string target = resolveForChange(path);
+    const std::string target = resolveInBatch(path);
     const auto [folder, name] = splitPath(target);
     struct stat st {};
     if (::stat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
@@ -208,7 +208,7 @@ std::unique_ptr<std::istream> RealFileSystem::openBinary(const std::string& path
 
 bool RealFileSystem::createDirectory(const std::string& path) {
     std::error_code ec;
-    const std::string real = resolveForChange(path);
+    const std::string real = resolveInBatch(path);
     if (fs::is_directory(real, ec))
         return true;
     fs::create_directory(real, ec);
@@ -220,7 +220,7 @@ bool RealFileSystem::createDirectory(const std::string& path) {
 
 bool RealFileSystem::removeFile(const std::string& path) {
     std::error_code ec;
-    const std::string real = resolveForChange(path);
+    const std::string real = resolveInBatch(path);
     if (batch_)
         batch_->listings.erase(splitPath(real).folder);
     if (!fs::is_regular_file(fs::symlink_status(real, ec)) && !fs::is_symlink(real, ec))

@@ -124,9 +124,9 @@ class RealFileSystem : public FileSystem {
     bool writeFailed(int error);
     bool writeFailed(std::string reason);
     // resolve(), through the batch's listings while a batch is open.
-    std::string resolveForChange(const std::string& path);
+    std::string resolveInBatch(const std::string& path) const;
     // The open batch's case-folded listing of a folder, made at its first use.
-    const std::unordered_map<std::string, std::string>& namesIn(const std::string& folder);
+    const std::unordered_map<std::string, std::string>& namesIn(const std::string& folder) const;
 
     std::string workingDirectory_;
     std::string writeFailure_;
