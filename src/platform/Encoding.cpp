@@ -104,6 +104,14 @@ std::string decodeText(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
+        // A run of plain ASCII goes over as it stands.
+        std::size_t ascii = i;
+        while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80U)
+            ++ascii;
+        out.append(bytes.substr(i, ascii - i));
+        i = ascii;
+        if (i == bytes.size())
+            break;
         const std::size_t len = utf8SequenceLength(bytes, i);
         if (len == 0) {
             appendUtf8(out, windows1252Char(static_cast<unsigned char>(bytes[i])));
