@@ -2,7 +2,6 @@
 
 #include "common/BotEntry.h"
 #include "content/PackageWalk.h"
-#include "platform/TextCase.h"
 
 namespace content {
 
@@ -48,9 +47,17 @@ std::string_view middle(std::string_view s, std::size_t front, std::size_t back)
     return s.substr(from, to - from);
 }
 
+// The prefix is plain ASCII, and no other character folds to an ASCII
+// letter, so the bytes compare one by one.
 bool startsWithIgnoreCase(std::string_view s, std::string_view lowerPrefix) {
-    return s.size() >= lowerPrefix.size() &&
-           platform::toLower(s.substr(0, lowerPrefix.size())) == lowerPrefix;
+    if (s.size() < lowerPrefix.size())
+        return false;
+    for (std::size_t i = 0; i < lowerPrefix.size(); ++i) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if ((c >= 'A' && c <= 'Z' ? c + 32 : c) != static_cast<unsigned char>(lowerPrefix[i]))
+            return false;
+    }
+    return true;
 }
 
 // Upper case of one character (UTF-8), as the Windows-1252 code page has it.
