@@ -5,6 +5,7 @@
 
 #include "common/BotFile.h"
 #include "common/DataFolder.h"
+#include "common/DuplicatePass.h"
 #include "common/HoverPair.h"
 #include "common/NumberText.h"
 #include "common/ProgressBar.h"
@@ -267,33 +268,16 @@ void q2bot::botlist2b() {
 }
 
 void q2bot::doppelte_Bots() {
-    ui::ListBox& roster = app().get<q3bots>().List3;
-    // While the add page shows, an entry equal to the whole name box goes too.
-    const auto removeNameBoxEntry = [&](int i) {
-        if (mSingle.visible() && i >= 0 && i < roster.listCount() &&
-            roster.list(i) == Text1.text()) {
-            roster.setListIndex(i);
-            roster.removeItem(roster.listIndex());
-        }
-    };
-    const int count = roster.listCount();
-    try {
-        for (int i = 0; i < count; ++i) {
-            if (roster.list(i) == roster.list(i + 1)) {
-                // The copy that stays takes over the selection: a bot found
-                // again stays in the next game.
-                if (i + 1 < roster.listCount() && roster.selected(i))
-                    roster.setSelected(i + 1, true);
-                // Past the end of a list shortened by removals the two empty
-                // texts are equal, and the pass stops here.
-                roster.setListIndex(i);
-                roster.removeItem(roster.listIndex());
-            }
-            removeNameBoxEntry(i);
-        }
-    } catch (const ui::RuntimeError&) {
-        removeNameBoxEntry(roster.listCount() - 1);
-    }
+    q3bots& bots = app().get<q3bots>();
+    // While the add page shows, an entry equal to the whole name box goes
+    // too. The copy that stays takes over the selection of the one that
+    // goes: a bot found again stays in the next game.
+    const std::string nameBox = Text1.text();
+    common::DuplicateRules rules;
+    rules.typed = mSingle.visible() ? &nameBox : nullptr;
+    rules.handOnSelection = true;
+    bots.List3.listCount();
+    bots.removeDuplicates(common::duplicatePass(bots.List3.state().items, rules));
 }
 
 } // namespace content

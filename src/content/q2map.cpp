@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/DataFolder.h"
+#include "common/DuplicatePass.h"
 #include "common/HoverPair.h"
 #include "common/ProgressBar.h"
 #include "common/SlashList.h"
@@ -162,27 +163,32 @@ void q2map::maplist2() {
 
 void q2map::doppelte_Maps() {
     auto& list = app().get<shell::Q2M>().List1;
-    const bool single = mSingle.visible();
     const std::string typed = Text1.text();
-    auto remove = [&](int i) {
-        list.setListIndex(i);
-        list.removeItem(list.listIndex());
+    common::DuplicateRules rules;
+    rules.typed = mSingle.visible() ? &typed : nullptr;
+    list.listCount();
+    const common::DuplicatePass pass = common::duplicatePass(list.state().items, rules);
+    if (pass.removals.empty())
+        return;
+    // Each removal highlights its entry first, as a click does, and the
+    // click shows the map's title in the main window: the last one's title
+    // stays on show. A title shown before it enabled the remove button,
+    // which an empty entry, without a title, does not; one click on such an
+    // earlier entry does the same.
+    const auto& entries = list.state().items;
+    const auto text = [&](const common::DuplicateRemoval& r) -> const std::string& {
+        return entries[static_cast<std::size_t>(r.index)].text;
     };
-    const int n = list.listCount();
-    for (int i = 0; i < n; ++i) {
-        if (i >= list.listCount()) {
-            // Removals have shortened the list: the pass stops here, with
-            // one last look at the last entry.
-            const int last = list.listCount() - 1;
-            if (single && last >= 0 && list.list(last) == typed)
-                remove(last);
-            return;
+    if (text(pass.removals.back()).empty()) {
+        for (const auto& r : pass.removals) {
+            if (!text(r).empty()) {
+                list.setListIndex(r.index);
+                break;
+            }
         }
-        if (list.list(i) == list.list(i + 1))
-            remove(i);
-        if (single && i < list.listCount() && list.list(i) == typed)
-            remove(i);
     }
+    list.setListIndex(pass.removals.back().index);
+    list.removeItems(pass.indices());
 }
 
 void q2map::detectClicked(bool onlyNew) {

@@ -216,8 +216,40 @@ void q3bots::botinfo() {
     fillEditor(*this, List3.text());
 }
 
+void q3bots::removeDuplicates(const common::DuplicatePass& pass) {
+    if (pass.removals.empty())
+        return;
+    for (const int i : pass.newlySelected)
+        List3.setSelected(i, true);
+    // What the refresh of each removal's click did, in turn: the editor
+    // shows an entry whenever the highlighted index changed.
+    const auto& entries = List3.state().items;
+    bool anySelected = false;
+    std::string shown = Label2.caption();
+    std::optional<std::string> editor;
+    for (const auto& r : pass.removals) {
+        anySelected = anySelected || r.selected >= 1;
+        std::string h = common::numberText(r.position);
+        const std::string& text = entries[static_cast<std::size_t>(r.index)].text;
+        if (shown != h && !text.empty())
+            editor = text;
+        shown = std::move(h);
+    }
+    quietHighlight_ = true;
+    List3.setListIndex(pass.removals.back().index);
+    quietHighlight_ = false;
+    List3.removeItems(pass.indices());
+    if (anySelected)
+        Command9.setEnabled(true);
+    if (editor)
+        fillEditor(*this, *editor);
+    Label2.setCaption(shown);
+    nr.setCaption(common::plainNumber(pass.removals.back().selected));
+}
+
 void q3bots::List3_Click() {
-    refresh();
+    if (!quietHighlight_)
+        refresh();
 }
 
 void q3bots::call_Click() {

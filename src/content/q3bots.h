@@ -4,6 +4,7 @@
 // are the bots of the next game. The accept button only hides the window, so
 // the roster survives; a close from the title bar discards it.
 
+#include "common/DuplicatePass.h"
 #include "ui/Controls.h"
 #include "ui/ListBox.h"
 #include "ui/Window.h"
@@ -19,6 +20,12 @@ class q3bots : public ui::Window {
     void list3add();
     // Splits the highlighted entry into the editor.
     void botinfo();
+    // Takes the entries of a duplicate pass over List3 out in one change.
+    // The roster ends as removing them one by one leaves it: each removal
+    // highlights its entry first, as a click does, so the highlight, the
+    // editor, the count and the remove button show what the click on the
+    // last one left. bots.tvd is left to the caller, which writes it once.
+    void removeDuplicates(const common::DuplicatePass& pass);
 
     // Controls, in stacking order.
     ui::Image Image1{*this, "Image1"};
@@ -63,6 +70,8 @@ class q3bots : public ui::Window {
     // True while an operation of this window runs: a refresh raised inside
     // it leaves the file to the operation, which writes it at its end.
     bool operationRunning_ = false;
+    // True while code moves the highlight without the refresh of a click.
+    bool quietHighlight_ = false;
 };
 
 // The choices of a bot's skill, team and delay boxes.

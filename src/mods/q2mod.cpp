@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/DataFolder.h"
+#include "common/DuplicatePass.h"
 #include "common/HoverPair.h"
 #include "common/NumberText.h"
 #include "common/ProgressBar.h"
@@ -282,17 +283,10 @@ bool q2mod::rebuildModList(const std::string& line, const std::string& consequen
 
 void q2mod::doppelte_Mods() {
     ui::ListBox& list = app().get<shell::Q2M>().List2;
-    const int n = list.listCount();
-    for (int i = 0; i < n; ++i) {
-        if (list.list(i) != list.list(i + 1))
-            continue;
-        // Past the end of the shortened list both read empty: the pass ends.
-        if (i >= list.listCount())
-            return;
-        // Removed without highlighting it first: the mod list stays without
-        // a selection and the main window in its no-mod state.
-        list.removeItem(i);
-    }
+    list.listCount();
+    // Removed without highlighting them first: the mod list stays without a
+    // selection and the main window in its no-mod state.
+    list.removeItems(common::duplicatePass(list.state().items, {}).indices());
 }
 
 // ---- Detection --------------------------------------------------------------
