@@ -49,6 +49,9 @@ bool firstRunDetection(shell::startup& w) {
     }
 
     common::ProgressBar bar(w.status1, w.status2, w.status3);
+    // What the packages hold goes to the map list and the roster at the end,
+    // each list taking it in one change.
+    PackageFinds finds;
     const int n = w.File1.listCount();
     for (int i = 0; i < n; ++i) {
         // A failure with one package goes on with the next.
@@ -56,13 +59,14 @@ bool firstRunDetection(shell::startup& w) {
             bar.showStep(i, n);
             const std::string file = w.File1.list(i);
             if (const auto known = firstRunPackage(file)) {
-                maps.addItems(known->maps);
-                roster.addItems(known->bots);
+                finds.maps.insert(finds.maps.end(), known->maps.begin(), known->maps.end());
+                finds.bots.insert(finds.bots.end(), known->bots.begin(), known->bots.end());
                 return;
             }
-            scanpk3(app, platform::joinPath(w.Dir1.path(), w.File1.fileNameOnDisk(i)));
+            scanpk3(app, platform::joinPath(w.Dir1.path(), w.File1.fileNameOnDisk(i)), finds);
         });
     }
+    ui::skip([&] { addFinds(app, finds); });
     w.status3.setCaption("DONE");
 
     q2map& mapWindow = app.get<q2map>();

@@ -25,12 +25,14 @@ std::string detectNewText(const std::string& things) {
 
 void detectPackages(ui::Application& app, const ui::DirListBox& folder,
                     const ui::FileListBox& packages, common::ProgressBar bar,
-                    const ui::ListBox* skipped, KnownPackages known, ui::ListBox& list) {
+                    const ui::ListBox* skipped, KnownPackages known,
+                    std::vector<std::string> PackageFinds::*knownInto) {
     std::unordered_set<std::string> seen;
     if (skipped != nullptr) {
         for (auto& name : common::entriesOf(*skipped))
             seen.insert(std::move(name));
     }
+    PackageFinds finds;
     const int n = packages.listCount();
     for (int i = 0; i < n; ++i) {
         bar.showStep(i, n);
@@ -38,13 +40,15 @@ void detectPackages(ui::Application& app, const ui::DirListBox& folder,
         if (seen.contains(file))
             continue;
         if (const auto entries = known(file)) {
-            if (!entries->empty())
-                list.addItems(*entries);
+            auto& into = finds.*knownInto;
+            into.insert(into.end(), entries->begin(), entries->end());
             continue;
         }
-        ui::skip(
-            [&] { scanpk3(app, platform::joinPath(folder.path(), packages.fileNameOnDisk(i))); });
+        ui::skip([&] {
+            scanpk3(app, platform::joinPath(folder.path(), packages.fileNameOnDisk(i)), finds);
+        });
     }
+    addFinds(app, finds);
 }
 
 bool packageFolderReadable(ui::Application& app, const ui::FileListBox& packages,

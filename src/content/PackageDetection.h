@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/ProgressBar.h"
+#include "content/PackageRules.h"
 #include "ui/ListBox.h"
 
 namespace ui {
@@ -27,12 +28,15 @@ std::string detectNewText(const std::string& things);
 using KnownPackages = std::optional<std::vector<std::string>> (*)(std::string_view fileName);
 
 // Walks `packages` (the listing of `folder`), passing over every package
-// that `skipped` names: a package `known` knows adds its entries to `list`,
-// every other one goes through the scanner (a failing scan is passed over).
-// The bar moves before each package.
+// that `skipped` names: a package `known` knows adds its entries to the
+// finds named by `knownInto` (maps or bots), every other one goes through
+// the scanner (a failing scan is passed over). The bar moves before each
+// package. What the walk found goes to the lists at its end, in the order
+// found (addFinds), so that each list changes once.
 void detectPackages(ui::Application& app, const ui::DirListBox& folder,
                     const ui::FileListBox& packages, common::ProgressBar bar,
-                    const ui::ListBox* skipped, KnownPackages known, ui::ListBox& list);
+                    const ui::ListBox* skipped, KnownPackages known,
+                    std::vector<std::string> PackageFinds::*knownInto);
 
 // What the next Detect New does when the packages of a detection could not
 // be remembered: the snapshot file still holds those of the detection before.

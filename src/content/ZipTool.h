@@ -1,8 +1,8 @@
 #pragma once
-// The package scanner: reads one package of baseq3 and adds every map and
-// bot character it holds to the catalogues. The caller chooses what it looks
-// for by the scan mode, the caption of the artwork store's hidden label
-// `detect`.
+// The package scanner: reads one package of baseq3 and finds every map and
+// bot character it holds for the catalogues. The caller chooses what it
+// looks for by the scan mode, the caption of the artwork store's hidden
+// label `detect`.
 
 #include <string>
 
@@ -14,9 +14,16 @@ class Application;
 
 namespace content {
 
-// Scans the package at `path` under the scan mode of gfx.detect: maps go to
-// the main window's List1, bots to the roster q3bots.List3, each at its
-// sorted place. A package that cannot be opened adds nothing.
-void scanpk3(ui::Application& app, const std::string& path);
+// Scans the package at `path` under the scan mode of gfx.detect and adds
+// what it holds to the end of `finds`. A package that cannot be opened adds
+// nothing. A detection gathers the finds of all its packages this way and
+// adds them to the lists at its end (addFinds).
+void scanpk3(ui::Application& app, const std::string& path, PackageFinds& finds);
+
+// Adds what a detection found: maps to the main window's List1, bots to the
+// roster q3bots.List3, each at its sorted place, as adding them one by one
+// in the order found puts them. Each list changes once, and only when
+// there is something to add.
+void addFinds(ui::Application& app, const PackageFinds& finds);
 
 } // namespace content

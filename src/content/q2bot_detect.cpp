@@ -19,14 +19,14 @@ void q2bot::autobot() {
     app().get<shell::gfx>().detect.setCaption(ScanMode::kBots);
     bots.List3.clear();
     detectPackages(app(), Dir1, File1, common::ProgressBar(status1, status2, status3), nullptr,
-                   knownBotPackage, bots.List3);
+                   knownBotPackage, &PackageFinds::bots);
     status3.setCaption("DONE");
 }
 
 void q2bot::autobot2() {
     app().get<shell::gfx>().detect.setCaption(ScanMode::kBots);
     detectPackages(app(), Dir1, File1, common::ProgressBar(status1b, status2b, status3b),
-                   &mDedOldList, knownBotPackage, app().get<q3bots>().List3);
+                   &mDedOldList, knownBotPackage, &PackageFinds::bots);
     status3b.setCaption("DONE");
 }
 

@@ -223,7 +223,7 @@ void q2map::detect(bool onlyNew) {
     common::ProgressBar progress = onlyNew ? common::ProgressBar(status1b, status2b, status3b)
                                            : common::ProgressBar(status1, status2, status3);
     detectPackages(app(), Dir1, File1, progress, onlyNew ? &mDedOldList : nullptr, knownPackageMaps,
-                   catalogue);
+                   &PackageFinds::maps);
     progress.finish("DONE");
 }
 

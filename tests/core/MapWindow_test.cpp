@@ -139,6 +139,25 @@ TEST_F(MapWindow, detectAllThenDetectNewOverStockAndUserPackages) {
     EXPECT_NE(dir.readData("oldmaps.tvd").find("new.pk3/"), std::string::npos);
 }
 
+TEST_F(MapWindow, aDetectionChangesTheCatalogueOnceForItsFindsAndOnceForItsDuplicates) {
+    struct ChangeCounter : ui::Observer {
+        void windowChanged(ui::Window&, ui::WindowEvent) override {}
+        void controlChanged(ui::Control& c, ui::Prop what) override {
+            changes += c.name() == "List1" && what == ui::Prop::Items ? 1 : 0;
+        }
+        void applicationEnded() override {}
+        int changes = 0;
+    } counter;
+    package("one.pk3", {"b", "a"});
+    package("two.pk3", {"a", "c"});
+    l.setCatalogue({"c"});
+    l.app.setObserver(&counter);
+    detectNew();
+    l.app.setObserver(nullptr);
+    EXPECT_EQ(l.catalogue(), (Names{"a", "b", "c"}));
+    EXPECT_EQ(counter.changes, 2);
+}
+
 TEST_F(MapWindow, progressOfOneAndOfNoPackage) {
     ProgressRecorder recorder;
     l.app.setObserver(&recorder);
