@@ -92,8 +92,11 @@ ViewHarness::~ViewHarness() {
 }
 
 bool ViewHarness::startToFirstPaint() {
-    auto& main = get<shell::Q2M>();
-    PaintWatch watch([this, &main](const QObject* o) { return o == widget(main); });
+    return startToFirstPaintOf(get<shell::Q2M>());
+}
+
+bool ViewHarness::startToFirstPaintOf(const ui::Window& shown) {
+    PaintWatch watch([this, &shown](const QObject* o) { return o == widget(shown); });
     launcher_->start();
     return watch.waitForPaint();
 }

@@ -31,6 +31,10 @@ class ViewHarness : public testsupport::RecordingServices {
     // been painted the first time, every control in it; false when that has
     // not happened within a minute.
     bool startToFirstPaint();
+    // Starts the program as at launch and returns once this window (the
+    // first-run window, say) has been painted the first time; false when
+    // that has not happened within a minute.
+    bool startToFirstPaintOf(const ui::Window& shown);
     // Lets the view finish what the last action left to do (delayed layouts,
     // pending updates), then paints every window on screen.
     void paintWindows();
