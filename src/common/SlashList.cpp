@@ -1,11 +1,14 @@
 #include "common/SlashList.h"
 
+#include <algorithm>
+
 #include "ui/ListBox.h"
 
 namespace common {
 
 std::vector<std::string> parseSlashList(std::string_view line) {
     std::vector<std::string> entries;
+    entries.reserve(static_cast<std::size_t>(std::count(line.begin(), line.end(), '/')));
     // Text after the last "/" is no entry.
     for (std::size_t from = 0, slash = line.find('/'); slash != std::string_view::npos;
          from = slash + 1, slash = line.find('/', from))
@@ -46,10 +49,10 @@ std::vector<std::string> entriesOf(const ui::ListBox& list) {
 
 void appendSlashListFile(const platform::FileSystem& fs, const std::string& path,
                          ui::ListBox& list) {
-    const auto entries = readSlashListFile(fs, path);
+    auto entries = readSlashListFile(fs, path);
     if (!entries)
         return;
-    list.addItems(*entries);
+    list.addItems(std::move(*entries));
 }
 
 } // namespace common

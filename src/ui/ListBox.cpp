@@ -1,6 +1,7 @@
 #include "ui/ListBox.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <iterator>
 
@@ -83,6 +84,13 @@ struct SortKey {
     bool before(const SortKey& other) const {
         return head[0] != other.head[0] ? head[0] < other.head[0] : head[1] < other.head[1];
     }
+    bool sameHead(const SortKey& other) const {
+        return head[0] == other.head[0] && head[1] == other.head[1];
+    }
+    // Byte d of the packed head, 0 being the last one.
+    unsigned byte(int d) const {
+        return static_cast<unsigned>(d < 8 ? head[1] >> (8 * d) : head[0] >> (8 * (d - 8))) & 0xFFU;
+    }
 };
 
 SortKey sortKey(const std::string& text, std::uint32_t index) {
@@ -105,44 +113,106 @@ SortKey sortKey(const std::string& text, std::uint32_t index) {
     return key;
 }
 
-// Sorts [first, last) stably, moving each entry once.
-std::vector<ListItem> sortedCopy(std::vector<ListItem>::iterator first,
-                                 std::vector<ListItem>::iterator last) {
-    std::vector<SortKey> keys;
-    keys.reserve(static_cast<std::size_t>(last - first));
-    for (auto it = first; it != last; ++it)
-        keys.push_back(sortKey(it->text, static_cast<std::uint32_t>(it - first)));
-    std::stable_sort(keys.begin(), keys.end(), [first](const SortKey& a, const SortKey& b) {
-        if (a.decides(b))
-            return a.before(b);
-        return ListBox::sortsBefore(first[a.index].text, first[b.index].text);
-    });
-    std::vector<ListItem> sorted;
-    sorted.reserve(keys.size());
+// From this many plain texts on, the keys are ordered by their heads a byte
+// at a time (a stable radix sort), and only texts that share their head are
+// compared.
+constexpr std::size_t kRadixFrom = 512;
+
+void radixSortByHead(std::vector<SortKey>& keys) {
+    std::vector<std::array<std::uint32_t, 256>> counts(16);
+    for (auto& c : counts)
+        c.fill(0);
     for (const SortKey& k : keys)
-        sorted.push_back(std::move(first[k.index]));
-    return sorted;
+        for (int d = 0; d < 16; ++d)
+            ++counts[static_cast<std::size_t>(d)][k.byte(d)];
+    std::vector<SortKey> moved(keys.size());
+    for (int d = 0; d < 16; ++d) {
+        auto& c = counts[static_cast<std::size_t>(d)];
+        // A byte that every key shares orders nothing.
+        if (c[keys.front().byte(d)] == keys.size())
+            continue;
+        std::uint32_t sum = 0;
+        for (auto& n : c) {
+            const std::uint32_t here = n;
+            n = sum;
+            sum += here;
+        }
+        for (const SortKey& k : keys)
+            moved[c[k.byte(d)]++] = k;
+        keys.swap(moved);
+    }
 }
 
-// Entries that tie keep their order, as adding one by one keeps them. Entries
-// in order already (a list file the launcher wrote, perhaps with a few
-// entries added at its end) are only checked; the rest is sorted and merged.
-void sortStably(std::vector<ListItem>& items) {
-    const auto sortedEnd = std::is_sorted_until(items.begin(), items.end(), itemSortsBefore);
-    if (sortedEnd == items.end())
-        return;
-    if (sortedEnd - items.begin() < items.end() - sortedEnd) {
-        items = sortedCopy(items.begin(), items.end());
-        return;
+// The indices from..to-1 of `texts` in the order a sorted list gives them
+// when they are added one by one: texts that tie keep their order.
+std::vector<std::uint32_t> stableOrder(const std::vector<std::string>& texts, std::size_t from,
+                                       std::size_t to) {
+    std::vector<SortKey> keys;
+    keys.reserve(to - from);
+    bool plain = true;
+    for (std::size_t i = from; i < to; ++i) {
+        keys.push_back(sortKey(texts[i], static_cast<std::uint32_t>(i)));
+        plain = plain && keys.back().plain;
     }
-    std::vector<ListItem> rest = sortedCopy(sortedEnd, items.end());
-    std::vector<ListItem> merged;
-    merged.reserve(items.size());
-    // On a tie std::merge takes the entry of the first range, which came first.
-    std::merge(std::make_move_iterator(items.begin()), std::make_move_iterator(sortedEnd),
-               std::make_move_iterator(rest.begin()), std::make_move_iterator(rest.end()),
-               std::back_inserter(merged), itemSortsBefore);
-    items = std::move(merged);
+    const auto textBefore = [&texts](const SortKey& a, const SortKey& b) {
+        return ListBox::sortsBefore(texts[a.index], texts[b.index]);
+    };
+    if (plain && keys.size() >= kRadixFrom) {
+        radixSortByHead(keys);
+        for (auto run = keys.begin(); run != keys.end();) {
+            auto end = run + 1;
+            while (end != keys.end() && end->sameHead(*run))
+                ++end;
+            if (end - run > 1)
+                std::stable_sort(run, end, textBefore);
+            run = end;
+        }
+    } else {
+        std::stable_sort(keys.begin(), keys.end(), [&](const SortKey& a, const SortKey& b) {
+            return a.decides(b) ? a.before(b) : textBefore(a, b);
+        });
+    }
+    std::vector<std::uint32_t> order;
+    order.reserve(keys.size());
+    for (const SortKey& k : keys)
+        order.push_back(k.index);
+    return order;
+}
+
+// The entries for `texts` in the order a sorted list puts them when they are
+// added one by one; entries that tie keep their order. Texts in order
+// already (a list file the launcher wrote, perhaps with a few entries added
+// at its end) are only checked; the rest is sorted and merged in. Each
+// entry is made once, in its place.
+std::vector<ListItem> sortedItems(std::vector<std::string> texts) {
+    const auto textBefore = [](const std::string& a, const std::string& b) {
+        return ListBox::sortsBefore(a, b);
+    };
+    const auto inOrder = static_cast<std::size_t>(
+        std::is_sorted_until(texts.begin(), texts.end(), textBefore) - texts.begin());
+    if (inOrder == texts.size())
+        return itemsOf(std::move(texts));
+    std::vector<std::uint32_t> order;
+    if (inOrder < texts.size() - inOrder) {
+        order = stableOrder(texts, 0, texts.size());
+    } else {
+        const std::vector<std::uint32_t> rest = stableOrder(texts, inOrder, texts.size());
+        order.reserve(texts.size());
+        // On a tie the entry that came first goes first.
+        std::size_t i = 0;
+        for (const std::uint32_t r : rest) {
+            while (i < inOrder && !textBefore(texts[r], texts[i]))
+                order.push_back(static_cast<std::uint32_t>(i++));
+            order.push_back(r);
+        }
+        while (i < inOrder)
+            order.push_back(static_cast<std::uint32_t>(i++));
+    }
+    std::vector<ListItem> items;
+    items.reserve(order.size());
+    for (const std::uint32_t i : order)
+        items.push_back(ListItem{std::move(texts[i]), false, {}});
+    return items;
 }
 
 // The first entry of [first, last) that sorts after `value`, looked for in
@@ -162,20 +232,19 @@ std::vector<ListItem>::iterator placeAfter(std::vector<ListItem>::iterator first
 
 } // namespace
 
-void ListBox::addItems(const std::vector<std::string>& texts) {
+void ListBox::addItems(std::vector<std::string> texts) {
     touch();
     if (texts.empty())
         return;
-    std::vector<ListItem> added = itemsOf(texts);
     if (!sorted_) {
         auto& items = state_.items;
+        std::vector<ListItem> added = itemsOf(std::move(texts));
         items.insert(items.end(), std::make_move_iterator(added.begin()),
                      std::make_move_iterator(added.end()));
         changed(Prop::Items);
         return;
     }
-    sortStably(added);
-    mergeSorted(std::move(added));
+    mergeSorted(sortedItems(std::move(texts)));
 }
 
 void ListBox::mergeSorted(std::vector<ListItem> added) {
@@ -212,10 +281,7 @@ void ListBox::mergeSorted(std::vector<ListItem> added) {
 
 void ListBox::replaceItems(std::vector<std::string> texts) {
     touch();
-    std::vector<ListItem> items = itemsOf(std::move(texts));
-    if (sorted_)
-        sortStably(items);
-    setItems(std::move(items));
+    setItems(sorted_ ? sortedItems(std::move(texts)) : itemsOf(std::move(texts)));
 }
 
 void ListBox::addItem(const std::string& text, int index) {

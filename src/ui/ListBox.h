@@ -33,7 +33,7 @@ class ListBox : public Control {
     // Adds many entries at once, with the same result as adding them one by
     // one: a sorted list sorts the new entries once and merges them in. The
     // list changes once.
-    void addItems(const std::vector<std::string>& texts);
+    void addItems(std::vector<std::string> texts);
     // Puts these entries in place of all entries, with the same result as
     // Clear followed by adding them one by one: a sorted list sorts them
     // (entries that tie keep their order), no entry stays highlighted or

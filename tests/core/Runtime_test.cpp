@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <functional>
 #include <random>
 #include <set>
@@ -168,6 +169,36 @@ TEST_F(Runtime, bulkAddGivesTheSameOrderAsAddingOneByOne) {
     for (const auto& e : entries)
         w.sorted.addItem(e);
     EXPECT_EQ(bulk, texts(w.sorted));
+}
+
+TEST_F(Runtime, bigBatchesSortAsAddingOneByOne) {
+    // Long names that share their first sixteen letters, letter-case twins
+    // and copies, in random order, with and without letters outside ASCII;
+    // then names in order with more behind them.
+    std::mt19937 random(7);
+    const std::vector<std::string> stems{
+        "mappack_deathmatch_", "MapPack_DeathMatch_", "ctf", "", "q3dm", "Q3DM", "zoë"};
+    const auto some = [&](int n, std::size_t kinds) {
+        std::vector<std::string> out;
+        for (int i = 0; i < n; ++i)
+            out.push_back(stems[random() % kinds] + std::to_string(random() % 400));
+        return out;
+    };
+    std::vector<std::string> inOrder = some(1000, 6);
+    std::sort(inOrder.begin(), inOrder.end(), ui::ListBox::sortsBefore);
+    const auto more = some(600, 6);
+    inOrder.insert(inOrder.end(), more.begin(), more.end());
+    for (const auto& batch : {some(1500, 6), some(1500, 7), inOrder}) {
+        w.sorted.clear();
+        for (const auto& t : batch)
+            w.sorted.addItem(t);
+        const std::vector<std::string> oneByOne = texts(w.sorted);
+        w.sorted.replaceItems(batch);
+        EXPECT_EQ(texts(w.sorted), oneByOne);
+        w.sorted.clear();
+        w.sorted.addItems(batch);
+        EXPECT_EQ(texts(w.sorted), oneByOne);
+    }
 }
 
 namespace {
