@@ -19,11 +19,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include "content/q2bot.h"
-#include "content/q3bots.h"
 #include "harness/PackageGame.h"
 #include "harness/ViewHarness.h"
-#include "shell/startup.h"
+#include "windows/BotWindow.h"
+#include "windows/RosterWindow.h"
+#include "windows/StartupWindow.h"
 
 namespace {
 
@@ -79,23 +79,23 @@ void BM_BotDetectAll(benchmark::State& state) {
         state.SkipWithError("the main window was not painted");
         return;
     }
-    auto& roster = program.get<content::q3bots>();
-    auto& w = program.get<content::q2bot>();
+    auto& roster = program.get<windows::RosterWindow>();
+    auto& w = program.get<windows::BotWindow>();
     const int expected = rosterAfterDetectAll();
     roster.show();
     double detection = 0;
     double floor = 0;
     for (auto _ : state) {
-        roster.Command1.userClick();
-        w.Label3.userClick();
-        w.Image5.userMouseMove();
+        roster.addBotButton.userClick();
+        w.detectAllTab.userClick();
+        w.detectAllButtonPlain.userMouseMove();
         program.paintWindows();
         floor += seconds([&] { benchmark::DoNotOptimize(game.headerWalk()); });
         const double took = seconds([&] {
-            w.Image6.userClick();
+            w.detectAllButtonLit.userClick();
             program.paintWindows();
         });
-        if (roster.List3.listCount() != expected) {
+        if (roster.roster.listCount() != expected) {
             state.SkipWithError("the roster does not hold every bot");
             return;
         }
@@ -123,19 +123,19 @@ void BM_FirstRunRepeatedBotFile(benchmark::State& state) {
         state.PauseTiming();
         game.writeData("launch_stat.tvd", {"0"});
         auto program = std::make_unique<benchview::ViewHarness>(game.path());
-        auto& first = program->get<shell::startup>();
+        auto& first = program->get<windows::StartupWindow>();
         if (!program->startToFirstPaintOf(first)) {
             state.SkipWithError("the first-run window was not painted");
             return;
         }
-        first.Image2.userMouseMove();
+        first.acceptButtonPlain.userMouseMove();
         program->paintWindows();
         state.ResumeTiming();
-        first.Image3.userClick();
+        first.acceptButtonLit.userClick();
         program->paintWindows();
         state.PauseTiming();
         // Of n equal neighbours the pass keeps every other one.
-        if (program->get<content::q3bots>().List3.listCount() != copies / 2)
+        if (program->get<windows::RosterWindow>().roster.listCount() != copies / 2)
             state.SkipWithError("the roster does not hold what the pass leaves");
         program.reset();
         state.ResumeTiming();

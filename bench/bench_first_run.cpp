@@ -20,12 +20,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include "content/q3bots.h"
-#include "shell/Q2M.h"
-#include "shell/startup.h"
 #include "support/GameDir.h"
 #include "support/Launcher.h"
 #include "support/Packages.h"
+#include "windows/MainWindow.h"
+#include "windows/RosterWindow.h"
+#include "windows/StartupWindow.h"
 
 namespace {
 
@@ -101,13 +101,13 @@ void emptyDataFolder() {
 
 // Starts the program on a fresh data folder, where it shows the first-run
 // window with its start button lit.
-shell::startup& firstRunWindow(std::optional<testsupport::Launcher>& program) {
+windows::StartupWindow& firstRunWindow(std::optional<testsupport::Launcher>& program) {
     program.reset();
     emptyDataFolder();
     program.emplace(base().path());
     program->start();
-    auto& w = program->get<shell::startup>();
-    w.Image2.userMouseMove();
+    auto& w = program->get<windows::StartupWindow>();
+    w.acceptButtonPlain.userMouseMove();
     return w;
 }
 
@@ -121,10 +121,10 @@ void BM_FirstRunPass(benchmark::State& state) {
             break;
         }
         state.ResumeTiming();
-        w.Image3.userClick();
+        w.acceptButtonLit.userClick();
         state.PauseTiming();
-        const int maps = program->get<shell::Q2M>().List1.listCount();
-        const int bots = program->get<content::q3bots>().List3.listCount();
+        const int maps = program->get<windows::MainWindow>().mapList.listCount();
+        const int bots = program->get<windows::RosterWindow>().roster.listCount();
         if (maps == 0 || bots == 0) {
             state.SkipWithError("the pass found nothing");
             break;
@@ -179,7 +179,7 @@ bool writeAtomically(const std::string& folder, const std::string& name, const s
 // What the pass leaves in the data folder, name and bytes.
 std::vector<std::pair<std::string, std::string>> passFiles() {
     std::optional<testsupport::Launcher> program;
-    firstRunWindow(program).Image3.userClick();
+    firstRunWindow(program).acceptButtonLit.userClick();
     program.reset();
     std::vector<std::pair<std::string, std::string>> files;
     for (const auto& e : fs::directory_iterator(base().data())) {
@@ -228,7 +228,7 @@ void BM_FirstRunPassBesideFloor(benchmark::State& state) {
 
         auto& w = firstRunWindow(program);
         start = std::chrono::steady_clock::now();
-        w.Image3.userClick();
+        w.acceptButtonLit.userClick();
         const double took = secondsSince(start);
         pass += took;
         state.SetIterationTime(took);

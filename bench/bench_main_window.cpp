@@ -10,14 +10,14 @@
 
 #include <benchmark/benchmark.h>
 
-#include "common/DataFolder.h"
-#include "common/SlashList.h"
+#include "data/DataFolder.h"
+#include "data/SlashList.h"
 #include "platform/FileSystem.h"
-#include "shell/Q2M.h"
 #include "support/GameData.h"
 #include "support/GameDir.h"
 #include "support/Launcher.h"
 #include "ui/ListBox.h"
+#include "windows/MainWindow.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ std::string numbered(const char* prefix, int n) {
 }
 
 std::string slashLine(const std::vector<std::string>& entries) {
-    return common::slashListLine(entries);
+    return data::slashListLine(entries);
 }
 
 // A game directory with big data files, made once for the whole run.
@@ -90,14 +90,14 @@ void BM_MainWindowLoad(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         auto program = std::make_unique<Program>(dir);
-        auto& q = program->app.get<shell::Q2M>();
+        auto& q = program->app.get<windows::MainWindow>();
         state.ResumeTiming();
         q.load();
-        benchmark::DoNotOptimize(q.List1.listCount());
+        benchmark::DoNotOptimize(q.mapList.listCount());
         state.PauseTiming();
-        if (q.List1.listCount() != kMaps || q.List3c.listCount() != kMaps ||
-            q.List2.listCount() != kMods || q.List4c.listCount() != kCycle ||
-            q.Label4.caption() != "Game with  100 bots")
+        if (q.mapList.listCount() != kMaps || q.availableMaps.listCount() != kMaps ||
+            q.modList.listCount() != kMods || q.cycleMaps.listCount() != kCycle ||
+            q.botCount.caption() != "Game with  100 bots")
             state.SkipWithError("the load step did not read every list");
         program.reset();
         state.ResumeTiming();
@@ -108,14 +108,14 @@ BENCHMARK(BM_MainWindowLoad)->Unit(benchmark::kMillisecond);
 // Reads the same files and sorts the same entries, nothing more.
 void BM_ReadAndSortBaseline(benchmark::State& state) {
     platform::RealFileSystem fs(game().path());
-    const auto data = [&](const std::string& name) { return common::dataFile(fs, name); };
+    const auto data = [&](const std::string& name) { return data::dataFile(fs, name); };
     for (auto _ : state) {
-        auto maps = common::readSlashListFile(fs, data("maps.tvd")).value();
-        auto mods = common::readSlashListFile(fs, data("mods.tvd")).value();
-        auto cycle = common::readSlashListFile(fs, data("mapcycle.tvd")).value();
+        auto maps = data::readSlashListFile(fs, data("maps.tvd")).value();
+        auto mods = data::readSlashListFile(fs, data("mods.tvd")).value();
+        auto cycle = data::readSlashListFile(fs, data("mapcycle.tvd")).value();
         const auto botFile = fs.readLines(data("bots.tvd")).value();
-        auto bots = common::parseSlashList(botFile.at(0));
-        const auto selection = common::parseSlashList(botFile.at(1));
+        auto bots = data::parseSlashList(botFile.at(0));
+        const auto selection = data::parseSlashList(botFile.at(1));
         const auto settings = fs.readLines(data("settings.tvd")).value();
         std::sort(maps.begin(), maps.end(), ui::ListBox::sortsBefore);
         auto available = maps; // the cycle panel's copy
@@ -137,13 +137,13 @@ BENCHMARK(BM_ReadAndSortBaseline)->Unit(benchmark::kMillisecond);
 // rewritten whole.
 void BM_SettingKeystroke(benchmark::State& state) {
     Program program(game().path());
-    auto& q = program.app.get<shell::Q2M>();
+    auto& q = program.app.get<windows::MainWindow>();
     q.load();
-    program.app.setFocus(&q.List2);
+    program.app.setFocus(&q.modList);
     const std::string texts[] = {"1", "12"};
     int i = 0;
     for (auto _ : state) {
-        q.sfrag.userType(texts[i]);
+        q.fragLimit.userType(texts[i]);
         i = 1 - i;
     }
     if (!program.messages.shown.empty())

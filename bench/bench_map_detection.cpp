@@ -23,10 +23,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "content/q2map.h"
 #include "harness/PackageGame.h"
 #include "harness/ViewHarness.h"
-#include "shell/Q2M.h"
+#include "windows/MainWindow.h"
+#include "windows/MapWindow.h"
 
 namespace {
 
@@ -81,7 +81,7 @@ template <class Open>
 void timeDetection(benchmark::State& state, benchview::ViewHarness& program,
                    const benchview::PackageGame& game, Open open, ui::Image& button, int expected,
                    Figures& figures) {
-    const auto& catalogue = program.get<shell::Q2M>().List1;
+    const auto& catalogue = program.get<windows::MainWindow>().mapList;
     for (auto _ : state) {
         open();
         program.paintWindows();
@@ -109,16 +109,16 @@ void BM_MapDetectAll(benchmark::State& state) {
         state.SkipWithError("the main window was not painted");
         return;
     }
-    auto& w = program.get<content::q2map>();
+    auto& w = program.get<windows::MapWindow>();
     Figures figures;
     timeDetection(
         state, program, game,
         [&] {
             w.show();
-            w.Label3.userClick();
-            w.Image5.userMouseMove();
+            w.detectAllTab.userClick();
+            w.detectAllButtonPlain.userMouseMove();
         },
-        w.Image6, kMapsPerPackage * packages, figures);
+        w.detectAllButtonLit, kMapsPerPackage * packages, figures);
     // Per iteration, for the growth: the sizes run different numbers of them.
     const auto runs = static_cast<double>(state.iterations());
     if (runs > 0)
@@ -165,22 +165,22 @@ void BM_MapDetectNewAllDuplicates(benchmark::State& state) {
         state.SkipWithError("the main window was not painted");
         return;
     }
-    auto& w = program.get<content::q2map>();
+    auto& w = program.get<windows::MapWindow>();
     // The catalogue as Detect All leaves it.
     w.show();
-    w.Label3.userClick();
-    w.Image5.userMouseMove();
-    w.Image6.userClick();
+    w.detectAllTab.userClick();
+    w.detectAllButtonPlain.userMouseMove();
+    w.detectAllButtonLit.userClick();
     Figures figures;
     timeDetection(
         state, program, game,
         [&] {
             std::filesystem::remove(game.dir().data("oldmaps.tvd"));
             w.show();
-            w.Label4.userClick();
-            w.Image9.userMouseMove();
+            w.detectNewTab.userClick();
+            w.detectNewButtonPlain.userMouseMove();
         },
-        w.Image10, kMapsPerPackage * packages, figures);
+        w.detectNewButtonLit, kMapsPerPackage * packages, figures);
 }
 BENCHMARK(BM_MapDetectNewAllDuplicates)
     ->ArgName("packages")

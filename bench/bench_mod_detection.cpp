@@ -17,10 +17,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "mods/q2mod.h"
-#include "shell/Q2M.h"
 #include "support/GameDir.h"
 #include "support/Launcher.h"
+#include "windows/MainWindow.h"
+#include "windows/ModWindow.h"
 
 namespace {
 
@@ -58,11 +58,11 @@ void emptyDataFolder() {
 // One Detect All as the user starts it: the mod window open on its Detect
 // All page, then the click on its button.
 void detectAll(testsupport::Launcher& program) {
-    auto& w = program.app.get<mods::q2mod>();
+    auto& w = program.app.get<windows::ModWindow>();
     w.show();
-    w.Label8.userClick();
-    w.Image4.userMouseMove();
-    w.Image5.userClick();
+    w.detectAllTab.userClick();
+    w.detectAllButtonPlain.userMouseMove();
+    w.detectAllButtonLit.userClick();
 }
 
 void BM_ModDetectAll(benchmark::State& state) {
@@ -71,18 +71,18 @@ void BM_ModDetectAll(benchmark::State& state) {
     testsupport::Launcher program(gameDir().path());
     if (replace)
         detectAll(program);
-    auto& w = program.app.get<mods::q2mod>();
+    auto& w = program.app.get<windows::ModWindow>();
     for (auto _ : state) {
         state.PauseTiming();
         if (!replace)
             emptyDataFolder();
         w.show();
-        w.Label8.userClick();
-        w.Image4.userMouseMove();
+        w.detectAllTab.userClick();
+        w.detectAllButtonPlain.userMouseMove();
         state.ResumeTiming();
-        w.Image5.userClick();
+        w.detectAllButtonLit.userClick();
         state.PauseTiming();
-        if (program.app.get<shell::Q2M>().List2.listCount() != kFolders + 4) {
+        if (program.app.get<windows::MainWindow>().modList.listCount() != kFolders + 4) {
             state.SkipWithError("Detect All missed mods");
             break;
         }
@@ -163,7 +163,7 @@ void BM_ModDetectAllBesideFloor(benchmark::State& state) {
     testsupport::Launcher program(gameDir().path());
     if (replace)
         detectAll(program);
-    auto& w = program.app.get<mods::q2mod>();
+    auto& w = program.app.get<windows::ModWindow>();
     double detection = 0;
     double floor = 0;
     for (auto _ : state) {
@@ -178,10 +178,10 @@ void BM_ModDetectAllBesideFloor(benchmark::State& state) {
         if (!replace)
             emptyDataFolder();
         w.show();
-        w.Label8.userClick();
-        w.Image4.userMouseMove();
+        w.detectAllTab.userClick();
+        w.detectAllButtonPlain.userMouseMove();
         start = std::chrono::steady_clock::now();
-        w.Image5.userClick();
+        w.detectAllButtonLit.userClick();
         const double took = secondsSince(start);
         detection += took;
         state.SetIterationTime(took);

@@ -23,11 +23,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include "common/SlashList.h"
+#include "data/SlashList.h"
 #include "harness/ViewHarness.h"
-#include "shell/Q2M.h"
 #include "support/GameData.h"
 #include "support/GameDir.h"
+#include "windows/MainWindow.h"
 
 extern char** environ;
 
@@ -51,7 +51,7 @@ const testsupport::GameDir& game(int maps, bool cycleMode) {
     if (!dir) {
         dir = std::make_unique<testsupport::GameDir>();
         testsupport::writeUsedGame(*dir);
-        dir->writeData("maps.tvd", {common::slashListLine(mapNames(maps))});
+        dir->writeData("maps.tvd", {data::slashListLine(mapNames(maps))});
         dir->writeData("settings.tvd", {"1", "0", "My Server", cycleMode ? "C" : "S"});
     }
     return *dir;
@@ -140,10 +140,10 @@ void BM_StartupInProcess(benchmark::State& state) {
         const bool painted = program->startToFirstPaint();
         state.PauseTiming();
         startup += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        const auto& main = program->get<shell::Q2M>();
-        const std::size_t listed = main.List1.state().items.size();
+        const auto& main = program->get<windows::MainWindow>();
+        const std::size_t listed = main.mapList.state().items.size();
         if (!painted || !barePainted || listed != static_cast<std::size_t>(maps) ||
-            main.List3c.state().items.size() != (cycleMode ? listed : 0))
+            main.availableMaps.state().items.size() != (cycleMode ? listed : 0))
             state.SkipWithError("the main window did not come up with every map");
         program.reset();
         state.ResumeTiming();

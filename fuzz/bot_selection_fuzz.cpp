@@ -2,8 +2,8 @@
 // line restored into a sorted multi-selection list, as the roster window
 // does at start.
 
-#include "common/BotFile.h"
-#include "common/SlashList.h"
+#include "data/BotFile.h"
+#include "data/SlashList.h"
 #include "support/Workspace.h"
 #include "ui/Application.h"
 #include "ui/ListBox.h"
@@ -26,23 +26,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static fuzzsupport::NoDocumentOpener documents;
     using fuzzsupport::expect;
     work.reset();
-    work.writeData(common::kBotFileName, fuzzsupport::bytesOf(data, size));
+    work.writeData(data::kBotsFile, fuzzsupport::bytesOf(data, size));
 
     ui::Application app(platform::Services{messages, processes, documents, work.files});
     auto& list = app.add<RosterWindow>().roster;
-    common::restoreRoster(work.files, list);
+    data::restoreRoster(work.files, list);
 
-    const auto lines = work.files.readLines(common::botFilePath(work.files));
+    const auto lines = work.files.readLines(data::botFilePath(work.files));
     const std::size_t expected =
-        lines && lines->size() >= 2 ? common::parseSlashList(lines->front()).size() : 0;
+        lines && lines->size() >= 2 ? data::parseSlashList(lines->front()).size() : 0;
     expect(static_cast<std::size_t>(list.listCount()) == expected);
 
     // Written back and restored again, the roster and its selection stay.
-    expect(common::writeBotFile(work.files, list, common::NoSelection::X));
+    expect(data::writeBotFile(work.files, list, data::NoSelection::LetterX));
     ui::Application again(platform::Services{messages, processes, documents, work.files});
     auto& restored = again.add<RosterWindow>().roster;
-    common::restoreRoster(work.files, restored);
-    expect(common::entriesOf(restored) == common::entriesOf(list));
+    data::restoreRoster(work.files, restored);
+    expect(data::entriesOf(restored) == data::entriesOf(list));
     for (int i = 0; i < list.listCount(); ++i)
         expect(restored.selected(i) == list.selected(i));
     return 0;

@@ -7,11 +7,11 @@
 
 #include <array>
 
-#include "common/BotFile.h"
-#include "common/DataFolder.h"
-#include "shell/Windows.h"
+#include "data/BotFile.h"
+#include "data/DataFolder.h"
 #include "support/Workspace.h"
 #include "ui/Application.h"
+#include "windows/AllWindows.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static fuzzsupport::Workspace work;
@@ -19,10 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static fuzzsupport::NoProcessStarter processes;
     static fuzzsupport::NoDocumentOpener documents;
     static const std::array<const char*, 6> kFiles = {
-        common::kSettingsFile, common::kModsFile,  "a.tvd",
-        common::kMapsFile,     common::kCycleFile, common::kBotFileName};
+        data::kSettingsFile, data::kModsFile,  "a.tvd",
+        data::kMapsFile,     data::kCycleFile, data::kBotsFile};
     work.reset();
-    work.writeData(common::kMarkerFile, "1\r\n");
+    work.writeData(data::kMarkerFile, "1\r\n");
     std::string_view rest = fuzzsupport::bytesOf(data, size);
     for (const char* name : kFiles) {
         const std::size_t cut = rest.find('\x1e');
@@ -33,10 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     ui::Application app(platform::Services{messages, processes, documents, work.files});
-    ui::Window& startup = shell::createWindows(app);
+    ui::Window& startup = windows::createWindows(app);
     app.start(startup);
     fuzzsupport::expect(app.anyLoaded());
-    shell::unloadEveryWindow(app);
+    windows::unloadEveryWindow(app);
     fuzzsupport::expect(!app.anyLoaded());
     return 0;
 }

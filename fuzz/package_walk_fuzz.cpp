@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <sstream>
 
-#include "content/PackageWalk.h"
-#include "content/ZipTool.h"
+#include "packages/PackageWalk.h"
 #include "platform/Encoding.h"
 #include "support/Workspace.h"
+#include "windows/PackageScanner.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using fuzzsupport::expect;
@@ -15,15 +15,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::istringstream package(bytes);
     std::size_t entries = 0;
-    content::walkPackage(package, [&](const content::PackageEntry& entry) {
+    packages::walkPackage(package, [&](const packages::PackageEntry& entry) {
         ++entries;
-        expect(entry.header.signature == content::ZipLocalHeader::kSignature);
+        expect(entry.header.signature == packages::ZipLocalHeader::kSignature);
         expect(entry.name.size() >= entry.header.nameLength);
         expect(platform::isValidUtf8(entry.name));
     });
     // Every entry the walk sees has its own header: the walk only goes
     // forward.
-    expect(entries * content::ZipLocalHeader::kSize <= size);
+    expect(entries * packages::ZipLocalHeader::kSize <= size);
 
     // A found name is one entry of a list file: no line break or other
     // control character, no "/".
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                             [](char c) { return static_cast<unsigned char>(c) < 0x20U; });
     };
     std::istringstream again(bytes);
-    const auto finds = content::findInPackage(again, content::ScanMode::kMapsAndBots);
+    const auto finds = packages::findInPackage(again, packages::ScanMode::kMapsAndBots);
     expect(finds.maps.size() <= entries && finds.bots.size() <= entries);
     for (const auto& map : finds.maps)
         expect(listable(map));

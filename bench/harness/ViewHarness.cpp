@@ -11,7 +11,7 @@
 #include <QPalette>
 
 #include "qt/Look.h"
-#include "shell/Q2M.h"
+#include "windows/MainWindow.h"
 
 namespace benchview {
 
@@ -92,7 +92,7 @@ ViewHarness::~ViewHarness() {
 }
 
 bool ViewHarness::startToFirstPaint() {
-    return startToFirstPaintOf(get<shell::Q2M>());
+    return startToFirstPaintOf(get<windows::MainWindow>());
 }
 
 bool ViewHarness::startToFirstPaintOf(const ui::Window& shown) {

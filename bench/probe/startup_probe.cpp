@@ -7,7 +7,7 @@
 #include <string>
 
 #include "harness/ViewHarness.h"
-#include "shell/Q2M.h"
+#include "windows/MainWindow.h"
 
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
@@ -17,8 +17,8 @@ int main(int argc, char** argv) {
         painted = window.showToFirstPaint();
     } else if (mode == "program" && argc > 2) {
         benchview::ViewHarness program(argv[2]);
-        painted =
-            program.startToFirstPaint() && !program.get<shell::Q2M>().List1.state().items.empty();
+        painted = program.startToFirstPaint() &&
+                  !program.get<windows::MainWindow>().mapList.state().items.empty();
     } else {
         std::fputs("usage: startup_probe bare | program <game directory>\n", stderr);
         return 2;

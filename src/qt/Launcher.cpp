@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "qt/Look.h"
-#include "shell/Windows.h"
+#include "windows/AllWindows.h"
 
 // The pictures and documents are compiled into a static library; naming
 // their initialisers here links them in.
@@ -44,7 +44,7 @@ Launcher::Launcher(const std::string& workingDirectory, ServiceOverrides overrid
                               either<platform::ProcessStarter>(overrides.processes, qtProcesses_),
                               either<platform::DocumentOpener>(overrides.documents, qtDocuments_),
                               files_}),
-      view_(initialised(app_)), startup_(&shell::createWindows(app_)) {}
+      view_(initialised(app_)), startup_(&windows::createWindows(app_)) {}
 
 void Launcher::start() {
     app_.start(*startup_);

@@ -38,7 +38,7 @@ void Window::load() {
         return;
     loaded_ = true;
     app_.notifyWindow(*this, WindowEvent::Loaded);
-    Form_Load();
+    onLoad();
 }
 
 void Window::show() {
@@ -68,7 +68,7 @@ bool Window::unload() {
         return true;
     unloading_ = true;
     bool cancel = false;
-    Form_Unload(cancel);
+    onUnload(cancel);
     unloading_ = false;
     if (cancel)
         return false;
@@ -92,12 +92,12 @@ void Window::userClose() {
 
 void Window::userMouseMove() {
     if (loaded_)
-        Form_MouseMove();
+        onMouseMove();
 }
 
 void Window::userDeactivate() {
     if (loaded_)
-        Form_Deactivate();
+        onDeactivate();
 }
 
 void Window::controlChanged(Control& c, Prop what) {

@@ -65,10 +65,10 @@ class Window {
     void endDesign();
 
   protected:
-    virtual void Form_Load() {}
-    virtual void Form_Unload(bool& cancel) { (void)cancel; }
-    virtual void Form_MouseMove() {}
-    virtual void Form_Deactivate() {}
+    virtual void onLoad() {}
+    virtual void onUnload(bool& cancel) { (void)cancel; }
+    virtual void onMouseMove() {}
+    virtual void onDeactivate() {}
 
     void setBorderStyle(BorderStyle b) { border_ = b; }
     void setShowInTaskbar(bool s) { showInTaskbar_ = s; }

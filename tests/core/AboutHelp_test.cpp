@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "common/HoverPair.h"
-#include "common/ProgressBar.h"
-#include "common/TabStrip.h"
-#include "shell/Help.h"
-#include "shell/Q2M.h"
-#include "shell/copyright.h"
-#include "shell/gfx.h"
 #include "support/GameDir.h"
 #include "support/Launcher.h"
 #include "support/TestWindow.h"
+#include "windows/AboutWindow.h"
+#include "windows/ArtworkStore.h"
+#include "windows/HelpWindow.h"
+#include "windows/HoverPair.h"
+#include "windows/MainWindow.h"
+#include "windows/ProgressBar.h"
+#include "windows/TabStrip.h"
 
 namespace {
 
@@ -21,67 +21,67 @@ struct AboutHelp : ::testing::Test {
 } // namespace
 
 TEST_F(AboutHelp, linkLabelTurnsRedAndWhiteAgain) {
-    auto& help = l.get<shell::Help>();
+    auto& help = l.get<windows::HelpWindow>();
     help.show();
-    EXPECT_EQ(help.Label1.caption(), "readme.htm");
-    EXPECT_TRUE(help.Label1.font().underline);
-    EXPECT_EQ(help.Label1.foreColor(), ui::kWhite);
-    help.Label1.userMouseMove();
-    EXPECT_EQ(help.Label1.foreColor(), ui::kRed);
+    EXPECT_EQ(help.readmeLink.caption(), "readme.htm");
+    EXPECT_TRUE(help.readmeLink.font().underline);
+    EXPECT_EQ(help.readmeLink.foreColor(), ui::kWhite);
+    help.readmeLink.userMouseMove();
+    EXPECT_EQ(help.readmeLink.foreColor(), ui::kRed);
     // Over the window's empty area only the close pair is reset.
-    help.Image2.userMouseMove();
-    EXPECT_TRUE(help.Image3.visible());
+    help.closeButtonPlain.userMouseMove();
+    EXPECT_TRUE(help.closeButtonLit.visible());
     help.userMouseMove();
-    EXPECT_EQ(help.Label1.foreColor(), ui::kRed);
-    EXPECT_FALSE(help.Image3.visible());
+    EXPECT_EQ(help.readmeLink.foreColor(), ui::kRed);
+    EXPECT_FALSE(help.closeButtonLit.visible());
     // Over the text label or the background it turns white again.
-    help.Label2.userMouseMove();
-    EXPECT_EQ(help.Label1.foreColor(), ui::kWhite);
-    help.Label1.userMouseMove();
-    help.Image1.userMouseMove();
-    EXPECT_EQ(help.Label1.foreColor(), ui::kWhite);
+    help.consultNote.userMouseMove();
+    EXPECT_EQ(help.readmeLink.foreColor(), ui::kWhite);
+    help.readmeLink.userMouseMove();
+    help.background.userMouseMove();
+    EXPECT_EQ(help.readmeLink.foreColor(), ui::kWhite);
 }
 
 TEST_F(AboutHelp, helpLinkOpensTheReadmeAndCloses) {
-    auto& help = l.get<shell::Help>();
+    auto& help = l.get<windows::HelpWindow>();
     help.show();
-    help.Label1.userClick();
+    help.readmeLink.userClick();
     EXPECT_EQ(l.documents.opened, std::vector<std::string>{"readme.htm"});
     EXPECT_FALSE(help.isLoaded());
-    EXPECT_TRUE(l.get<shell::gfx>().isLoaded());
-    EXPECT_FALSE(l.get<shell::gfx>().isVisible());
+    EXPECT_TRUE(l.get<windows::ArtworkStore>().isLoaded());
+    EXPECT_FALSE(l.get<windows::ArtworkStore>().isVisible());
 }
 
 TEST_F(AboutHelp, aboutWindowBorrowsThePicturesOfTheHelpWindow) {
-    auto& about = l.get<shell::copyright>();
-    auto& help = l.get<shell::Help>();
+    auto& about = l.get<windows::AboutWindow>();
+    auto& help = l.get<windows::HelpWindow>();
     about.show();
     EXPECT_EQ(about.caption(), "Credits");
     EXPECT_TRUE(help.isLoaded());
     EXPECT_FALSE(help.isVisible());
-    EXPECT_EQ(about.Image1.picture(), help.Image1.picture());
-    EXPECT_EQ(about.Image3.picture(), help.Image3.picture());
+    EXPECT_EQ(about.background.picture(), help.background.picture());
+    EXPECT_EQ(about.closeButtonLit.picture(), help.closeButtonLit.picture());
     // Opening the help window afterwards shows the window already loaded.
     help.show();
     EXPECT_TRUE(help.isVisible());
 
-    about.Label1.userClick();
+    about.siteLink.userClick();
     EXPECT_EQ(l.documents.opened, std::vector<std::string>{"launcher.htm"});
     EXPECT_FALSE(about.isLoaded());
     about.show();
-    about.Image3.userClick(); // hidden: no click
+    about.closeButtonLit.userClick(); // hidden: no click
     EXPECT_TRUE(about.isLoaded());
-    about.Image2.userMouseMove();
-    about.Image3.userClick();
+    about.closeButtonPlain.userMouseMove();
+    about.closeButtonLit.userClick();
     EXPECT_FALSE(about.isLoaded());
 }
 
 TEST_F(AboutHelp, artworkStoreHoldsItsValues) {
-    auto& store = l.get<shell::gfx>();
+    auto& store = l.get<windows::ArtworkStore>();
     EXPECT_EQ(store.detect.caption(), "bot or map detect?");
     EXPECT_EQ(store.DedNewCounter.caption(), "1");
     EXPECT_FALSE(store.isVisible());
-    EXPECT_NE(store.accept0.picture(), store.accept1.picture());
+    EXPECT_NE(store.acceptPlain.picture(), store.acceptLit.picture());
 }
 
 TEST(SharedPieces, tabStripShowsOnePageAndItsStripPicture) {
@@ -93,7 +93,7 @@ TEST(SharedPieces, tabStripShowsOnePageAndItsStripPicture) {
     s1.setPicture("one");
     s2.setPicture("two");
     s3.setPicture("three");
-    common::TabStrip tabs(strip, {&p1, &p2, &p3}, {&s1, &s2, &s3});
+    windows::TabStrip tabs(strip, {&p1, &p2, &p3}, {&s1, &s2, &s3});
     tabs.select(1);
     EXPECT_FALSE(p1.visible());
     EXPECT_TRUE(p2.visible());
@@ -105,20 +105,20 @@ TEST(SharedPieces, tabStripShowsOnePageAndItsStripPicture) {
 }
 
 TEST(SharedPieces, progressBarArithmetic) {
-    EXPECT_EQ(common::ProgressBar::fillWidth(0.4, 3375), 1350);
-    EXPECT_EQ(common::ProgressBar::fillWidth(1.0 / 3.0, 3375), 1125);
-    EXPECT_EQ(common::ProgressBar::fillWidth(2.0 / 7.0, 2895), 827);
-    EXPECT_EQ(common::ProgressBar::percentText(0.4), " 40%");
-    EXPECT_EQ(common::ProgressBar::percentText(2.0 / 3.0), " 66%");
-    EXPECT_EQ(common::ProgressBar::percentText(1.0), " 100%");
-    EXPECT_EQ(common::ProgressBar::percentText(0.0), " 0%");
+    EXPECT_EQ(windows::ProgressBar::fillWidth(0.4, 3375), 1350);
+    EXPECT_EQ(windows::ProgressBar::fillWidth(1.0 / 3.0, 3375), 1125);
+    EXPECT_EQ(windows::ProgressBar::fillWidth(2.0 / 7.0, 2895), 827);
+    EXPECT_EQ(windows::ProgressBar::percentText(0.4), " 40%");
+    EXPECT_EQ(windows::ProgressBar::percentText(2.0 / 3.0), " 66%");
+    EXPECT_EQ(windows::ProgressBar::percentText(1.0), " 100%");
+    EXPECT_EQ(windows::ProgressBar::percentText(0.0), " 0%");
 
     testsupport::GameDir dir;
     testsupport::Launcher l(dir.path());
     auto& w = l.app.add<testsupport::TestWindow>();
     ui::Label track{w, "track"}, fill{w, "fill"}, percent{w, "percent"};
     track.place(0, 0, 3375, 255);
-    common::ProgressBar bar(track, fill, percent);
+    windows::ProgressBar bar(track, fill, percent);
     bar.show(0.5);
     EXPECT_EQ(fill.width(), 1687);
     EXPECT_EQ(percent.caption(), " 50%");

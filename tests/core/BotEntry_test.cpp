@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "common/BotEntry.h"
+#include "data/BotEntry.h"
 
-using common::BotEntry;
+using data::BotEntry;
 
 TEST(BotEntry, cutsByPositionFromTheEnd) {
     const auto sarge = BotEntry::cut("Sarge - 5 - red  - 0  ");
@@ -40,16 +40,16 @@ TEST(BotEntry, entriesShorterThanTheTailCannotBeCut) {
 }
 
 TEST(BotEntry, defaultEntryAndFieldWidths) {
-    EXPECT_EQ(common::defaultBotEntry("Anarki"), "Anarki - 5 - red  - 0  ");
-    EXPECT_EQ(common::fitBotField("red", common::kTeamWidth), "red ");
-    EXPECT_EQ(common::fitBotField("0", common::kDelayWidth), "0  ");
-    EXPECT_EQ(common::fitBotField("", common::kSkillWidth), " ");
-    EXPECT_EQ(common::fitBotField("blue", common::kTeamWidth), "blue");
-    EXPECT_FALSE(common::fitBotField("1000", common::kDelayWidth));
-    EXPECT_FALSE(common::fitBotField("12", common::kSkillWidth));
+    EXPECT_EQ(data::defaultBotEntry("Anarki"), "Anarki - 5 - red  - 0  ");
+    EXPECT_EQ(data::fitBotField("red", data::kTeamWidth), "red ");
+    EXPECT_EQ(data::fitBotField("0", data::kDelayWidth), "0  ");
+    EXPECT_EQ(data::fitBotField("", data::kSkillWidth), " ");
+    EXPECT_EQ(data::fitBotField("blue", data::kTeamWidth), "blue");
+    EXPECT_FALSE(data::fitBotField("1000", data::kDelayWidth));
+    EXPECT_FALSE(data::fitBotField("12", data::kSkillWidth));
     // A built entry from fitted fields always cuts back into the same fields.
-    const BotEntry typed{"Keel", *common::fitBotField("2", 1), *common::fitBotField("red", 4),
-                         *common::fitBotField("75", 3)};
+    const BotEntry typed{"Keel", *data::fitBotField("2", 1), *data::fitBotField("red", 4),
+                         *data::fitBotField("75", 3)};
     const auto back = BotEntry::cut(typed.text());
     ASSERT_TRUE(back);
     EXPECT_EQ(back->name, "Keel");

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "common/BotEntry.h"
-#include "content/q3bots.h"
-#include "shell/Q2M.h"
+#include "data/BotEntry.h"
 #include "support/GameDir.h"
 #include "support/Launcher.h"
+#include "windows/MainWindow.h"
+#include "windows/RosterWindow.h"
 
 using testsupport::GameDir;
 using testsupport::Launcher;
@@ -30,8 +30,8 @@ std::vector<int> selectedOf(const ui::ListBox& list) {
 const ui::ListBox& restored(const GameDir& dir, Launcher& l,
                             const std::vector<std::string>& lines) {
     dir.writeData("bots.tvd", lines);
-    l.get<shell::Q2M>().prod7();
-    return l.get<content::q3bots>().List3;
+    l.get<windows::MainWindow>().loadBotFile();
+    return l.get<windows::RosterWindow>().roster;
 }
 
 } // namespace
@@ -66,7 +66,8 @@ TEST(BotFile, selectionWalkStopsAtTheFirstBadPiece) {
         const auto& roster = restored(dir, l, {kFive, c.line});
         EXPECT_EQ(roster.listCount(), 5);
         EXPECT_EQ(selectedOf(roster), c.selected);
-        EXPECT_EQ(l.get<content::q3bots>().nr.caption(), std::to_string(c.selected.size()));
+        EXPECT_EQ(l.get<windows::RosterWindow>().selectedCount.caption(),
+                  std::to_string(c.selected.size()));
     }
 }
 
@@ -75,14 +76,14 @@ TEST(BotFile, incompleteFilesLeaveTheRosterAlone) {
         GameDir dir;
         Launcher l(dir.path());
         dir.writeRaw("Tolvdata/bots.tvd", kSarge + "/\r\n"); // only line 1
-        l.get<shell::Q2M>().prod7();
-        EXPECT_EQ(l.get<content::q3bots>().List3.listCount(), 0);
+        l.get<windows::MainWindow>().loadBotFile();
+        EXPECT_EQ(l.get<windows::RosterWindow>().roster.listCount(), 0);
     }
     {
         GameDir dir;
         Launcher l(dir.path());
-        l.get<shell::Q2M>().prod7(); // no file at all
-        EXPECT_EQ(l.get<content::q3bots>().List3.listCount(), 0);
+        l.get<windows::MainWindow>().loadBotFile(); // no file at all
+        EXPECT_EQ(l.get<windows::RosterWindow>().roster.listCount(), 0);
     }
     {
         // The cleared file: two empty lines, an empty roster.
@@ -96,7 +97,7 @@ TEST(BotFile, incompleteFilesLeaveTheRosterAlone) {
 TEST(BotFile, readingAddsToTheRosterAndKeepsNamesWhole) {
     GameDir dir;
     Launcher l(dir.path());
-    auto& roster = l.get<content::q3bots>().List3;
+    auto& roster = l.get<windows::RosterWindow>().roster;
     roster.addItem("Xaero - 5 - red  - 0  ");
     const std::string marine = "Doom - The Marine - 2 - blue - 75 ";
     restored(dir, l, {marine + "/" + kAnarki + "//", "0/1/"});
@@ -107,7 +108,7 @@ TEST(BotFile, readingAddsToTheRosterAndKeepsNamesWhole) {
     EXPECT_EQ(roster.list(1), kAnarki);
     EXPECT_EQ(roster.list(2), marine);
     EXPECT_EQ(selectedOf(roster), (std::vector<int>{0, 1}));
-    EXPECT_EQ(common::BotEntry::cut(roster.list(2))->name, "Doom - The Marine");
+    EXPECT_EQ(data::BotEntry::cut(roster.list(2))->name, "Doom - The Marine");
 }
 
 TEST(BotFile, mainWindowLoadRestoresRosterAndCount) {
@@ -116,8 +117,8 @@ TEST(BotFile, mainWindowLoadRestoresRosterAndCount) {
     dir.writeData("bots.tvd", {kSarge + "/" + kAnarki + "/", "1/"});
     Launcher l(dir.path());
     l.start();
-    const auto& roster = l.get<content::q3bots>().List3;
+    const auto& roster = l.get<windows::RosterWindow>().roster;
     EXPECT_EQ(selectedOf(roster), (std::vector<int>{1}));
-    EXPECT_EQ(l.get<shell::Q2M>().Label4.caption(), "Game with  1 bot");
-    EXPECT_FALSE(l.get<content::q3bots>().isVisible());
+    EXPECT_EQ(l.get<windows::MainWindow>().botCount.caption(), "Game with  1 bot");
+    EXPECT_FALSE(l.get<windows::RosterWindow>().isVisible());
 }

@@ -3,13 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include "content/q2bot.h"
-#include "content/q3bots.h"
-#include "shell/Q2M.h"
 #include "support/GameDir.h"
 #include "support/Launcher.h"
 #include "support/Packages.h"
 #include "support/ProgressRecorder.h"
+#include "windows/BotWindow.h"
+#include "windows/MainWindow.h"
+#include "windows/RosterWindow.h"
 
 using testsupport::GameDir;
 using testsupport::Launcher;
@@ -34,20 +34,20 @@ class BotWindow : public ::testing::Test {
 
     void fill(const std::vector<std::string>& entries, const std::vector<int>& selected = {}) {
         for (const auto& e : entries)
-            roster.List3.addItem(e);
+            roster.roster.addItem(e);
         for (const int i : selected)
-            roster.List3.setSelected(i, true);
+            roster.roster.setSelected(i, true);
     }
     std::vector<std::string> entries() const {
         std::vector<std::string> out;
-        for (int i = 0; i < roster.List3.listCount(); ++i)
-            out.push_back(roster.List3.list(i));
+        for (int i = 0; i < roster.roster.listCount(); ++i)
+            out.push_back(roster.roster.list(i));
         return out;
     }
     std::vector<int> selection() const {
         std::vector<int> out;
-        for (int i = 0; i < roster.List3.listCount(); ++i) {
-            if (roster.List3.selected(i))
+        for (int i = 0; i < roster.roster.listCount(); ++i) {
+            if (roster.roster.selected(i))
                 out.push_back(i);
         }
         return out;
@@ -68,44 +68,44 @@ class BotWindow : public ::testing::Test {
 
     GameDir dir;
     Launcher l{dir.path()};
-    content::q2bot& w = l.get<content::q2bot>();
-    content::q3bots& roster = l.get<content::q3bots>();
+    windows::BotWindow& w = l.get<windows::BotWindow>();
+    windows::RosterWindow& roster = l.get<windows::RosterWindow>();
 };
 
 } // namespace
 
 TEST_F(BotWindow, opensOnTheAddPageAndTheTabsSwitchPages) {
-    EXPECT_EQ(w.Text1.text(), "Botname");
-    EXPECT_EQ(w.Combo3.text(), "5");
-    EXPECT_EQ(w.Combo3.listCount(), 5);
-    EXPECT_EQ(w.Combo1.text(), "red ");
-    EXPECT_EQ(w.Combo2.text(), "0  ");
-    EXPECT_EQ(w.Combo2.list(3), "100");
+    EXPECT_EQ(w.botName.text(), "Botname");
+    EXPECT_EQ(w.botSkill.text(), "5");
+    EXPECT_EQ(w.botSkill.listCount(), 5);
+    EXPECT_EQ(w.botTeam.text(), "red ");
+    EXPECT_EQ(w.botDelay.text(), "0  ");
+    EXPECT_EQ(w.botDelay.list(3), "100");
     // The runs of blanks are part of the texts.
-    EXPECT_EQ(w.Label2.caption().size(), 102u);
-    EXPECT_EQ(w.Label5.caption().size(), 169u);
-    EXPECT_EQ(w.Label8.caption().size(), 176u);
+    EXPECT_EQ(w.addInstructions.caption().size(), 102u);
+    EXPECT_EQ(w.detectAllWarning.caption().size(), 169u);
+    EXPECT_EQ(w.detectNewNote.caption().size(), 176u);
 
     dir.writeData("oldbots.tvd", {"pak0.pk3/zpack.pk3/dropped"});
     const struct {
         ui::Label& tab;
         ui::PictureBox& page;
         ui::PictureBox& strip;
-    } tabs[] = {{w.Label3, w.mDedAll, w.leiste2},
-                {w.Label4, w.mDedNew, w.leiste3},
-                {w.Label4, w.mDedNew, w.leiste3},
-                {w.Label1, w.mSingle, w.leiste1}};
+    } tabs[] = {{w.detectAllTab, w.detectAllPage, w.stripDetectAllActive},
+                {w.detectNewTab, w.detectNewPage, w.stripDetectNewActive},
+                {w.detectNewTab, w.detectNewPage, w.stripDetectNewActive},
+                {w.addByNameTab, w.addByNamePage, w.stripSingleActive}};
     for (const auto& t : tabs) {
         t.tab.userClick();
-        for (ui::PictureBox* page : {&w.mSingle, &w.mDedAll, &w.mDedNew})
+        for (ui::PictureBox* page : {&w.addByNamePage, &w.detectAllPage, &w.detectNewPage})
             EXPECT_EQ(page->visible(), page == &t.page) << t.tab.name() << " " << page->name();
-        EXPECT_EQ(w.Picture2.picture(), t.strip.picture());
+        EXPECT_EQ(w.strip.picture(), t.strip.picture());
     }
     // Each opening of the Detect New tab adds the snapshot again; the text
     // after the last "/" is dropped.
-    ASSERT_EQ(w.mDedOldList.listCount(), 4);
-    EXPECT_EQ(w.mDedOldList.list(1), "zpack.pk3");
-    EXPECT_EQ(w.mDedOldList.list(2), "pak0.pk3");
+    ASSERT_EQ(w.packageSnapshot.listCount(), 4);
+    EXPECT_EQ(w.packageSnapshot.list(1), "zpack.pk3");
+    EXPECT_EQ(w.packageSnapshot.list(2), "pak0.pk3");
 }
 
 TEST_F(BotWindow, hoverPairsLightResetAndAct) {
@@ -115,9 +115,18 @@ TEST_F(BotWindow, hoverPairsLightResetAndAct) {
         ui::Image& lit;
         std::vector<ui::Control*> resetters;
     };
-    const Pair pairs[] = {{w.Label1, w.Image2, w.Image3, {&w.Image1, &w.Label2}},
-                          {w.Label3, w.Image5, w.Image6, {&w.Image7, &w.status1, &w.status3}},
-                          {w.Label4, w.Image9, w.Image10, {&w.Image11, &w.status1b, &w.status3b}}};
+    const Pair pairs[] = {{w.addByNameTab,
+                           w.addButtonPlain,
+                           w.addButtonLit,
+                           {&w.addByNameBackground, &w.addInstructions}},
+                          {w.detectAllTab,
+                           w.detectAllButtonPlain,
+                           w.detectAllButtonLit,
+                           {&w.detectAllBackground, &w.detectAllTrack, &w.detectAllPercent}},
+                          {w.detectNewTab,
+                           w.detectNewButtonPlain,
+                           w.detectNewButtonLit,
+                           {&w.detectNewBackground, &w.detectNewTrack, &w.detectNewPercent}}};
     for (const auto& p : pairs) {
         p.tab.userClick();
         for (ui::Control* resetter : p.resetters) {
@@ -130,19 +139,19 @@ TEST_F(BotWindow, hoverPairsLightResetAndAct) {
         }
     }
     // The window itself resets the Detect All pair only.
-    w.Label3.userClick();
-    w.Image5.userMouseMove();
+    w.detectAllTab.userClick();
+    w.detectAllButtonPlain.userMouseMove();
     w.userMouseMove();
-    EXPECT_TRUE(w.Image5.visible());
+    EXPECT_TRUE(w.detectAllButtonPlain.visible());
 
     // Of the add pair only the lit picture adds.
-    w.Label1.userClick();
-    w.Text1.setText("Klesk");
-    w.Image2.userClick();
+    w.addByNameTab.userClick();
+    w.botName.setText("Klesk");
+    w.addButtonPlain.userClick();
     EXPECT_TRUE(w.isLoaded());
-    EXPECT_EQ(roster.List3.listCount(), 0);
-    w.Image2.userMouseMove();
-    w.Image3.userClick();
+    EXPECT_EQ(roster.roster.listCount(), 0);
+    w.addButtonPlain.userMouseMove();
+    w.addButtonLit.userClick();
     EXPECT_FALSE(w.isLoaded());
     EXPECT_EQ(entries(), std::vector<std::string>{"Klesk - 5 - red  - 0  "});
 }
@@ -165,14 +174,14 @@ TEST_F(BotWindow, addByNameKeepsTheSelectionOnTheSameBots) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        roster.List3.clear();
+        roster.roster.clear();
         fill({A, S, X}, c.selectedBefore);
-        w.Text1.setText(c.name);
+        w.botName.setText(c.name);
         if (c.team >= 0)
-            w.Combo1.userChoose(c.team);
-        w.Text1.userKeyDown(65); // any other key only edits
+            w.botTeam.userChoose(c.team);
+        w.botName.userKeyDown(65); // any other key only edits
         EXPECT_TRUE(w.isLoaded());
-        w.Text1.userKeyDown(13);
+        w.botName.userKeyDown(13);
         EXPECT_FALSE(w.isLoaded());
         EXPECT_EQ(entries(), c.after);
         EXPECT_EQ(selection(), c.selectedAfter);
@@ -193,25 +202,25 @@ TEST_F(BotWindow, refusedNamesAndFailedWritesLeaveFileAndRoster) {
     // add does.
     for (const char* name : {"", "   "}) {
         w.show();
-        w.Text1.setText(name);
-        w.Text1.userKeyDown(13);
+        w.botName.setText(name);
+        w.botName.userKeyDown(13);
         EXPECT_FALSE(w.isLoaded());
     }
     // A name with "/" is refused; the window stays with the name to correct.
-    w.Text1.setText("Sar/ge");
-    w.Text1.userKeyDown(13);
+    w.botName.setText("Sar/ge");
+    w.botName.userKeyDown(13);
     EXPECT_TRUE(w.isLoaded());
-    EXPECT_EQ(w.Text1.text(), "Sar/ge");
+    EXPECT_EQ(w.botName.text(), "Sar/ge");
     ASSERT_EQ(l.messages.shown.size(), 1u);
     EXPECT_NE(l.messages.shown[0].find("\"/\""), std::string::npos);
     EXPECT_EQ(entries(), (std::vector<std::string>{A, A, S}));
     EXPECT_EQ(botsFile(), kept);
-    roster.List3.removeItem(0);
+    roster.roster.removeItem(0);
 
     // A failed write is told; the roster on screen keeps the new bot.
     l.files.failWritesTo("bots.tvd");
-    w.Text1.setText("Klesk");
-    w.Text1.userKeyDown(13);
+    w.botName.setText("Klesk");
+    w.botName.userKeyDown(13);
     ASSERT_EQ(l.messages.shown.size(), 2u);
     EXPECT_NE(l.messages.shown[1].find("bots.tvd"), std::string::npos);
     EXPECT_EQ(botsFile(), kept);
@@ -237,11 +246,11 @@ TEST_F(BotWindow, duplicatePassRemovesOneOfEveryEqualNeighbourPair) {
         {{A, A, S}, S, true, {A}},
     };
     for (const auto& c : cases) {
-        roster.List3.clear();
+        roster.roster.clear();
         fill(c.before);
-        (c.addPageShowing ? w.Label1 : w.Label3).userClick();
-        w.Text1.setText(c.nameBox);
-        w.doppelte_Bots();
+        (c.addPageShowing ? w.addByNameTab : w.detectAllTab).userClick();
+        w.botName.setText(c.nameBox);
+        w.removeNeighbourDuplicates();
         EXPECT_EQ(entries(), c.after);
     }
 }
@@ -251,11 +260,11 @@ TEST_F(BotWindow, detectAllOverNoPackage) {
     reopen();
     ProgressRecorder progress{"q2bot"};
     l.app.setObserver(&progress);
-    w.Label3.userClick();
-    w.Image5.userClick();
+    w.detectAllTab.userClick();
+    w.detectAllButtonPlain.userClick();
     EXPECT_FALSE(w.isLoaded());
-    EXPECT_EQ(roster.List3.listCount(), 0);
-    EXPECT_EQ(roster.nr.caption(), "0");
+    EXPECT_EQ(roster.roster.listCount(), 0);
+    EXPECT_EQ(roster.selectedCount.caption(), "0");
     EXPECT_EQ(progress.texts, std::vector<std::string>{"DONE"});
     EXPECT_EQ(dir.readData("oldbots.tvd"), "\r\n");
     EXPECT_EQ(botsFile(), "\r\nx\r\n");
@@ -274,9 +283,9 @@ TEST_F(BotWindow, detectAllKnowsPackagesByTheirExactNameAndScansTheRest) {
     reopen();
     ProgressRecorder progress{"q2bot"};
     l.app.setObserver(&progress);
-    w.Label3.userClick();
-    w.Image5.userMouseMove();
-    w.Image6.userClick();
+    w.detectAllTab.userClick();
+    w.detectAllButtonPlain.userMouseMove();
+    w.detectAllButtonLit.userClick();
     l.app.setObserver(nullptr);
 
     EXPECT_EQ(progress.texts,
@@ -292,7 +301,7 @@ TEST_F(BotWindow, detectAllKnowsPackagesByTheirExactNameAndScansTheRest) {
     EXPECT_EQ(std::count(all.begin(), all.end(), bot("Grunt")), 1);
     EXPECT_EQ(std::count(all.begin(), all.end(), bot("Harley")), 1);
     EXPECT_EQ(std::count(all.begin(), all.end(), bot("Sarge")), 2);
-    EXPECT_TRUE(l.get<shell::Q2M>().List1.listCount() == 0); // maps are not looked for
+    EXPECT_TRUE(l.get<windows::MainWindow>().mapList.listCount() == 0); // maps are not looked for
     EXPECT_EQ(dir.readData("oldbots.tvd"),
               "PAK0.PK3/pak0.pk3/pak3.pk3/q3_harley_bot.pk3/zpack.pk3/\r\n");
     EXPECT_TRUE(botsFile().ends_with("/\r\nx\r\n"));
@@ -302,15 +311,15 @@ TEST_F(BotWindow, detectNewLooksOnlyAtPackagesMissingFromTheSnapshot) {
     package("one.pk3", {"botfiles/bots/zed_c.c"});
     fill({A, S}, {1});
     reopen();
-    w.oldbotspk3();
+    w.rememberPackages();
     ASSERT_EQ(dir.readData("oldbots.tvd"), "one.pk3/\r\n");
 
     // Nothing new: nothing is opened or added; roster and selection stay.
     reopen();
     ProgressRecorder progress{"q2bot"};
     l.app.setObserver(&progress);
-    w.Label4.userClick();
-    w.Image9.userClick();
+    w.detectNewTab.userClick();
+    w.detectNewButtonPlain.userClick();
     l.app.setObserver(nullptr);
     EXPECT_EQ(progress.texts, (std::vector<std::string>{" 100%", "DONE"}));
     EXPECT_EQ(progress.fills, std::vector<int>{3375});
@@ -321,9 +330,9 @@ TEST_F(BotWindow, detectNewLooksOnlyAtPackagesMissingFromTheSnapshot) {
     // A new package adds its bots to those the roster holds.
     package("two.pk3", {"botfiles/bots/sarge_c.c", "botfiles/bots/klesk_c.c"});
     reopen();
-    w.Label4.userClick();
-    w.Image9.userMouseMove();
-    w.Image10.userClick();
+    w.detectNewTab.userClick();
+    w.detectNewButtonPlain.userMouseMove();
+    w.detectNewButtonLit.userClick();
     EXPECT_EQ(entries(), (std::vector<std::string>{A, bot("Klesk"), S}));
     EXPECT_EQ(selection(), std::vector<int>{2}); // Sarge, found again, stays chosen
     EXPECT_EQ(dir.readData("oldbots.tvd"), "one.pk3/two.pk3/\r\n");
@@ -334,8 +343,8 @@ TEST_F(BotWindow, failedWriteOfTheSnapshotIsToldAndKeepsTheOldFile) {
     dir.writeData("oldbots.tvd", {"old.pk3/"});
     reopen();
     l.files.failWritesTo("oldbots.tvd");
-    w.Label3.userClick();
-    w.Image5.userClick();
+    w.detectAllTab.userClick();
+    w.detectAllButtonPlain.userClick();
     ASSERT_EQ(l.messages.shown.size(), 1u);
     EXPECT_NE(l.messages.shown[0].find("oldbots.tvd"), std::string::npos);
     EXPECT_EQ(dir.readData("oldbots.tvd"), "old.pk3/\r\n");
@@ -352,8 +361,8 @@ TEST_F(BotWindow, failedDetectionsKeepTheSavedRosterAndSnapshot) {
         l.files.failWritesTo("/bots.tvd");
         if (told == std::string("baseq3"))
             std::filesystem::remove_all(dir.path() + "/baseq3");
-        w.Label4.userClick();
-        w.Image9.userClick();
+        w.detectNewTab.userClick();
+        w.detectNewButtonPlain.userClick();
         ASSERT_EQ(l.messages.shown.size(), 1u) << told;
         EXPECT_NE(l.messages.shown[0].find(told), std::string::npos);
         l.messages.shown.clear();

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/CommandLine.h"
-#include "shell/Q2M.h"
 #include "support/GameDir.h"
 #include "support/LaunchState.h"
 #include "support/Launcher.h"
+#include "windows/MainWindow.h"
 
 using testsupport::GameDir;
 using testsupport::Launcher;
@@ -12,7 +12,7 @@ using testsupport::Launcher;
 namespace {
 
 std::vector<std::string> argumentsOfLaunch(Launcher& l) {
-    l.get<shell::Q2M>().launch();
+    l.get<windows::MainWindow>().launch();
     if (l.processes.started.empty())
         return {};
     return platform::splitCommandLine(l.processes.started.back());
@@ -59,10 +59,10 @@ TEST(CommandLineSplit, quotedHostNameStaysOneArgument) {
     GameDir dir;
     Launcher l(dir.path());
     testsupport::setTypicalLaunch(l);
-    auto& q = l.get<shell::Q2M>();
-    q.Text1.setText("  Frag  Fest  Europe ");
-    q.sweapons.setValue(0);
-    q.q2clck.setValue(0);
+    auto& q = l.get<windows::MainWindow>();
+    q.hostName.setText("  Frag  Fest  Europe ");
+    q.withBots.setValue(0);
+    q.extraCommandLineOn.setValue(0);
     const auto args = argumentsOfLaunch(l);
     ASSERT_GE(args.size(), 15u);
     EXPECT_EQ(args[13], "sv_hostname");

@@ -16,12 +16,12 @@
 
 #include <gtest/gtest.h>
 
-#include "common/DataFolder.h"
-#include "common/ModRecord.h"
-#include "common/SlashList.h"
+#include "data/DataFolder.h"
+#include "data/ModRecord.h"
+#include "data/SettingsFile.h"
+#include "data/SlashList.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileSystem.h"
-#include "shell/SettingsFile.h"
 #include "support/GameDir.h"
 #include "support/Launcher.h"
 
@@ -37,11 +37,11 @@ struct DataFile {
     std::string name;
     Kind kind;
 };
-const std::vector<DataFile> kFiles = {{common::kMapsFile, Kind::List},
-                                      {common::kModsFile, Kind::List},
+const std::vector<DataFile> kFiles = {{data::kMapsFile, Kind::List},
+                                      {data::kModsFile, Kind::List},
                                       {"Capture The Flag.tvd", Kind::Record},
-                                      {common::kCycleFile, Kind::List},
-                                      {common::kSettingsFile, Kind::Settings}};
+                                      {data::kCycleFile, Kind::List},
+                                      {data::kSettingsFile, Kind::Settings}};
 
 std::vector<std::string> listOf(long round) {
     std::vector<std::string> entries{"gen" + std::to_string(round)};
@@ -50,23 +50,23 @@ std::vector<std::string> listOf(long round) {
     return entries;
 }
 
-common::ModRecord recordOf(long round) {
-    common::ModRecord r;
+data::ModRecord recordOf(long round) {
+    data::ModRecord r;
     r.folder = "gen" + std::to_string(round);
     r.extraText = std::string(static_cast<std::size_t>(100 + (round % 5) * 2000), 'x');
     return r;
 }
 
-shell::SettingsFile settingsOf(long round) {
-    return shell::SettingsFile::of(static_cast<int>(round % 100), 0,
-                                   "gen" + std::to_string(round) + std::string(round % 9, 'h'),
-                                   round % 2 == 0);
+data::SettingsFile settingsOf(long round) {
+    return data::SettingsFile::of(static_cast<int>(round % 100), 0,
+                                  "gen" + std::to_string(round) + std::string(round % 9, 'h'),
+                                  round % 2 == 0);
 }
 
 void write(platform::FileSystem& files, const DataFile& f, long round) {
     switch (f.kind) {
     case Kind::List:
-        common::writeSlashListFile(files, common::dataFile(files, f.name), listOf(round));
+        data::writeSlashListFile(files, data::dataFile(files, f.name), listOf(round));
         break;
     case Kind::Record:
         recordOf(round).write(files, "Capture The Flag");
@@ -80,7 +80,7 @@ void write(platform::FileSystem& files, const DataFile& f, long round) {
 std::string bytesOf(const DataFile& f, long round) {
     switch (f.kind) {
     case Kind::List:
-        return testsupport::GameDir::joined({common::slashListLine(listOf(round))});
+        return testsupport::GameDir::joined({data::slashListLine(listOf(round))});
     case Kind::Record:
         return testsupport::GameDir::joined(recordOf(round).lines());
     case Kind::Settings: {
@@ -114,7 +114,7 @@ std::set<std::string> temporaries(const testsupport::GameDir& dir) {
 TEST(CrashDuringWrite, everyFileIsOneWholeRoundAndLeftoversDoNotPileUp) {
     constexpr int kKills = 300;
     testsupport::GameDir dir;
-    dir.makeFolder(common::kDataFolderName);
+    dir.makeFolder(data::kDataFolderName);
     platform::RealFileSystem files(dir.path());
     std::vector<long> rounds(kFiles.size(), 0);
 

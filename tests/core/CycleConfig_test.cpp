@@ -1,21 +1,22 @@
 #include <gtest/gtest.h>
 
-#include "shell/Q2M.h"
 #include "support/GameDir.h"
 #include "support/Launcher.h"
+#include "windows/MainWindow.h"
 
 using testsupport::GameDir;
 using testsupport::Launcher;
 
 namespace {
 
-shell::Q2M& cycleOf(Launcher& l, const std::string& folder, const std::vector<std::string>& maps) {
-    auto& q = l.get<shell::Q2M>();
+windows::MainWindow& cycleOf(Launcher& l, const std::string& folder,
+                             const std::vector<std::string>& maps) {
+    auto& q = l.get<windows::MainWindow>();
     q.qm.setCaption("\"");
-    q.sFoldername.setCaption(folder);
-    q.List4c.clear();
+    q.gameFolder.setCaption(folder);
+    q.cycleMaps.clear();
     for (const auto& m : maps)
-        q.List4c.addItem(m);
+        q.cycleMaps.addItem(m);
     return q;
 }
 
@@ -31,14 +32,14 @@ TEST(CycleConfig, emptyAndOneMap) {
     Launcher l(dir.path());
     dir.write("baseq3/tvdx_mapcycle.cfg", {"old content"});
     auto& q = cycleOf(l, "baseq3", {});
-    q.prod9();
+    q.writeCycleConfig();
     EXPECT_EQ(q.foldercycle.caption(), "y");
     EXPECT_TRUE(dir.exists("baseq3/tvdx_mapcycle.cfg"));
     EXPECT_EQ(dir.read("baseq3/tvdx_mapcycle.cfg"), "");
 
     // The one map points back at itself, so the game keeps playing it.
     cycleOf(l, "baseq3", {"q3dm17"});
-    q.prod9();
+    q.writeCycleConfig();
     EXPECT_EQ(dir.read("baseq3/tvdx_mapcycle.cfg"), line(1, "q3dm17", 1) + "vstr m1\r\n");
 }
 
@@ -49,7 +50,7 @@ TEST(CycleConfig, tenMapsRepeatFromTheFirst) {
     for (int i = 1; i <= 10; ++i)
         maps.push_back("q3dm" + std::to_string(i));
     auto& q = cycleOf(l, "baseq3", maps);
-    q.prod9();
+    q.writeCycleConfig();
     std::string expected;
     for (int i = 1; i <= 9; ++i)
         expected += line(i, maps[static_cast<std::size_t>(i - 1)], i + 1);
@@ -63,7 +64,7 @@ TEST(CycleConfig, entriesAreWrittenAsTheyStand) {
     dir.write("osp/readme.txt", {"x"});
     // The folder is found whatever the case of its name.
     auto& q = cycleOf(l, "OSP", {"Q3DM1", " q3dm7 ", "Q3DM1"});
-    q.prod9();
+    q.writeCycleConfig();
     EXPECT_EQ(q.foldercycle.caption(), "y");
     EXPECT_EQ(dir.read("osp/tvdx_mapcycle.cfg"),
               line(1, "Q3DM1", 2) + line(2, " q3dm7 ", 3) + line(3, "Q3DM1", 1) + "vstr m1\r\n");
@@ -73,16 +74,16 @@ TEST(CycleConfig, missingModFolderAndDeletion) {
     GameDir dir;
     Launcher l(dir.path());
     auto& q = cycleOf(l, "nosuchmod", {"q3dm1"});
-    q.prod9();
+    q.writeCycleConfig();
     EXPECT_EQ(q.foldercycle.caption(), "n");
     EXPECT_FALSE(dir.exists("nosuchmod"));
-    q.prod8(); // nothing to delete: no error
+    q.deleteCycleConfig(); // nothing to delete: no error
 
     cycleOf(l, "baseq3", {"q3dm1"});
-    q.prod9();
+    q.writeCycleConfig();
     EXPECT_EQ(q.foldercycle.caption(), "y");
     ASSERT_TRUE(dir.exists("baseq3/tvdx_mapcycle.cfg"));
-    q.prod8();
+    q.deleteCycleConfig();
     EXPECT_FALSE(dir.exists("baseq3/tvdx_mapcycle.cfg"));
-    q.prod8();
+    q.deleteCycleConfig();
 }

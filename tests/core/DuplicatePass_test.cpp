@@ -9,13 +9,13 @@
 
 #include <gtest/gtest.h>
 
-#include "content/q2bot.h"
-#include "content/q2map.h"
-#include "content/q3bots.h"
-#include "mods/q2mod.h"
-#include "shell/Q2M.h"
 #include "support/GameDir.h"
 #include "support/Launcher.h"
+#include "windows/BotWindow.h"
+#include "windows/MainWindow.h"
+#include "windows/MapWindow.h"
+#include "windows/ModWindow.h"
+#include "windows/RosterWindow.h"
 
 using testsupport::GameDir;
 using testsupport::Launcher;
@@ -56,9 +56,9 @@ struct Program {
     Program() { std::filesystem::create_directories(dir.data("")); }
     ui::ListBox& list(Pass pass) {
         if (pass == Pass::Bots)
-            return l.get<content::q3bots>().List3;
-        auto& main = l.get<shell::Q2M>();
-        return pass == Pass::Maps ? main.List1 : main.List2;
+            return l.get<windows::RosterWindow>().roster;
+        auto& main = l.get<windows::MainWindow>();
+        return pass == Pass::Maps ? main.mapList : main.modList;
     }
     // What the user can see of the list and of what its clicks show.
     std::vector<std::string> seen(Pass pass) {
@@ -67,14 +67,16 @@ struct Program {
         for (int i = 0; i < lb.listCount(); ++i)
             out.push_back(lb.list(i) + (lb.selected(i) ? " *" : ""));
         out.push_back("highlight " + std::to_string(lb.listIndex()));
-        auto& main = l.get<shell::Q2M>();
-        auto& roster = l.get<content::q3bots>();
-        for (const ui::Label* label : {&main.m, &roster.Label1, &roster.Label2, &roster.nr})
+        auto& main = l.get<windows::MainWindow>();
+        auto& roster = l.get<windows::RosterWindow>();
+        for (const ui::Label* label : {&main.selectedMapTitle, &roster.editedName,
+                                       &roster.shownIndexLabel, &roster.selectedCount})
             out.push_back(label->caption());
-        for (const ui::ComboBox* box : {&roster.Combo1, &roster.Combo2, &roster.Combo3})
+        for (const ui::ComboBox* box :
+             {&roster.editedTeam, &roster.editedDelay, &roster.editedSkill})
             out.push_back(box->text());
-        out.push_back(main.Command3.enabled() ? "remove map on" : "remove map off");
-        out.push_back(roster.Command9.enabled() ? "remove bot on" : "remove bot off");
+        out.push_back(main.removeMapButton.enabled() ? "remove map on" : "remove map off");
+        out.push_back(roster.removeButton.enabled() ? "remove bot on" : "remove bot off");
         return out;
     }
     GameDir dir;
@@ -90,8 +92,8 @@ TEST(DuplicatePass, oneStepLeavesWhatTheStepByStepPassLeaves) {
     const auto pick = [&](std::size_t n) { return static_cast<int>(rng() % n); };
     Program reference;
     Program oneStep;
-    oneStep.l.get<content::q2map>().show();
-    oneStep.l.get<content::q2bot>().show();
+    oneStep.l.get<windows::MapWindow>().show();
+    oneStep.l.get<windows::BotWindow>().show();
     for (int round = 0; round < 600; ++round) {
         const auto pass = static_cast<Pass>(round % 3);
         const int count = pick(10);
@@ -140,19 +142,19 @@ TEST(DuplicatePass, oneStepLeavesWhatTheStepByStepPassLeaves) {
 
         if (pass == Pass::Mods) {
             stepByStep(reference.list(pass), pass, nullptr);
-            oneStep.l.get<mods::q2mod>().doppelte_Mods();
+            oneStep.l.get<windows::ModWindow>().removeNeighbourDuplicates();
         } else if (pass == Pass::Maps) {
-            auto& w = oneStep.l.get<content::q2map>();
-            (singlePage ? w.Label1 : w.Label3).userClick();
-            w.Text1.setText(typed);
+            auto& w = oneStep.l.get<windows::MapWindow>();
+            (singlePage ? w.addByNameTab : w.detectAllTab).userClick();
+            w.mapName.setText(typed);
             stepByStep(reference.list(pass), pass, singlePage ? &typed : nullptr);
-            w.doppelte_Maps();
+            w.removeNeighbourDuplicates();
         } else {
-            auto& w = oneStep.l.get<content::q2bot>();
-            (singlePage ? w.Label1 : w.Label3).userClick();
-            w.Text1.setText(typed);
+            auto& w = oneStep.l.get<windows::BotWindow>();
+            (singlePage ? w.addByNameTab : w.detectAllTab).userClick();
+            w.botName.setText(typed);
             stepByStep(reference.list(pass), pass, singlePage ? &typed : nullptr);
-            w.doppelte_Bots();
+            w.removeNeighbourDuplicates();
         }
         ASSERT_EQ(reference.seen(pass), oneStep.seen(pass)) << when;
     }

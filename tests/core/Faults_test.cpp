@@ -9,13 +9,13 @@
 
 #include <gtest/gtest.h>
 
-#include "common/SlashList.h"
-#include "content/q2map.h"
-#include "content/q3bots.h"
-#include "shell/Q2M.h"
+#include "data/SlashList.h"
 #include "support/GameData.h"
 #include "support/GameDir.h"
 #include "support/Launcher.h"
+#include "windows/MainWindow.h"
+#include "windows/MapWindow.h"
+#include "windows/RosterWindow.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ struct Write {
 };
 
 bool holds(const ui::ListBox& list, const std::string& entry) {
-    const auto entries = common::entriesOf(list);
+    const auto entries = data::entriesOf(list);
     return std::find(entries.begin(), entries.end(), entry) != entries.end();
 }
 
@@ -39,36 +39,37 @@ const std::vector<Write>& writes() {
     static const std::vector<Write> all = {
         {"maps.tvd", true,
          [](Launcher& l) {
-             auto& w = l.get<content::q2map>();
-             w.Text1.setText("q3dm9");
-             w.maplist();
+             auto& w = l.get<windows::MapWindow>();
+             w.mapName.setText("q3dm9");
+             w.addTypedMapAndSave();
          },
-         [](Launcher& l) { return holds(l.get<shell::Q2M>().List1, "q3dm9"); }},
+         [](Launcher& l) { return holds(l.get<windows::MainWindow>().mapList, "q3dm9"); }},
         {"mapcycle.tvd", true,
          [](Launcher& l) {
-             auto& q = l.get<shell::Q2M>();
-             q.Picture2.userClick();
-             q.List3c.userClickItem(0);
-             q.plus.userClick();
+             auto& q = l.get<windows::MainWindow>();
+             q.cycleTab.userClick();
+             q.availableMaps.userClickItem(0);
+             q.addToCycleButton.userClick();
          },
-         [](Launcher& l) { return l.get<shell::Q2M>().List4c.listCount() > 0; }},
+         [](Launcher& l) { return l.get<windows::MainWindow>().cycleMaps.listCount() > 0; }},
         {"baseq3.tvd", false,
          [](Launcher& l) {
-             auto& q = l.get<shell::Q2M>();
-             q.List2.userClickItem(0); // into the mod list, then out of it: edits save
-             q.sfrag.userType("99");
+             auto& q = l.get<windows::MainWindow>();
+             q.modList.userClickItem(0); // into the mod list, then out of it: edits save
+             q.fragLimit.userType("99");
          },
-         [](Launcher& l) { return l.get<shell::Q2M>().sfrag.text() == "99"; }},
-        {"bots.tvd", false, [](Launcher& l) { l.get<content::q3bots>().List3.userClickItem(0); },
-         [](Launcher& l) { return l.get<content::q3bots>().List3.selCount() == 2; }},
+         [](Launcher& l) { return l.get<windows::MainWindow>().fragLimit.text() == "99"; }},
+        {"bots.tvd", false,
+         [](Launcher& l) { l.get<windows::RosterWindow>().roster.userClickItem(0); },
+         [](Launcher& l) { return l.get<windows::RosterWindow>().roster.selCount() == 2; }},
         {"mods.tvd", false,
          [](Launcher& l) {
-             auto& q = l.get<shell::Q2M>();
-             q.List2.userClickItem(0);
-             q.Command7.userClick(); // also deletes the record, where it may
+             auto& q = l.get<windows::MainWindow>();
+             q.modList.userClickItem(0);
+             q.removeModButton.userClick(); // also deletes the record, where it may
          },
-         [](Launcher& l) { return l.get<shell::Q2M>().List2.listCount() == 1; }},
-        {"settings.tvd", true, [](Launcher& l) { l.get<shell::Q2M>().userClose(); },
+         [](Launcher& l) { return l.get<windows::MainWindow>().modList.listCount() == 1; }},
+        {"settings.tvd", true, [](Launcher& l) { l.get<windows::MainWindow>().userClose(); },
          [](Launcher& l) { return l.app.ended(); }},
     };
     return all;
@@ -108,7 +109,7 @@ TEST(Faults, aReadOnlyDataFolderRefusesEveryWriteAndLosesNothing) {
     fs::permissions(dir.data(""), fs::perms(0555));
     Launcher l(dir.path());
     l.start();
-    ASSERT_TRUE(l.get<shell::Q2M>().isVisible());
+    ASSERT_TRUE(l.get<windows::MainWindow>().isVisible());
     EXPECT_TRUE(l.messages.shown.empty()); // reading is fine
 
     // One program, one refused write after the other.
@@ -130,7 +131,7 @@ TEST(Faults, aDataFileThatIsAFolderRefusesItsWriteAndLosesNothing) {
         const auto before = dataFiles(dir);
         Launcher l(dir.path());
         l.start();
-        ASSERT_TRUE(l.get<shell::Q2M>().isVisible());
+        ASSERT_TRUE(l.get<windows::MainWindow>().isVisible());
 
         expectRefused(l, w, "Is a directory");
         EXPECT_EQ(dataFiles(dir), before);

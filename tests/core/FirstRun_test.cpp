@@ -3,14 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include "common/SlashList.h"
-#include "content/q3bots.h"
-#include "shell/Q2M.h"
-#include "shell/startup.h"
+#include "data/SlashList.h"
 #include "support/GameDir.h"
 #include "support/Launcher.h"
 #include "support/Packages.h"
 #include "support/ProgressRecorder.h"
+#include "windows/MainWindow.h"
+#include "windows/RosterWindow.h"
+#include "windows/StartupWindow.h"
 
 using testsupport::GameDir;
 using testsupport::Launcher;
@@ -36,16 +36,16 @@ class FirstRun : public ::testing::Test {
     // start button; the progress shown on the way is written down.
     void pressStart(Launcher& l) {
         l.start();
-        auto& w = l.get<shell::startup>();
+        auto& w = l.get<windows::StartupWindow>();
         ASSERT_TRUE(w.isVisible());
         l.app.setObserver(&progress);
-        w.Image2.userMouseMove();
-        w.Image3.userClick();
+        w.acceptButtonPlain.userMouseMove();
+        w.acceptButtonLit.userClick();
         l.app.setObserver(nullptr);
     }
     std::vector<std::string> dataList(const std::string& file) const {
         const std::string text = dir.readData(file);
-        return common::parseSlashList(text.substr(0, text.find('\r')));
+        return data::parseSlashList(text.substr(0, text.find('\r')));
     }
 
     GameDir dir;
@@ -70,9 +70,9 @@ TEST_F(FirstRun, detectsModsMapsAndBotsOfARealBaseFolder) {
 
     EXPECT_TRUE(l.messages.shown.empty());
     EXPECT_EQ(dir.readData("launch_stat.tvd"), "1\r\n");
-    auto& main = l.get<shell::Q2M>();
+    auto& main = l.get<windows::MainWindow>();
     EXPECT_TRUE(main.isVisible());
-    EXPECT_FALSE(l.get<shell::startup>().isLoaded());
+    EXPECT_FALSE(l.get<windows::StartupWindow>().isLoaded());
     EXPECT_FALSE(l.app.ended());
     // Five packages: the bar moves a quarter at a time, then "DONE".
     EXPECT_EQ(progress.texts,
@@ -87,8 +87,8 @@ TEST_F(FirstRun, detectsModsMapsAndBotsOfARealBaseFolder) {
         EXPECT_NE(std::find(maps.begin(), maps.end(), m), maps.end()) << m;
     EXPECT_EQ(std::count(maps.begin(), maps.end(), "q3dm17"), 1);
     EXPECT_EQ(std::find(maps.begin(), maps.end(), "opened"), maps.end());
-    EXPECT_EQ(main.List1.listCount(), 33);
-    EXPECT_EQ(common::entriesOf(main.List3c), maps); // cycle mode: no settings.tvd
+    EXPECT_EQ(main.mapList.listCount(), 33);
+    EXPECT_EQ(data::entriesOf(main.availableMaps), maps); // cycle mode: no settings.tvd
 
     // The 32 stock bots and the scanned ones, Sarge once, nothing selected.
     const auto bots = dataList("bots.tvd");
@@ -97,14 +97,14 @@ TEST_F(FirstRun, detectsModsMapsAndBotsOfARealBaseFolder) {
         EXPECT_NE(std::find(bots.begin(), bots.end(), bot(b)), bots.end()) << b;
     EXPECT_EQ(std::count(bots.begin(), bots.end(), bot("Sarge")), 1);
     EXPECT_TRUE(dir.readData("bots.tvd").ends_with("/\r\nx\r\n"));
-    EXPECT_EQ(l.get<content::q3bots>().List3.selCount(), 0);
+    EXPECT_EQ(l.get<windows::RosterWindow>().roster.selCount(), 0);
 
     const std::string packages = "bot-pack.pk3/pak0.pk3/Pak2.pk3/pak3.pk3/user.pk3/\r\n";
     EXPECT_EQ(dir.readData("oldmaps.tvd"), packages);
     EXPECT_EQ(dir.readData("oldbots.tvd"), packages);
     // The mods of the game directory are listed, and no mod is selected.
-    EXPECT_GT(main.List2.listCount(), 0);
-    EXPECT_FALSE(main.Image3.enabled());
+    EXPECT_GT(main.modList.listCount(), 0);
+    EXPECT_FALSE(main.launchButtonPlain.enabled());
 }
 
 TEST_F(FirstRun, anUnsavedMapListKeepsItsSnapshot) {
@@ -153,11 +153,11 @@ TEST_F(FirstRun, failureBeforeThePackagesLeavesTheMarkerAndOpensTheMainWindow) {
     EXPECT_NE(l.messages.shown.back().find("next start"), std::string::npos);
     EXPECT_EQ(dir.readData("launch_stat.tvd"), "0\r\n");
     EXPECT_FALSE(dir.exists("Tolvdata/oldmaps.tvd"));
-    auto& main = l.get<shell::Q2M>();
+    auto& main = l.get<windows::MainWindow>();
     EXPECT_TRUE(main.isVisible());
-    EXPECT_FALSE(l.get<shell::startup>().isLoaded());
-    EXPECT_EQ(main.List1.listCount(), 2);
-    EXPECT_EQ(l.get<content::q3bots>().List3.selCount(), 1);
+    EXPECT_FALSE(l.get<windows::StartupWindow>().isLoaded());
+    EXPECT_EQ(main.mapList.listCount(), 2);
+    EXPECT_EQ(l.get<windows::RosterWindow>().roster.selCount(), 1);
     EXPECT_EQ(dir.readData("maps.tvd"), "q3dm1/q3dm7/\r\n");
 }
 
@@ -173,6 +173,6 @@ TEST_F(FirstRun, modFoldersTheFilesCannotKeepOrAnUnwritableModListLetThePassFini
         pressStart(l);
         EXPECT_EQ(l.messages.shown.size(), 1U); // the write failure or the folders left out
         EXPECT_EQ(dir.readData("launch_stat.tvd"), "1\r\n");
-        EXPECT_EQ(l.get<shell::Q2M>().List2.list(0), "Arena");
+        EXPECT_EQ(l.get<windows::MainWindow>().modList.list(0), "Arena");
     }
 }

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "common/DataFolder.h"
-#include "common/ModRecord.h"
-#include "common/NumberText.h"
-#include "common/SlashList.h"
+#include "data/DataFolder.h"
+#include "data/ModRecord.h"
+#include "data/NumberText.h"
+#include "data/SlashList.h"
 #include "platform/CommandLine.h"
 #include "platform/Encoding.h"
 #include "platform/FileSystem.h"
@@ -14,8 +14,8 @@
 #include "support/Launcher.h"
 #include "ui/Errors.h"
 
-using common::parseSlashList;
-using common::slashListLine;
+using data::parseSlashList;
+using data::slashListLine;
 using Entries = std::vector<std::string>;
 
 TEST(SlashList, readsPiecesEndedBySlashes) {
@@ -37,59 +37,59 @@ TEST(SlashList, listFilesAreOneLineWithCrLf) {
     testsupport::GameDir dir;
     platform::RealFileSystem fs(dir.path());
     const std::string path = dir.path() + "/list.tvd";
-    ASSERT_TRUE(common::writeSlashListFile(fs, path, {}));
+    ASSERT_TRUE(data::writeSlashListFile(fs, path, {}));
     EXPECT_EQ(dir.read("list.tvd"), "\r\n");
-    ASSERT_TRUE(common::writeSlashListFile(fs, path, {"q3dm1", "q3dm7"}));
+    ASSERT_TRUE(data::writeSlashListFile(fs, path, {"q3dm1", "q3dm7"}));
     EXPECT_EQ(dir.read("list.tvd"), "q3dm1/q3dm7/\r\n");
 
     // Only the first line counts; an empty or zero-byte file gives nothing.
     dir.writeRaw("two.tvd", "a/b/\r\nc/\r\n");
-    EXPECT_EQ(common::readSlashListFile(fs, dir.path() + "/two.tvd"), (Entries{"a", "b"}));
+    EXPECT_EQ(data::readSlashListFile(fs, dir.path() + "/two.tvd"), (Entries{"a", "b"}));
     dir.writeRaw("empty.tvd", "");
-    EXPECT_FALSE(common::readSlashListFile(fs, dir.path() + "/empty.tvd").has_value());
+    EXPECT_FALSE(data::readSlashListFile(fs, dir.path() + "/empty.tvd").has_value());
     dir.writeRaw("blank.tvd", "\r\n");
-    EXPECT_EQ(common::readSlashListFile(fs, dir.path() + "/blank.tvd"), Entries{});
-    EXPECT_FALSE(common::readSlashListFile(fs, dir.path() + "/missing.tvd").has_value());
+    EXPECT_EQ(data::readSlashListFile(fs, dir.path() + "/blank.tvd"), Entries{});
+    EXPECT_FALSE(data::readSlashListFile(fs, dir.path() + "/missing.tvd").has_value());
     // A file that was just read can be rewritten at once.
-    EXPECT_TRUE(common::writeSlashListFile(fs, dir.path() + "/empty.tvd", {"x"}));
+    EXPECT_TRUE(data::writeSlashListFile(fs, dir.path() + "/empty.tvd", {"x"}));
 }
 
 TEST(NumberText, leadingBlankAndPlainConversions) {
-    EXPECT_EQ(common::numberText(3), " 3");
-    EXPECT_EQ(common::numberText(0), " 0");
-    EXPECT_EQ(common::numberText(-1), "-1");
-    EXPECT_EQ(common::plainNumber(3), "3");
-    EXPECT_EQ("Game with " + common::numberText(2) + " bots", "Game with  2 bots");
+    EXPECT_EQ(data::signPaddedNumber(3), " 3");
+    EXPECT_EQ(data::signPaddedNumber(0), " 0");
+    EXPECT_EQ(data::signPaddedNumber(-1), "-1");
+    EXPECT_EQ(data::plainNumber(3), "3");
+    EXPECT_EQ("Game with " + data::signPaddedNumber(2) + " bots", "Game with  2 bots");
 }
 
 TEST(NumberText, readingNumbersFromText) {
-    EXPECT_EQ(common::leadingNumber("3"), 3);
-    EXPECT_EQ(common::leadingNumber("  12abc"), 12);
-    EXPECT_EQ(common::leadingNumber("-1"), -1);
-    EXPECT_EQ(common::leadingNumber(""), 0);
-    EXPECT_EQ(common::leadingNumber("x1"), 0);
-    EXPECT_EQ(common::leadingNumber("1.5"), 2); // halves to even
-    EXPECT_EQ(common::leadingNumber("2.5"), 2);
-    EXPECT_EQ(common::leadingNumber("2.51"), 3);
+    EXPECT_EQ(data::leadingNumber("3"), 3);
+    EXPECT_EQ(data::leadingNumber("  12abc"), 12);
+    EXPECT_EQ(data::leadingNumber("-1"), -1);
+    EXPECT_EQ(data::leadingNumber(""), 0);
+    EXPECT_EQ(data::leadingNumber("x1"), 0);
+    EXPECT_EQ(data::leadingNumber("1.5"), 2); // halves to even
+    EXPECT_EQ(data::leadingNumber("2.5"), 2);
+    EXPECT_EQ(data::leadingNumber("2.51"), 3);
 
-    EXPECT_EQ(common::wholeNumber("1"), 1);
-    EXPECT_EQ(common::wholeNumber("1 "), 1);
-    EXPECT_EQ(common::wholeNumber(" 2"), 2);
-    EXPECT_THROW(common::wholeNumber(""), ui::RuntimeError);
-    EXPECT_THROW(common::wholeNumber("x"), ui::RuntimeError);
-    EXPECT_THROW(common::wholeNumber("1x"), ui::RuntimeError);
-    EXPECT_EQ(common::trimmed("  My Server "), "My Server");
+    EXPECT_EQ(data::wholeNumber("1"), 1);
+    EXPECT_EQ(data::wholeNumber("1 "), 1);
+    EXPECT_EQ(data::wholeNumber(" 2"), 2);
+    EXPECT_THROW(data::wholeNumber(""), ui::RuntimeError);
+    EXPECT_THROW(data::wholeNumber("x"), ui::RuntimeError);
+    EXPECT_THROW(data::wholeNumber("1x"), ui::RuntimeError);
+    EXPECT_EQ(data::trimmed("  My Server "), "My Server");
 }
 
 TEST(DataFolder, recordFilesStayInsideTheDataFolder) {
     platform::RealFileSystem fs("/games/q3");
-    EXPECT_EQ(common::dataFile(fs, "maps.tvd"), "/games/q3/Tolvdata/maps.tvd");
-    EXPECT_EQ(common::ModRecord::path(fs, "Capture The Flag"),
+    EXPECT_EQ(data::dataFile(fs, "maps.tvd"), "/games/q3/Tolvdata/maps.tvd");
+    EXPECT_EQ(data::ModRecord::path(fs, "Capture The Flag"),
               std::optional<std::string>("/games/q3/Tolvdata/Capture The Flag.tvd"));
-    EXPECT_FALSE(common::ModRecord::path(fs, "../settings").has_value());
-    EXPECT_FALSE(common::ModRecord::path(fs, "a\\b").has_value());
-    EXPECT_FALSE(common::ModRecord::path(fs, ".").has_value());
-    EXPECT_FALSE(common::ModRecord::path(fs, "..").has_value());
+    EXPECT_FALSE(data::ModRecord::path(fs, "../settings").has_value());
+    EXPECT_FALSE(data::ModRecord::path(fs, "a\\b").has_value());
+    EXPECT_FALSE(data::ModRecord::path(fs, ".").has_value());
+    EXPECT_FALSE(data::ModRecord::path(fs, "..").has_value());
 }
 
 TEST(FileSystem, namesMatchWithoutRegardToCase) {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "content/q3bots.h"
-#include "shell/Q2M.h"
 #include "support/GameDir.h"
 #include "support/LaunchState.h"
 #include "support/Launcher.h"
+#include "windows/MainWindow.h"
+#include "windows/RosterWindow.h"
 
 using testsupport::GameDir;
 using testsupport::Launcher;
@@ -21,7 +21,7 @@ const std::string kHead = "Quake3.exe + set dedicated  0 + set fs_game baseq3 + 
                           " +sv_pure  0+ fraglimit 50 + timelimit 0 +set g_friendlyfire 0 ";
 
 std::string launched(Launcher& l) {
-    l.get<shell::Q2M>().launch();
+    l.get<windows::MainWindow>().launch();
     return l.processes.started.empty() ? std::string("(nothing started)")
                                        : l.processes.started.back();
 }
@@ -44,22 +44,22 @@ TEST(Launch, valuesAreCopiedAsTheyStand) {
     GameDir dir;
     Launcher l(dir.path());
     testsupport::setTypicalLaunch(l);
-    auto& q = l.get<shell::Q2M>();
-    q.sded.setValue(1);
-    q.sv_pure.setValue(1);
-    q.sfrag.setText("");
-    q.stime.setText("");
-    q.smaxcl.setText("");
-    q.Text1.setText("  My  Server ");
-    q.scfg.setValue(1);
+    auto& q = l.get<windows::MainWindow>();
+    q.dedicatedServer.setValue(1);
+    q.pureServer.setValue(1);
+    q.fragLimit.setText("");
+    q.timeLimit.setText("");
+    q.maxClients.setText("");
+    q.hostName.setText("  My  Server ");
+    q.execConfig.setValue(1);
     // A hidden option gives nothing, whatever its value box holds; a shown
     // option's prefix stays as it is, its value is trimmed.
-    q.mop1.setVisible(false);
-    q.sop1.setText("5");
-    q.mop3.setVisible(true);
-    q.q2cl3.setText("+set  capturelimit ");
-    q.sop3.setText("  8 ");
-    q.q2clck.setValue(0);
+    q.optionCaption1.setVisible(false);
+    q.optionValue1.setText("5");
+    q.optionCaption3.setVisible(true);
+    q.optionPrefix3.setText("+set  capturelimit ");
+    q.optionValue3.setText("  8 ");
+    q.extraCommandLineOn.setValue(0);
     EXPECT_EQ(launched(l), "Quake3.exe + set dedicated  1 + set fs_game baseq3 + sv_maxclients "
                            " + sv_hostname \"My  Server\""
                            " +g_motd \"Welcome to a game started with Torvel Arvenix Pro\""
@@ -72,11 +72,11 @@ TEST(Launch, mapPieceWithoutSelectedMap) {
     GameDir dir;
     Launcher l(dir.path());
     testsupport::setTypicalLaunch(l);
-    auto& q = l.get<shell::Q2M>();
-    q.List1.setListIndex(-1);
+    auto& q = l.get<windows::MainWindow>();
+    q.mapList.setListIndex(-1);
     EXPECT_EQ(launched(l), kHead + " +map +addbot Sarge 5 red 0 +set g_gametype 3 ");
-    q.sweapons.setValue(0);
-    q.q2clck.setValue(0);
+    q.withBots.setValue(0);
+    q.extraCommandLineOn.setValue(0);
     EXPECT_EQ(launched(l), kHead + " +map ");
 }
 
@@ -84,17 +84,17 @@ TEST(Launch, botPieces) {
     GameDir dir;
     Launcher l(dir.path());
     testsupport::setTypicalLaunch(l);
-    auto& q = l.get<shell::Q2M>();
-    auto& roster = l.get<content::q3bots>().List3;
-    q.q2clck.setValue(0);
+    auto& q = l.get<windows::MainWindow>();
+    auto& roster = l.get<windows::RosterWindow>().roster;
+    q.extraCommandLineOn.setValue(0);
 
     // Unticked, or ticked but disabled, or nothing selected: no bots.
-    q.sweapons.setValue(0);
+    q.withBots.setValue(0);
     EXPECT_EQ(launched(l), kHead + " +map q3dm17");
-    q.sweapons.setValue(1);
-    q.sweapons.setEnabled(false);
+    q.withBots.setValue(1);
+    q.withBots.setEnabled(false);
     EXPECT_EQ(launched(l), kHead + " +map q3dm17");
-    q.sweapons.setEnabled(true);
+    q.withBots.setEnabled(true);
     roster.setSelected(0, false);
     EXPECT_EQ(launched(l), kHead + " +map q3dm17");
 
@@ -120,7 +120,7 @@ TEST(Launch, rosterClosedFromTitleBarGivesNoBots) {
     dir.writeData("bots.tvd", {std::string(testsupport::kSarge) + "/", "0/"});
     Launcher l(dir.path());
     testsupport::setTypicalLaunch(l);
-    l.get<content::q3bots>().userClose();
+    l.get<windows::RosterWindow>().userClose();
     EXPECT_EQ(launched(l), kHead + " +map q3dm17+set g_gametype 3 ");
 }
 
@@ -129,15 +129,15 @@ TEST(Launch, cycleModeWritesAndExecutesTheConfig) {
     Launcher l(dir.path());
     testsupport::setTypicalLaunch(l);
     testsupport::setCycleLaunch(l);
-    auto& q = l.get<shell::Q2M>();
-    q.List4c.clear();
+    auto& q = l.get<windows::MainWindow>();
+    q.cycleMaps.clear();
     EXPECT_EQ(launched(l),
               kHead + " +exec tvdx_mapcycle.cfg+addbot Sarge 5 red 0 +set g_gametype 3 ");
     EXPECT_EQ(q.foldercycle.caption(), "y");
     ASSERT_TRUE(dir.exists("baseq3/tvdx_mapcycle.cfg"));
     EXPECT_EQ(dir.read("baseq3/tvdx_mapcycle.cfg"), "");
 
-    q.List4c.addItem("q3dm1");
+    q.cycleMaps.addItem("q3dm1");
     launched(l);
     EXPECT_EQ(dir.read("baseq3/tvdx_mapcycle.cfg"),
               "set m1 \"map q3dm1; set nextmap vstr m1\"\r\nvstr m1\r\n");
@@ -152,8 +152,8 @@ TEST(Launch, failuresShowTheMessage) {
         l.processes.succeed = false;
         launched(l);
         EXPECT_EQ(l.messages.shown, std::vector<std::string>{kStartFailed});
-        EXPECT_TRUE(l.get<shell::Q2M>().isLoaded());
-        EXPECT_EQ(l.get<content::q3bots>().List3.selCount(), 1);
+        EXPECT_TRUE(l.get<windows::MainWindow>().isLoaded());
+        EXPECT_EQ(l.get<windows::RosterWindow>().roster.selCount(), 1);
     }
     {
         // The mod's folder is missing: no config, no start, no window closed.
@@ -161,10 +161,10 @@ TEST(Launch, failuresShowTheMessage) {
         Launcher l(dir.path());
         testsupport::setTypicalLaunch(l);
         testsupport::setCycleLaunch(l);
-        auto& q = l.get<shell::Q2M>();
-        q.sFoldername.setCaption("nosuchmod");
-        q.sclose.setValue(1);
-        q.List4c.addItem("q3dm1");
+        auto& q = l.get<windows::MainWindow>();
+        q.gameFolder.setCaption("nosuchmod");
+        q.closeOnLaunch.setValue(1);
+        q.cycleMaps.addItem("q3dm1");
         q.launch();
         EXPECT_EQ(q.foldercycle.caption(), "n");
         EXPECT_EQ(l.messages.shown, std::vector<std::string>{kStartFailed});
@@ -178,26 +178,26 @@ TEST(Launch, launchButtonAndItsPictures) {
     GameDir dir;
     Launcher l(dir.path());
     testsupport::setTypicalLaunch(l);
-    auto& q = l.get<shell::Q2M>();
-    q.Image3.setEnabled(true);
-    q.Image3.userClick();
+    auto& q = l.get<windows::MainWindow>();
+    q.launchButtonPlain.setEnabled(true);
+    q.launchButtonPlain.userClick();
     EXPECT_EQ(l.processes.started.size(), 1u);
 
     // Lit: the plain picture hides and the lit one (which takes no clicks)
     // shows; the label beneath takes the click and launches.
-    q.Image3.userMouseMove();
-    EXPECT_FALSE(q.Image3.visible());
-    EXPECT_TRUE(q.Image4.visible());
-    q.Label11.userClick();
+    q.launchButtonPlain.userMouseMove();
+    EXPECT_FALSE(q.launchButtonPlain.visible());
+    EXPECT_TRUE(q.launchButtonLit.visible());
+    q.launchClickArea.userClick();
     EXPECT_EQ(l.processes.started.size(), 2u);
-    q.Label9.userMouseMove();
-    EXPECT_TRUE(q.Image3.visible());
-    EXPECT_FALSE(q.Image4.visible());
+    q.launchHoverLowerLeft.userMouseMove();
+    EXPECT_TRUE(q.launchButtonPlain.visible());
+    EXPECT_FALSE(q.launchButtonLit.visible());
 
     // Launching not allowed: neither the picture nor the label launches.
-    q.Image3.setEnabled(false);
-    q.Image3.userClick();
-    q.Label11.userClick();
+    q.launchButtonPlain.setEnabled(false);
+    q.launchButtonPlain.userClick();
+    q.launchClickArea.userClick();
     EXPECT_EQ(l.processes.started.size(), 2u);
 }
 
@@ -210,8 +210,8 @@ TEST(Launch, closeWhenLaunchingClosesEveryWindowFirst) {
         l.start();
         l.processes.succeed = gameStarts;
         testsupport::setTypicalLaunch(l);
-        l.get<content::q3bots>().show();
-        l.get<shell::Q2M>().sclose.setValue(1);
+        l.get<windows::RosterWindow>().show();
+        l.get<windows::MainWindow>().closeOnLaunch.setValue(1);
         const std::string line = launched(l);
         EXPECT_EQ(line, kHead + " +map q3dm17+addbot Sarge 5 red 0 +set g_gametype 3 ");
         EXPECT_FALSE(l.app.anyLoaded());

@@ -2,15 +2,15 @@
 // cycle, the tabs, the focus handshake of the mod list.
 #include <gtest/gtest.h>
 
-#include "common/SlashList.h"
-#include "content/q2map.h"
-#include "content/q2maplist.h"
-#include "content/q3bots.h"
-#include "mods/q2edit.h"
-#include "mods/q2mod.h"
-#include "shell/Help.h"
-#include "shell/copyright.h"
+#include "data/SlashList.h"
 #include "support/MainWindowFixture.h"
+#include "windows/AboutWindow.h"
+#include "windows/HelpWindow.h"
+#include "windows/MapListsWindow.h"
+#include "windows/MapWindow.h"
+#include "windows/ModEditor.h"
+#include "windows/ModWindow.h"
+#include "windows/RosterWindow.h"
 
 namespace {
 
@@ -27,109 +27,109 @@ struct MainWindowLists : MainWindowTest {
 
 TEST_F(MainWindowLists, removingMaps) {
     auto& q = open();
-    q.List1.userClickItem(1); // q3dm17
-    q.Command3.userClick();
+    q.mapList.userClickItem(1); // q3dm17
+    q.removeMapButton.userClick();
     EXPECT_EQ(dir.readData("maps.tvd"), "q3dm1/q3dm7/\r\n");
-    EXPECT_FALSE(q.Command3.enabled());
+    EXPECT_FALSE(q.removeMapButton.enabled());
     EXPECT_TRUE(messages().empty());
 
     // Another window rebuilt the list: the button is still enabled, but no
     // map is selected.
-    q.List1.userClickItem(0);
-    q.List1.clear();
-    q.List1.addItems({"q3dm7", "q3dm1"});
-    q.Command3.userClick();
+    q.mapList.userClickItem(0);
+    q.mapList.clear();
+    q.mapList.addItems({"q3dm7", "q3dm1"});
+    q.removeMapButton.userClick();
     EXPECT_EQ(messages(), Entries{kSelectMap});
     EXPECT_EQ(dir.readData("maps.tvd"), "q3dm1/q3dm7/\r\n");
-    EXPECT_FALSE(q.Command3.enabled());
+    EXPECT_FALSE(q.removeMapButton.enabled());
 
     for (int i = 0; i < 2; ++i) {
-        q.List1.userClickItem(0);
-        q.Command3.userClick();
+        q.mapList.userClickItem(0);
+        q.removeMapButton.userClick();
     }
     EXPECT_EQ(dir.readData("maps.tvd"), "\r\n");
 }
 
 TEST_F(MainWindowLists, cyclePanel) {
     auto& q = open();
-    q.Picture2.userClick();
-    EXPECT_TRUE(q.cycle.visible());
-    EXPECT_FALSE(q.singlemap.visible());
-    EXPECT_EQ(common::entriesOf(q.List3c), (Entries{"q3dm1", "Q3DM17", "q3dm7"}));
-    EXPECT_FALSE(q.plus.enabled());
+    q.cycleTab.userClick();
+    EXPECT_TRUE(q.cyclePanel.visible());
+    EXPECT_FALSE(q.singleMapPanel.visible());
+    EXPECT_EQ(data::entriesOf(q.availableMaps), (Entries{"q3dm1", "Q3DM17", "q3dm7"}));
+    EXPECT_FALSE(q.addToCycleButton.enabled());
 
-    q.List3c.userClickItem(2);
-    EXPECT_TRUE(q.plus.enabled());
-    q.plus.userClick();
-    q.List3c.userClickItem(0);
-    q.plus.userClick();
-    q.plus.userClick();
-    EXPECT_EQ(common::entriesOf(q.List4c), (Entries{"q3dm7", "q3dm1", "q3dm1"}));
+    q.availableMaps.userClickItem(2);
+    EXPECT_TRUE(q.addToCycleButton.enabled());
+    q.addToCycleButton.userClick();
+    q.availableMaps.userClickItem(0);
+    q.addToCycleButton.userClick();
+    q.addToCycleButton.userClick();
+    EXPECT_EQ(data::entriesOf(q.cycleMaps), (Entries{"q3dm7", "q3dm1", "q3dm1"}));
     EXPECT_EQ(dir.readData("mapcycle.tvd"), "q3dm7/q3dm1/q3dm1/\r\n");
 
-    q.List4c.userClickItem(0);
-    EXPECT_TRUE(q.minus.enabled());
-    q.minus.userClick();
+    q.cycleMaps.userClickItem(0);
+    EXPECT_TRUE(q.removeFromCycleButton.enabled());
+    q.removeFromCycleButton.userClick();
     EXPECT_EQ(dir.readData("mapcycle.tvd"), "q3dm1/q3dm1/\r\n");
-    EXPECT_FALSE(q.minus.enabled());
+    EXPECT_FALSE(q.removeFromCycleButton.enabled());
 
     // Leaving and re-entering the cycle tab drops the choice but not plus,
     // which then adds an empty entry.
-    q.Picture1.userClick();
-    EXPECT_TRUE(q.singlemap.visible());
-    EXPECT_EQ(q.Picture1.picture(), q.Picture3a.picture());
-    q.Picture2.userClick();
-    EXPECT_EQ(q.List3c.listIndex(), -1);
-    EXPECT_TRUE(q.plus.enabled());
-    q.plus.userClick();
+    q.singleMapTab.userClick();
+    EXPECT_TRUE(q.singleMapPanel.visible());
+    EXPECT_EQ(q.singleMapTab.picture(), q.singleMapTabOn.picture());
+    q.cycleTab.userClick();
+    EXPECT_EQ(q.availableMaps.listIndex(), -1);
+    EXPECT_TRUE(q.addToCycleButton.enabled());
+    q.addToCycleButton.userClick();
     EXPECT_EQ(dir.readData("mapcycle.tvd"), "q3dm1/q3dm1//\r\n");
 
     // Clear keeps minus as it is; minus then has nothing to remove.
-    q.List4c.userClickItem(0);
-    q.clear.userClick();
+    q.cycleMaps.userClickItem(0);
+    q.clearCycleButton.userClick();
     EXPECT_EQ(dir.readData("mapcycle.tvd"), "\r\n");
-    EXPECT_TRUE(q.minus.enabled());
-    q.minus.userClick();
+    EXPECT_TRUE(q.removeFromCycleButton.enabled());
+    q.removeFromCycleButton.userClick();
     EXPECT_EQ(messages(), Entries{kSelectMap});
     EXPECT_EQ(dir.readData("mapcycle.tvd"), "\r\n");
-    EXPECT_FALSE(q.minus.enabled());
+    EXPECT_FALSE(q.removeFromCycleButton.enabled());
 }
 
 TEST_F(MainWindowLists, cycleTabDropsThePlaceholderEntry) {
     auto& q = open();
     // The window came up in single-map mode with the cycle file missing; the
     // load step already dropped the placeholder.
-    EXPECT_EQ(q.List4c.listCount(), 0);
-    q.List4c.addItem("List4c");
-    q.List4c.addItem("q3dm1");
-    q.Picture2.userClick();
-    EXPECT_EQ(common::entriesOf(q.List4c), Entries{});
+    EXPECT_EQ(q.cycleMaps.listCount(), 0);
+    q.cycleMaps.addItem("List4c");
+    q.cycleMaps.addItem("q3dm1");
+    q.cycleTab.userClick();
+    EXPECT_EQ(data::entriesOf(q.cycleMaps), Entries{});
 }
 
 TEST_F(MainWindowLists, removingTheSelectedMod) {
     dir.writeData("bots.tvd", {"Sarge - 5 - red  - 0  /", "0/"});
     auto& q = open();
-    ASSERT_EQ(q.List2.text(), "CTF");
-    ASSERT_TRUE(q.Image3.enabled());
-    q.Command7.userClick();
+    ASSERT_EQ(q.modList.text(), "CTF");
+    ASSERT_TRUE(q.launchButtonPlain.enabled());
+    q.removeModButton.userClick();
     EXPECT_FALSE(dir.exists("Tolvdata/CTF.tvd"));
     EXPECT_TRUE(dir.exists("Tolvdata/Baseq3.tvd"));
     EXPECT_EQ(dir.readData("mods.tvd"), "Baseq3/\r\n");
-    EXPECT_EQ(q.sFoldername.caption(), "");
-    EXPECT_FALSE(q.sweapons.enabled());
-    EXPECT_TRUE(q.Label4.enabled());
-    EXPECT_TRUE(q.Command1.enabled());
-    EXPECT_FALSE(q.Command7.enabled());
-    EXPECT_FALSE(q.Image3.enabled());
+    EXPECT_EQ(q.gameFolder.caption(), "");
+    EXPECT_FALSE(q.withBots.enabled());
+    EXPECT_TRUE(q.botCount.enabled());
+    EXPECT_TRUE(q.editRosterButton.enabled());
+    EXPECT_FALSE(q.removeModButton.enabled());
+    EXPECT_FALSE(q.launchButtonPlain.enabled());
 
     // The next focus of the mod list leaves the launch button off...
-    launcher->app.setFocus(&q.List2);
-    EXPECT_FALSE(q.Image3.enabled());
+    launcher->app.setFocus(&q.modList);
+    EXPECT_FALSE(q.launchButtonPlain.enabled());
     EXPECT_EQ(q.removelb.caption(), "true");
     // ...until a mod is loaded, or the list is focused again.
-    q.List2.userClickItem(0);
-    EXPECT_TRUE(q.Image3.enabled());
-    EXPECT_EQ(q.sFoldername.caption(), "baseq3");
+    q.modList.userClickItem(0);
+    EXPECT_TRUE(q.launchButtonPlain.enabled());
+    EXPECT_EQ(q.gameFolder.caption(), "baseq3");
 }
 
 TEST_F(MainWindowLists, focusHandshakeLoadsOnFocusAndSavesAfterIt) {
@@ -139,28 +139,28 @@ TEST_F(MainWindowLists, focusHandshakeLoadsOnFocusAndSavesAfterIt) {
     const auto ctfBefore = dir.readData("CTF.tvd");
 
     // Clicking into the list loads the mod without saving anything.
-    q.List2.userClickItem(0);
+    q.modList.userClickItem(0);
     EXPECT_EQ(q.focuscontr.caption(), "true");
-    EXPECT_EQ(q.sfrag.text(), "1");
-    EXPECT_EQ(q.scfgfile.text(), "a.cfg");
+    EXPECT_EQ(q.fragLimit.text(), "1");
+    EXPECT_EQ(q.configFile.text(), "a.cfg");
     EXPECT_EQ(dir.readData("CTF.tvd"), ctfBefore);
 
     // Typing "25" saves after each keystroke.
-    q.sfrag.userType("2");
+    q.fragLimit.userType("2");
     EXPECT_EQ(q.focuscontr.caption(), "false");
     EXPECT_EQ(dataLines("Baseq3.tvd")[12], "2");
-    q.sfrag.userType("25");
+    q.fragLimit.userType("25");
     auto record = dataLines("Baseq3.tvd");
     ASSERT_EQ(record.size(), 24u);
     EXPECT_EQ(record[12], "25");
     EXPECT_EQ(record[21], "a.cfg");
-    q.sded.userClick();
+    q.dedicatedServer.userClick();
     EXPECT_EQ(dataLines("Baseq3.tvd")[19], "1");
 
     // While the focus is elsewhere, selecting a mod from code loads nothing.
-    q.List2.setListIndex(1);
-    EXPECT_EQ(q.sFoldername.caption(), "baseq3");
-    EXPECT_EQ(q.sfrag.text(), "25");
+    q.modList.setListIndex(1);
+    EXPECT_EQ(q.gameFolder.caption(), "baseq3");
+    EXPECT_EQ(q.fragLimit.text(), "25");
 }
 
 TEST_F(MainWindowLists, failedListWritesKeepTheChangeAndTheOldFile) {
@@ -170,18 +170,18 @@ TEST_F(MainWindowLists, failedListWritesKeepTheChangeAndTheOldFile) {
     launcher->files.failWritesTo("mods.tvd");
     launcher->files.failWritesTo("mapcycle.tvd");
 
-    q.List1.userClickItem(0);
-    q.Command3.userClick();
-    EXPECT_EQ(q.List1.listCount(), 2);
+    q.mapList.userClickItem(0);
+    q.removeMapButton.userClick();
+    EXPECT_EQ(q.mapList.listCount(), 2);
     EXPECT_EQ(dir.readData("maps.tvd"), "q3dm7/q3dm1/Q3DM17/\r\n");
 
-    q.Command7.userClick();
-    EXPECT_EQ(common::entriesOf(q.List2), Entries{"Baseq3"});
+    q.removeModButton.userClick();
+    EXPECT_EQ(data::entriesOf(q.modList), Entries{"Baseq3"});
     EXPECT_EQ(dir.readData("mods.tvd"), "Baseq3/CTF/\r\n");
 
-    q.Picture2.userClick();
-    q.clear.userClick();
-    EXPECT_EQ(q.List4c.listCount(), 0);
+    q.cycleTab.userClick();
+    q.clearCycleButton.userClick();
+    EXPECT_EQ(q.cycleMaps.listCount(), 0);
     EXPECT_EQ(dir.readData("mapcycle.tvd"), "q3dm1/\r\n");
     // One message for each write, naming its file.
     ASSERT_EQ(messages().size(), 3u);
@@ -197,12 +197,12 @@ TEST_F(MainWindowLists, buttonsOpenTheirWindows) {
     struct Case {
         ui::CommandButton& button;
         ui::Window& window;
-    } cases[] = {{q.Command2, launcher->get<content::q2map>()},
-                 {q.Command10, launcher->get<content::q2maplist>()},
-                 {q.Command4, launcher->get<shell::copyright>()},
-                 {q.Command5, launcher->get<shell::Help>()},
-                 {q.Command6, launcher->get<mods::q2mod>()},
-                 {q.Command1, launcher->get<content::q3bots>()}};
+    } cases[] = {{q.addMapButton, launcher->get<windows::MapWindow>()},
+                 {q.loadSaveMapsButton, launcher->get<windows::MapListsWindow>()},
+                 {q.aboutButton, launcher->get<windows::AboutWindow>()},
+                 {q.helpButton, launcher->get<windows::HelpWindow>()},
+                 {q.addModButton, launcher->get<windows::ModWindow>()},
+                 {q.editRosterButton, launcher->get<windows::RosterWindow>()}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.window.name());
         c.button.userClick();
@@ -210,28 +210,28 @@ TEST_F(MainWindowLists, buttonsOpenTheirWindows) {
     }
     // Add mod disabled the mod-dependent controls first; the launch button
     // stays off after the window closes, until a mod is selected again.
-    EXPECT_FALSE(q.Image3.enabled());
-    EXPECT_FALSE(q.Command8.enabled());
-    launcher->get<mods::q2mod>().userClose();
-    EXPECT_FALSE(q.Image3.enabled());
+    EXPECT_FALSE(q.launchButtonPlain.enabled());
+    EXPECT_FALSE(q.editModButton.enabled());
+    launcher->get<windows::ModWindow>().userClose();
+    EXPECT_FALSE(q.launchButtonPlain.enabled());
 
-    q.List2.userClickItem(0);
-    EXPECT_TRUE(q.Image3.enabled());
-    q.Command8.userClick();
-    EXPECT_TRUE(launcher->get<mods::q2edit>().isVisible());
-    EXPECT_FALSE(q.sfrag.enabled());
+    q.modList.userClickItem(0);
+    EXPECT_TRUE(q.launchButtonPlain.enabled());
+    q.editModButton.userClick();
+    EXPECT_TRUE(launcher->get<windows::ModEditor>().isVisible());
+    EXPECT_FALSE(q.fragLimit.enabled());
 }
 
 TEST_F(MainWindowLists, botsButtonReadsTheBotFileOnlyIntoAnEmptyRoster) {
     dir.writeData("bots.tvd", {"Sarge - 5 - red  - 0  /", "x"});
     auto& q = open();
-    auto& roster = launcher->get<content::q3bots>();
-    roster.List3.clear();
-    q.Command1.setEnabled(true);
-    q.Command1.userClick();
-    EXPECT_EQ(roster.List3.listCount(), 1);
-    q.Command1.userClick();
-    EXPECT_EQ(roster.List3.listCount(), 1);
+    auto& roster = launcher->get<windows::RosterWindow>();
+    roster.roster.clear();
+    q.editRosterButton.setEnabled(true);
+    q.editRosterButton.userClick();
+    EXPECT_EQ(roster.roster.listCount(), 1);
+    q.editRosterButton.userClick();
+    EXPECT_EQ(roster.roster.listCount(), 1);
     EXPECT_TRUE(roster.isVisible());
 }
 

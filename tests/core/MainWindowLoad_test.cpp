@@ -1,9 +1,9 @@
 // The main window coming up from its files and going away again.
 #include <gtest/gtest.h>
 
-#include "common/SlashList.h"
-#include "content/q3bots.h"
+#include "data/SlashList.h"
 #include "support/MainWindowFixture.h"
+#include "windows/RosterWindow.h"
 
 namespace {
 
@@ -21,25 +21,25 @@ TEST_F(MainWindowLoad, restoresSelectionsHostNameModeAndTheModsRecord) {
     const auto recordBefore = dir.readData("CTF.tvd");
     settings({"3", "1", "My Server", "S"});
     auto& q = open();
-    EXPECT_EQ(q.List1.text(), "q3dm7");
-    EXPECT_EQ(q.m.caption(), "Temple Of Retribution");
-    EXPECT_TRUE(q.Command3.enabled());
-    EXPECT_EQ(q.List2.text(), "CTF");
-    EXPECT_EQ(q.Text1.text(), "My Server");
-    EXPECT_TRUE(q.singlemap.visible());
-    EXPECT_FALSE(q.cycle.visible());
-    EXPECT_EQ(q.Picture1.picture(), q.Picture3a.picture());
-    EXPECT_EQ(q.Picture2.picture(), q.Picture4.picture());
-    EXPECT_EQ(q.List3c.listCount(), 0); // filled only by the cycle tab
+    EXPECT_EQ(q.mapList.text(), "q3dm7");
+    EXPECT_EQ(q.selectedMapTitle.caption(), "Temple Of Retribution");
+    EXPECT_TRUE(q.removeMapButton.enabled());
+    EXPECT_EQ(q.modList.text(), "CTF");
+    EXPECT_EQ(q.hostName.text(), "My Server");
+    EXPECT_TRUE(q.singleMapPanel.visible());
+    EXPECT_FALSE(q.cyclePanel.visible());
+    EXPECT_EQ(q.singleMapTab.picture(), q.singleMapTabOn.picture());
+    EXPECT_EQ(q.cycleTab.picture(), q.cycleTabOff.picture());
+    EXPECT_EQ(q.availableMaps.listCount(), 0); // filled only by the cycle tab
     // The record is in the settings controls, which are usable...
-    EXPECT_EQ(q.sFoldername.caption(), "ctf");
-    EXPECT_EQ(q.sfrag.text(), "20");
-    EXPECT_EQ(q.scfgfile.text(), "my.cfg");
-    EXPECT_EQ(q.sv_pure.value(), 1);
-    EXPECT_TRUE(q.mop1.visible());
-    EXPECT_FALSE(q.mop2.visible());
-    EXPECT_TRUE(q.sfrag.enabled());
-    EXPECT_TRUE(q.Command7.enabled());
+    EXPECT_EQ(q.gameFolder.caption(), "ctf");
+    EXPECT_EQ(q.fragLimit.text(), "20");
+    EXPECT_EQ(q.configFile.text(), "my.cfg");
+    EXPECT_EQ(q.pureServer.value(), 1);
+    EXPECT_TRUE(q.optionCaption1.visible());
+    EXPECT_FALSE(q.optionCaption2.visible());
+    EXPECT_TRUE(q.fragLimit.enabled());
+    EXPECT_TRUE(q.removeModButton.enabled());
     EXPECT_EQ(q.focuscontr.caption(), "true");
     // ...and loading it never wrote it back.
     EXPECT_EQ(dir.readData("CTF.tvd"), recordBefore);
@@ -57,10 +57,10 @@ TEST_F(MainWindowLoad, storedIndexesAreReadAsNumbers) {
         SCOPED_TRACE(c.line);
         settings({c.line, "0", "Host", "S"});
         auto& q = open();
-        EXPECT_EQ(q.List1.listIndex(), c.index);
+        EXPECT_EQ(q.mapList.listIndex(), c.index);
         if (c.index == -1) {
-            EXPECT_EQ(q.m.caption(), "");
-            EXPECT_FALSE(q.Command3.enabled());
+            EXPECT_EQ(q.selectedMapTitle.caption(), "");
+            EXPECT_FALSE(q.removeMapButton.enabled());
         }
     }
 }
@@ -70,34 +70,34 @@ TEST_F(MainWindowLoad, onlyAnExactCapitalSMeansSingleMapMode) {
         SCOPED_TRACE(mode);
         settings({"0", "0", "Host", mode});
         auto& q = open();
-        EXPECT_FALSE(q.singlemap.visible());
-        EXPECT_TRUE(q.cycle.visible());
-        EXPECT_EQ(q.Picture1.picture(), q.Picture3.picture());
-        EXPECT_EQ(q.Picture2.picture(), q.Picture4a.picture());
+        EXPECT_FALSE(q.singleMapPanel.visible());
+        EXPECT_TRUE(q.cyclePanel.visible());
+        EXPECT_EQ(q.singleMapTab.picture(), q.singleMapTabOff.picture());
+        EXPECT_EQ(q.cycleTab.picture(), q.cycleTabOn.picture());
         // Cycle mode at start copies the map list, in the same order.
-        EXPECT_EQ(common::entriesOf(q.List3c), common::entriesOf(q.List1));
+        EXPECT_EQ(data::entriesOf(q.availableMaps), data::entriesOf(q.mapList));
     }
 }
 
 TEST_F(MainWindowLoad, withoutSettingsTheFirstEntriesAndTheDefaultHostName) {
     auto& q = open();
-    EXPECT_EQ(q.List1.listIndex(), 0);
-    EXPECT_EQ(q.List2.text(), "Baseq3");
-    EXPECT_EQ(q.Text1.text(), "Torvel Arvenix Pro Server");
-    EXPECT_TRUE(q.cycle.visible());
-    EXPECT_EQ(q.sFoldername.caption(), "baseq3");
+    EXPECT_EQ(q.mapList.listIndex(), 0);
+    EXPECT_EQ(q.modList.text(), "Baseq3");
+    EXPECT_EQ(q.hostName.text(), "Torvel Arvenix Pro Server");
+    EXPECT_TRUE(q.cyclePanel.visible());
+    EXPECT_EQ(q.gameFolder.caption(), "baseq3");
 }
 
 TEST_F(MainWindowLoad, noModStateWhenNoModIsSelected) {
-    auto expectNoMod = [](shell::Q2M& q) {
-        EXPECT_EQ(q.List2.listIndex(), -1);
+    auto expectNoMod = [](windows::MainWindow& q) {
+        EXPECT_EQ(q.modList.listIndex(), -1);
         EXPECT_EQ(q.focuscontr.caption(), "true");
-        EXPECT_FALSE(q.sweapons.enabled());
-        EXPECT_TRUE(q.Label4.enabled());
-        EXPECT_TRUE(q.Command1.enabled());
-        EXPECT_FALSE(q.sfrag.enabled()); // nothing loaded, nothing enabled
-        EXPECT_EQ(q.sfrag.text(), "0");
-        EXPECT_EQ(q.scfgfile.text(), "");
+        EXPECT_FALSE(q.withBots.enabled());
+        EXPECT_TRUE(q.botCount.enabled());
+        EXPECT_TRUE(q.editRosterButton.enabled());
+        EXPECT_FALSE(q.fragLimit.enabled()); // nothing loaded, nothing enabled
+        EXPECT_EQ(q.fragLimit.text(), "0");
+        EXPECT_EQ(q.configFile.text(), "");
     };
     settings({"0", "-1", "Host", "S"});
     expectNoMod(open());
@@ -114,11 +114,11 @@ TEST_F(MainWindowLoad, noModStateWhenNoModIsSelected) {
         catalogues("q3dm1/", stored == std::string("5") ? Entries{"Baseq3", "CTF"} : Entries{});
         settings({"0", stored, "Host", "S"});
         auto& q = open();
-        EXPECT_EQ(q.List2.listIndex(), -1);
-        EXPECT_FALSE(q.Command1.enabled());
-        EXPECT_FALSE(q.Label4.enabled());
-        EXPECT_EQ(q.sfrag.text(), "0");
-        EXPECT_TRUE(q.Image3.enabled());
+        EXPECT_EQ(q.modList.listIndex(), -1);
+        EXPECT_FALSE(q.editRosterButton.enabled());
+        EXPECT_FALSE(q.botCount.enabled());
+        EXPECT_EQ(q.fragLimit.text(), "0");
+        EXPECT_TRUE(q.launchButtonPlain.enabled());
     }
 }
 
@@ -126,47 +126,47 @@ TEST_F(MainWindowLoad, settingsWithLoneCrLineEndsAndAByteOrderMark) {
     dir.writeRaw("Tolvdata/settings.tvd", "\xEF\xBB\xBF"
                                           "3\r1\rMy Server\rS");
     auto& q = open();
-    EXPECT_EQ(q.List1.text(), "q3dm7");
-    EXPECT_EQ(q.List2.text(), "CTF");
-    EXPECT_EQ(q.Text1.text(), "My Server");
-    EXPECT_TRUE(q.singlemap.visible());
+    EXPECT_EQ(q.mapList.text(), "q3dm7");
+    EXPECT_EQ(q.modList.text(), "CTF");
+    EXPECT_EQ(q.hostName.text(), "My Server");
+    EXPECT_TRUE(q.singleMapPanel.visible());
 }
 
 TEST_F(MainWindowLoad, hostNameDefaultAndTrimmedOnClose) {
     settings({"0", "0", "", "S"});
-    EXPECT_EQ(open().Text1.text(), "Torvel Arvenix Pro Server");
+    EXPECT_EQ(open().hostName.text(), "Torvel Arvenix Pro Server");
 
     settings({"0", "0", "  Spaced Host  ", "S"});
     auto& q = open();
-    EXPECT_EQ(q.Text1.text(), "  Spaced Host  ");
+    EXPECT_EQ(q.hostName.text(), "  Spaced Host  ");
     q.userClose();
     EXPECT_EQ(dataLines("settings.tvd")[2], "Spaced Host");
-    EXPECT_EQ(open().Text1.text(), "Spaced Host");
+    EXPECT_EQ(open().hostName.text(), "Spaced Host");
 }
 
 TEST_F(MainWindowLoad, cycleListLosesItsPlaceholderAndTakesTheCycleFileInOrder) {
     dir.writeData("mapcycle.tvd", {"q3dm7/q3dm1/q3dm7/"});
     auto& q = open();
-    EXPECT_EQ(common::entriesOf(q.List4c), (Entries{"q3dm7", "q3dm1", "q3dm7"}));
+    EXPECT_EQ(data::entriesOf(q.cycleMaps), (Entries{"q3dm7", "q3dm1", "q3dm7"}));
 
     dir.writeData("mapcycle.tvd", {""});
-    EXPECT_EQ(open().List4c.listCount(), 0);
+    EXPECT_EQ(open().cycleMaps.listCount(), 0);
 }
 
 TEST_F(MainWindowLoad, botCountLabelCountsTheSelectedRosterEntries) {
     const std::string roster = "Sarge - 5 - red  - 0  /Anarki - 5 - red  - 0  /";
     dir.writeData("bots.tvd", {roster, "0/1/"});
-    EXPECT_EQ(open().Label4.caption(), "Game with  2 bots");
+    EXPECT_EQ(open().botCount.caption(), "Game with  2 bots");
     dir.writeData("bots.tvd", {roster, "1/"});
-    EXPECT_EQ(open().Label4.caption(), "Game with  1 bot");
+    EXPECT_EQ(open().botCount.caption(), "Game with  1 bot");
     dir.writeData("bots.tvd", {roster, "x"});
-    EXPECT_EQ(open().Label4.caption(), "Game with  0 bots");
+    EXPECT_EQ(open().botCount.caption(), "Game with  0 bots");
 }
 
 TEST_F(MainWindowLoad, closingWritesTheSettingsAndEndsTheProgram) {
     settings({"3", "1", "My Server", "S"});
     auto& q = open();
-    launcher->get<content::q3bots>().show(); // one other window open
+    launcher->get<windows::RosterWindow>().show(); // one other window open
     q.userClose();
     EXPECT_EQ(dir.readData("settings.tvd"), "3\r\n1\r\nMy Server\r\nS\r\n");
     EXPECT_TRUE(launcher->app.ended());
@@ -182,7 +182,7 @@ TEST_F(MainWindowLoad, aSettingsFileThatCannotBeWrittenIsReportedAndStillEndsThe
     settings({"3", "1", "My Server", "S"});
     auto& q = open();
     launcher->files.failWritesTo("settings.tvd");
-    q.List1.setListIndex(0);
+    q.mapList.setListIndex(0);
     q.userClose();
     EXPECT_TRUE(launcher->app.ended());
     EXPECT_EQ(dir.readData("settings.tvd"), "3\r\n1\r\nMy Server\r\nS\r\n");

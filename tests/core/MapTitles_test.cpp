@@ -3,15 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include "data/MapTitles.h"
 #include "platform/Encoding.h"
 #include "platform/TextCase.h"
-#include "shell/MapTitles.h"
 #include "support/MainWindowFixture.h"
 
 namespace {
 
 TEST(MapTitles, tableKeysAreLowerCaseAndUnique) {
-    const auto table = shell::mapTitleTable();
+    const auto table = data::mapTitleTable();
     EXPECT_EQ(table.size(), 53u);
     std::set<std::string_view> keys;
     for (const auto& row : table) {
@@ -22,16 +22,16 @@ TEST(MapTitles, tableKeysAreLowerCaseAndUnique) {
 }
 
 TEST(MapTitles, titlesInAnyLetterCaseElseTheLowerCaseName) {
-    EXPECT_EQ(shell::mapTitle("Q3DM17"), "The Longest Yard");
-    EXPECT_EQ(shell::mapTitle("q3tourney6_CTF"), "Across Space");
-    EXPECT_EQ(shell::mapTitle("Q3Q2DM8"), "Unauthorized Conversion Of Warehouse");
-    EXPECT_EQ(shell::mapTitle("MyMap"), "mymap");
-    EXPECT_EQ(shell::mapTitle("q3dm17 "), "q3dm17 "); // no trimming
-    EXPECT_EQ(shell::mapTitle(""), "");
+    EXPECT_EQ(data::mapTitle("Q3DM17"), "The Longest Yard");
+    EXPECT_EQ(data::mapTitle("q3tourney6_CTF"), "Across Space");
+    EXPECT_EQ(data::mapTitle("Q3Q2DM8"), "Unauthorized Conversion Of Warehouse");
+    EXPECT_EQ(data::mapTitle("MyMap"), "mymap");
+    EXPECT_EQ(data::mapTitle("q3dm17 "), "q3dm17 "); // no trimming
+    EXPECT_EQ(data::mapTitle(""), "");
 }
 
 TEST(MapTitles, lowerCasingFoldsTheLettersThatMatchingIgnores) {
-    EXPECT_EQ(shell::mapTitle("ÀÉÎÕÜÝÞ_ŠŒŽŸ_×ß"), "àéîõüýþ_šœžÿ_×ß");
+    EXPECT_EQ(data::mapTitle("ÀÉÎÕÜÝÞ_ŠŒŽŸ_×ß"), "àéîõüýþ_šœžÿ_×ß");
     // Over every character of the code page: two texts match ignoring case
     // exactly when their lower-case forms are the same.
     std::vector<std::string> chars;
@@ -52,19 +52,19 @@ TEST_F(MapTitleLabel, selectedMapGivesTheLabelAndEnablesRemove) {
     dir.writeData("maps.tvd", {"Q3DM17/MyMap/"});
     settings({"-1", "-1", "Host", "S"});
     auto& q = open();
-    EXPECT_EQ(q.m.caption(), "");
-    EXPECT_FALSE(q.Command3.enabled());
+    EXPECT_EQ(q.selectedMapTitle.caption(), "");
+    EXPECT_FALSE(q.removeMapButton.enabled());
 
-    q.List1.userClickItem(1);
-    EXPECT_EQ(q.m.caption(), "The Longest Yard");
-    EXPECT_TRUE(q.Command3.enabled());
-    q.List1.userClickItem(0);
-    EXPECT_EQ(q.m.caption(), "mymap");
+    q.mapList.userClickItem(1);
+    EXPECT_EQ(q.selectedMapTitle.caption(), "The Longest Yard");
+    EXPECT_TRUE(q.removeMapButton.enabled());
+    q.mapList.userClickItem(0);
+    EXPECT_EQ(q.selectedMapTitle.caption(), "mymap");
 
     // Clearing the selection empties the label but leaves the button on.
-    q.List1.setListIndex(-1);
-    EXPECT_EQ(q.m.caption(), "");
-    EXPECT_TRUE(q.Command3.enabled());
+    q.mapList.setListIndex(-1);
+    EXPECT_EQ(q.selectedMapTitle.caption(), "");
+    EXPECT_TRUE(q.removeMapButton.enabled());
 }
 
 } // namespace

@@ -5,14 +5,14 @@
 
 #include <gtest/gtest.h>
 
-#include "common/SlashList.h"
-#include "content/q2map.h"
-#include "shell/Q2M.h"
-#include "shell/gfx.h"
+#include "data/SlashList.h"
 #include "support/GameDir.h"
 #include "support/Launcher.h"
 #include "support/Packages.h"
 #include "ui/Observer.h"
+#include "windows/ArtworkStore.h"
+#include "windows/MainWindow.h"
+#include "windows/MapWindow.h"
 
 using testsupport::GameDir;
 using testsupport::Launcher;
@@ -58,20 +58,20 @@ class MapWindow : public ::testing::Test {
         ASSERT_TRUE(
             makePackage(std::filesystem::path(dir.path()) / "baseq3" / name, files, options));
     }
-    content::q2map& open() {
-        auto& w = l.get<content::q2map>();
+    windows::MapWindow& open() {
+        auto& w = l.get<windows::MapWindow>();
         w.show();
         return w;
     }
     void detectAll() {
         auto& w = open();
-        w.Label3.userClick();
-        w.Image5.userClick();
+        w.detectAllTab.userClick();
+        w.detectAllButtonPlain.userClick();
     }
     void detectNew() {
         auto& w = open();
-        w.Label4.userClick();
-        w.Image9.userClick();
+        w.detectNewTab.userClick();
+        w.detectNewButtonPlain.userClick();
     }
     std::string mapsFile() const { return dir.readData("maps.tvd"); }
 
@@ -109,13 +109,13 @@ TEST_F(MapWindow, detectAllThenDetectNewOverStockAndUserPackages) {
         return all;
     }());
     EXPECT_EQ(l.catalogue(), first);
-    EXPECT_EQ(common::entriesOf(l.get<shell::Q2M>().List3c), first); // in cycle mode
-    EXPECT_EQ(mapsFile(), common::slashListLine(first) + "\r\n");
+    EXPECT_EQ(data::entriesOf(l.get<windows::MainWindow>().availableMaps), first); // in cycle mode
+    EXPECT_EQ(mapsFile(), data::slashListLine(first) + "\r\n");
     EXPECT_EQ(dir.readData("oldmaps.tvd"),
               "Bot-pack.pk3/bot-pack.pk3/md3-skins.pk3/pak0.pk3/pak1.pk3/pak2.pk3/pak3.pk3/"
               "pak4.pk3/user.pk3/\r\n");
-    EXPECT_FALSE(l.get<content::q2map>().isLoaded());
-    EXPECT_EQ(l.get<shell::gfx>().detect.caption(), "maps");
+    EXPECT_FALSE(l.get<windows::MapWindow>().isLoaded());
+    EXPECT_EQ(l.get<windows::ArtworkStore>().detect.caption(), "maps");
 
     // Nothing new: every package is skipped, the bar still runs through.
     ProgressRecorder recorder;
@@ -194,16 +194,17 @@ TEST_F(MapWindow, addingByName) {
         dir.writeData("maps.tvd", {"untouched/"});
         l.setCatalogue(c.before);
         auto& w = open();
-        w.Text1.userType(c.typed);
+        w.mapName.userType(c.typed);
         if (c.enter) {
-            w.Text1.userKeyDown(kEnter);
+            w.mapName.userKeyDown(kEnter);
         } else {
-            w.Image2.userMouseMove();
-            w.Image3.userClick();
+            w.addButtonPlain.userMouseMove();
+            w.addButtonLit.userClick();
         }
         EXPECT_EQ(l.catalogue(), c.after) << '"' << c.typed << '"';
         // The main window is in cycle mode: "Available Maps" follows a change.
-        EXPECT_TRUE(!c.file || common::entriesOf(l.get<shell::Q2M>().List3c) == c.after);
+        EXPECT_TRUE(!c.file ||
+                    data::entriesOf(l.get<windows::MainWindow>().availableMaps) == c.after);
         EXPECT_EQ(mapsFile(), c.file ? std::string(c.file) + "\r\n" : "untouched/\r\n")
             << '"' << c.typed << '"';
         EXPECT_FALSE(w.isLoaded());
@@ -228,9 +229,9 @@ TEST_F(MapWindow, duplicatePass) {
         l.setCatalogue(c.before);
         auto& w = open();
         if (!c.onSinglePage)
-            w.Label3.userClick();
-        w.Text1.setText(c.typed);
-        w.doppelte_Maps();
+            w.detectAllTab.userClick();
+        w.mapName.setText(c.typed);
+        w.removeNeighbourDuplicates();
         EXPECT_EQ(l.catalogue(), c.after) << testing::PrintToString(c.before) << " " << c.typed;
         w.unload();
     }

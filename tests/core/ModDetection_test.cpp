@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "mods/KnownMods.h"
-#include "mods/ModDetection.h"
+#include "data/DetectedMod.h"
+#include "data/KnownMods.h"
 
 namespace {
 
@@ -16,21 +16,21 @@ using Lines = std::vector<std::string>;
 
 TEST(ModDetection, everyRecordTextHoldsTwentyFourFields) {
     std::vector<std::string> texts;
-    for (const auto& row : mods::KnownModTable)
+    for (const auto& row : data::kKnownMods)
         texts.emplace_back(row.record);
-    texts.push_back(mods::GenericModRecord(" some folder "));
+    texts.push_back(data::genericModRecord(" some folder "));
     const Lines commonTail{"0", "0", "0", "", "1", "0"};
     for (const auto& text : texts) {
         SCOPED_TRACE(text);
         EXPECT_EQ(text.back(), '~');
-        const Lines fields = mods::recordFields(text);
+        const Lines fields = data::recordFields(text);
         ASSERT_EQ(fields.size(), 24U);
         EXPECT_EQ(Lines(fields.end() - 6, fields.end()), commonTail);
         // Options come in threes: caption, a prefix, shown "0" or "1".
         for (const std::size_t shown : {3U, 6U, 9U})
             EXPECT_TRUE(fields[shown] == "0" || fields[shown] == "1");
     }
-    EXPECT_EQ(mods::recordFields(texts.back()).front(), "some folder");
+    EXPECT_EQ(data::recordFields(texts.back()).front(), "some folder");
 }
 
 TEST(ModDetection, folderNamesGiveTheirModOrNone) {
@@ -68,7 +68,7 @@ TEST(ModDetection, folderNamesGiveTheirModOrNone) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.folder);
-        const auto mod = mods::detectModFolder(c.folder);
+        const auto mod = data::detectModFolder(c.folder);
         ASSERT_EQ(mod.has_value(), c.displayName.has_value());
         if (!mod)
             continue;
@@ -79,8 +79,8 @@ TEST(ModDetection, folderNamesGiveTheirModOrNone) {
 }
 
 TEST(ModDetection, folderNameIsTheTextAfterTheLastSeparator) {
-    EXPECT_EQ(mods::folderNameOf("/games/quake3/ mymod"), " mymod");
-    EXPECT_EQ(mods::folderNameOf("/games/quake3/a\\b"), "a\\b");
+    EXPECT_EQ(data::folderNameOf("/games/quake3/ mymod"), " mymod");
+    EXPECT_EQ(data::folderNameOf("/games/quake3/a\\b"), "a\\b");
 }
 
 } // namespace

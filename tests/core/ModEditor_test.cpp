@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include "common/SlashList.h"
-#include "mods/q2edit.h"
-#include "shell/Q2M.h"
+#include "data/SlashList.h"
 #include "support/MainWindowFixture.h"
+#include "windows/MainWindow.h"
+#include "windows/ModEditor.h"
 
 namespace {
 
@@ -23,10 +23,10 @@ struct ModEditor : testsupport::MainWindowTest {
         settings({"0", "1", "Host", "S"});
     }
     // The main window's "Edit mod" button.
-    mods::q2edit& openEditor() {
+    windows::ModEditor& openEditor() {
         auto& q = open();
-        q.Command8.userClick();
-        return launcher->get<mods::q2edit>();
+        q.editModButton.userClick();
+        return launcher->get<windows::ModEditor>();
     }
 };
 
@@ -66,11 +66,11 @@ TEST_F(ModEditor, aRecordItCannotUseTakesTheModOutOfTheList) {
         EXPECT_EQ(messages(), Lines{"Torvel Brenvix can't find the file " + dir.data("Osp.tvd") +
                                     ". Please add the mod 'Osp' a second time."});
         EXPECT_FALSE(editor.isLoaded());
-        auto& q = launcher->get<shell::Q2M>();
-        EXPECT_EQ(common::entriesOf(q.List2), Lines{"Baseq3"});
+        auto& q = launcher->get<windows::MainWindow>();
+        EXPECT_EQ(data::entriesOf(q.modList), Lines{"Baseq3"});
         EXPECT_EQ(dir.readData("mods.tvd"), "Baseq3/\r\n");
         EXPECT_EQ(dir.exists("Tolvdata/Osp.tvd"), !c.record.empty());
-        EXPECT_FALSE(q.Command7.enabled());
+        EXPECT_FALSE(q.removeModButton.enabled());
     }
 }
 
@@ -81,18 +81,19 @@ TEST_F(ModEditor, savingKeepsTheDefinitionAndTakesTheShownSettings) {
     auto& editor = openEditor();
     ASSERT_TRUE(editor.isVisible());
     auto& f = editor.fields;
-    EXPECT_EQ(f.mname.text(), "Osp");
-    EXPECT_EQ(f.fname.text(), "osp");
+    EXPECT_EQ(f.modName.text(), "Osp");
+    EXPECT_EQ(f.folderName.text(), "osp");
     // Option 1 is shown in the record: its boxes are open; option 2 not.
-    EXPECT_TRUE(f.opcpt1.enabled() && f.opcl1.enabled());
-    EXPECT_FALSE(f.opcpt2.enabled() || f.opcl2.enabled() || f.cfgfile.enabled());
+    EXPECT_TRUE(f.option1Caption.enabled() && f.option1Prefix.enabled());
+    EXPECT_FALSE(f.option2Caption.enabled() || f.option2Prefix.enabled() ||
+                 f.extraCommand.enabled());
 
     // The main window's settings changed since the record was written.
-    auto& q = launcher->get<shell::Q2M>();
-    q.sfrag.setText("33");
-    q.sv_pure.setValue(0);
-    editor.Image2.userMouseMove();
-    editor.Image3.userClick();
+    auto& q = launcher->get<windows::MainWindow>();
+    q.fragLimit.setText("33");
+    q.pureServer.setValue(0);
+    editor.saveButtonPlain.userMouseMove();
+    editor.saveButtonLit.userClick();
 
     Lines expected = record;
     expected[5] = "+set two";
@@ -100,8 +101,8 @@ TEST_F(ModEditor, savingKeepsTheDefinitionAndTakesTheShownSettings) {
     expected[23] = "0";
     EXPECT_EQ(dataLines("Osp.tvd"), expected);
     EXPECT_FALSE(editor.isLoaded());
-    EXPECT_EQ(q.List2.listIndex(), -1);
-    EXPECT_EQ(q.sFoldername.caption(), "");
+    EXPECT_EQ(q.modList.listIndex(), -1);
+    EXPECT_EQ(q.gameFolder.caption(), "");
     EXPECT_TRUE(messages().empty());
 }
 
@@ -114,10 +115,10 @@ TEST_F(ModEditor, anotherModChosenMeanwhileLeavesTheEditedModsSettingsAlone) {
         dir.writeData("Baseq3.tvd", testsupport::modRecord("baseq3", "50", "20", "8"));
         const Lines before = dataLines("Osp.tvd");
         auto& editor = openEditor();
-        auto& q = launcher->get<shell::Q2M>();
-        q.List2.setListIndex(chosen);
-        editor.fields.fname.setText("osp2");
-        editor.Image2.userClick();
+        auto& q = launcher->get<windows::MainWindow>();
+        q.modList.setListIndex(chosen);
+        editor.fields.folderName.setText("osp2");
+        editor.saveButtonPlain.userClick();
 
         Lines expected = before;
         expected[0] = "osp2";
@@ -130,14 +131,14 @@ TEST_F(ModEditor, aRecordThatCannotBeWrittenStaysAsItWas) {
     const std::string before = dir.readData("Osp.tvd");
     auto& editor = openEditor();
     launcher->files.failWritesTo("Osp.tvd");
-    editor.fields.fname.setText("elsewhere");
-    editor.Image2.userClick();
+    editor.fields.folderName.setText("elsewhere");
+    editor.saveButtonPlain.userClick();
 
     ASSERT_EQ(messages().size(), 1U);
     EXPECT_NE(messages()[0].find(dir.data("Osp.tvd")), std::string::npos);
     EXPECT_EQ(dir.readData("Osp.tvd"), before);
     EXPECT_TRUE(editor.isVisible());
-    EXPECT_EQ(editor.fields.fname.text(), "elsewhere");
+    EXPECT_EQ(editor.fields.folderName.text(), "elsewhere");
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // A mod's record file moving into the settings controls and back.
 #include <gtest/gtest.h>
 
-#include "common/SlashList.h"
+#include "data/SlashList.h"
 #include "support/MainWindowFixture.h"
 
 namespace {
@@ -11,7 +11,8 @@ using Entries = std::vector<std::string>;
 
 struct ModRecord : MainWindowTest {
     // One mod "Mod" with this record, selected at start.
-    shell::Q2M& openWith(const std::vector<std::string>& record, const std::string& mod = "Mod") {
+    windows::MainWindow& openWith(const std::vector<std::string>& record,
+                                  const std::string& mod = "Mod") {
         dir.writeData("maps.tvd", {"q3dm1/"});
         dir.writeData("mods.tvd", {mod + "/"});
         dir.writeData(mod + ".tvd", record);
@@ -19,9 +20,9 @@ struct ModRecord : MainWindowTest {
         return open();
     }
     // Moves the focus from the mod list to the settings and types a value.
-    void edit(shell::Q2M& q, const std::string& frag) {
-        launcher->app.setFocus(&q.List2);
-        q.sfrag.userType(frag);
+    void edit(windows::MainWindow& q, const std::string& frag) {
+        launcher->app.setFocus(&q.modList);
+        q.fragLimit.userType(frag);
     }
     static std::string cantFind(const std::string& path, const std::string& mod) {
         return "Torvel Arvenix can't find the file " + path + ". Please add the mod '" + mod +
@@ -34,7 +35,7 @@ TEST_F(ModRecord, longRecordUsesTwentyFourLinesAndSavesExactlyThose) {
     for (int i = 0; i < 6; ++i)
         record.push_back("beyond " + std::to_string(i));
     auto& q = openWith(record);
-    EXPECT_EQ(q.sv_pure.value(), 1); // line 24
+    EXPECT_EQ(q.pureServer.value(), 1); // line 24
     EXPECT_EQ(dataLines("Mod.tvd").size(), 30u);
 
     edit(q, "7");
@@ -51,28 +52,28 @@ TEST_F(ModRecord, shortRecordGivesDefaultsAndTheFirstEditDropsTheMod) {
     auto record = testsupport::modRecord("ctf");
     record.resize(11);
     auto& q = openWith(record);
-    EXPECT_EQ(q.sfrag.text(), "0");
-    EXPECT_EQ(q.sv_pure.value(), 0);
-    EXPECT_EQ(q.scfgfile.text(), "");
-    EXPECT_EQ(q.sFoldername.caption(), ""); // the definition is not taken either
-    EXPECT_TRUE(q.Image3.enabled());        // a mod is selected: launching allowed
+    EXPECT_EQ(q.fragLimit.text(), "0");
+    EXPECT_EQ(q.pureServer.value(), 0);
+    EXPECT_EQ(q.configFile.text(), "");
+    EXPECT_EQ(q.gameFolder.caption(), "");      // the definition is not taken either
+    EXPECT_TRUE(q.launchButtonPlain.enabled()); // a mod is selected: launching allowed
 
     edit(q, "5");
     EXPECT_EQ(messages(), Entries{cantFind(dir.data("Mod.tvd"), "Mod")});
-    EXPECT_EQ(q.List2.listCount(), 0);
+    EXPECT_EQ(q.modList.listCount(), 0);
     EXPECT_EQ(dir.readData("mods.tvd"), "\r\n");
     EXPECT_EQ(dataLines("Mod.tvd").size(), 11u); // the record itself stays
-    EXPECT_FALSE(q.Image3.enabled());
-    EXPECT_FALSE(q.sfrag.enabled());
+    EXPECT_FALSE(q.launchButtonPlain.enabled());
+    EXPECT_FALSE(q.fragLimit.enabled());
 }
 
 TEST_F(ModRecord, recordOfTwentyThreeLinesGivesDefaultsButSavesWhole) {
     auto record = testsupport::modRecord("ctf");
     record.resize(23);
     auto& q = openWith(record);
-    EXPECT_EQ(q.sFoldername.caption(), "");
-    EXPECT_EQ(q.sfrag.text(), "0");
-    EXPECT_EQ(q.scfgfile.text(), "");
+    EXPECT_EQ(q.gameFolder.caption(), "");
+    EXPECT_EQ(q.fragLimit.text(), "0");
+    EXPECT_EQ(q.configFile.text(), "");
 
     // Lines 1 to 12 are all a save needs: the record comes back whole.
     edit(q, "6");
@@ -91,12 +92,12 @@ TEST_F(ModRecord, flagAndCheckBoxLines) {
     record[18] = "2"; // bots greyed, from a hand-edited record
     record[19] = " 1 ";
     auto& q = openWith(record);
-    EXPECT_FALSE(q.mop1.visible());
-    EXPECT_FALSE(q.sop1.visible());
-    EXPECT_TRUE(q.mop2.visible());
-    EXPECT_TRUE(q.sop2.visible());
-    EXPECT_EQ(q.sweapons.value(), 2);
-    EXPECT_EQ(q.sded.value(), 1);
+    EXPECT_FALSE(q.optionCaption1.visible());
+    EXPECT_FALSE(q.optionValue1.visible());
+    EXPECT_TRUE(q.optionCaption2.visible());
+    EXPECT_TRUE(q.optionValue2.visible());
+    EXPECT_EQ(q.withBots.value(), 2);
+    EXPECT_EQ(q.dedicatedServer.value(), 1);
     edit(q, "9");
     EXPECT_EQ(dataLines("Mod.tvd")[18], "2");
     EXPECT_EQ(dataLines("Mod.tvd")[19], "1");
@@ -108,23 +109,24 @@ TEST_F(ModRecord, flagAndCheckBoxLines) {
         record = testsupport::modRecord("ctf");
         record[22] = bad;
         auto& q2 = openWith(record);
-        EXPECT_EQ(q2.sFoldername.caption(), "ctf");
-        EXPECT_EQ(q2.sfrag.text(), "0");
-        EXPECT_EQ(q2.scfgfile.text(), "");
-        EXPECT_EQ(q2.sv_pure.value(), 0);
+        EXPECT_EQ(q2.gameFolder.caption(), "ctf");
+        EXPECT_EQ(q2.fragLimit.text(), "0");
+        EXPECT_EQ(q2.configFile.text(), "");
+        EXPECT_EQ(q2.pureServer.value(), 0);
     }
 }
 
 TEST_F(ModRecord, disablingLeavesConfigBotLabelAndBotsButtonOn) {
     auto& q = openWith(testsupport::modRecord("ctf"));
-    q.prod4();
+    q.disableModControls();
     for (ui::Control* c : std::initializer_list<ui::Control*>{
-             &q.Command7, &q.Command8, &q.sfrag, &q.stime, &q.sweapons, &q.sded, &q.smaxcl, &q.scfg,
-             &q.sclose, &q.sv_pure, &q.sop1, &q.sop2, &q.sop3, &q.Image3})
+             &q.removeModButton, &q.editModButton, &q.fragLimit, &q.timeLimit, &q.withBots,
+             &q.dedicatedServer, &q.maxClients, &q.execConfig, &q.closeOnLaunch, &q.pureServer,
+             &q.optionValue1, &q.optionValue2, &q.optionValue3, &q.launchButtonPlain})
         EXPECT_FALSE(c->enabled()) << c->name();
-    EXPECT_TRUE(q.scfgfile.enabled());
-    EXPECT_TRUE(q.Label4.enabled());
-    EXPECT_TRUE(q.Command1.enabled());
+    EXPECT_TRUE(q.configFile.enabled());
+    EXPECT_TRUE(q.botCount.enabled());
+    EXPECT_TRUE(q.editRosterButton.enabled());
 }
 
 TEST_F(ModRecord, aNameThatWouldLeaveTheDataFolderNamesNoRecord) {
@@ -136,21 +138,21 @@ TEST_F(ModRecord, aNameThatWouldLeaveTheDataFolderNamesNoRecord) {
     dir.write("outside.tvd", testsupport::modRecord("evil"));
     settings({"0", "0", "Host", "S"});
     auto& q = open();
-    EXPECT_EQ(q.List2.text(), mod);
-    EXPECT_EQ(q.sFoldername.caption(), ""); // nothing read
-    EXPECT_EQ(q.sfrag.text(), "0");
+    EXPECT_EQ(q.modList.text(), mod);
+    EXPECT_EQ(q.gameFolder.caption(), ""); // nothing read
+    EXPECT_EQ(q.fragLimit.text(), "0");
 
     edit(q, "5");
     EXPECT_EQ(messages().size(), 1u);
-    EXPECT_EQ(q.List2.listCount(), 0);
+    EXPECT_EQ(q.modList.listCount(), 0);
     EXPECT_EQ(dir.readData("mods.tvd"), "\r\n");
     EXPECT_EQ(testsupport::linesOf(dir.read("outside.tvd"))[12], "20");
 
     // Removing such a mod deletes nothing.
-    q.List2.addItem(mod);
-    q.List2.setListIndex(0);
-    q.Command7.setEnabled(true);
-    q.Command7.userClick();
+    q.modList.addItem(mod);
+    q.modList.setListIndex(0);
+    q.removeModButton.setEnabled(true);
+    q.removeModButton.userClick();
     EXPECT_TRUE(dir.exists("outside.tvd"));
     EXPECT_TRUE(dir.exists("Tolvdata/" + mod + ".tvd"));
 }
@@ -179,19 +181,19 @@ TEST_F(ModRecord, aNameOfOneOfTheLauncherFilesNamesNoRecord) {
             dir.writeData(c.file, testsupport::modRecord("evil"));
         const std::string before = dir.readData(c.file);
         auto& q = open();
-        EXPECT_EQ(q.List2.text(), mod);
-        EXPECT_EQ(q.sFoldername.caption(), ""); // nothing read
-        EXPECT_EQ(q.sfrag.text(), "0");
+        EXPECT_EQ(q.modList.text(), mod);
+        EXPECT_EQ(q.gameFolder.caption(), ""); // nothing read
+        EXPECT_EQ(q.fragLimit.text(), "0");
 
         edit(q, "5");
         EXPECT_EQ(messages(), Entries{cantFind(dir.data(mod + ".tvd"), mod)});
-        EXPECT_EQ(q.List2.listCount(), 0);
+        EXPECT_EQ(q.modList.listCount(), 0);
 
         // Removing such a mod deletes nothing.
-        q.List2.addItem(mod);
-        q.List2.setListIndex(0);
-        q.Command7.setEnabled(true);
-        q.Command7.userClick();
+        q.modList.addItem(mod);
+        q.modList.setListIndex(0);
+        q.removeModButton.setEnabled(true);
+        q.removeModButton.userClick();
         if (mod == "Mods")
             EXPECT_EQ(dir.readData(c.file), "\r\n"); // rewritten as the emptied list
         else
@@ -206,15 +208,15 @@ TEST_F(ModRecord, recordThatCannotBeWrittenStaysAndTheModStaysListed) {
     EXPECT_EQ(messages(), Entries{"Torvel Arvenix can't save the settings of the mod 'Mod' to the "
                                   "file " +
                                   dir.data("Mod.tvd") + ": No space left on device."});
-    EXPECT_EQ(q.List2.text(), "Mod");
+    EXPECT_EQ(q.modList.text(), "Mod");
     EXPECT_EQ(dir.readData("mods.tvd"), "Mod/\r\n");
     EXPECT_EQ(dataLines("Mod.tvd"), testsupport::modRecord("ctf"));
-    EXPECT_TRUE(q.sfrag.enabled());
-    EXPECT_TRUE(q.Image3.enabled());
+    EXPECT_TRUE(q.fragLimit.enabled());
+    EXPECT_TRUE(q.launchButtonPlain.enabled());
 
     // Once the disk takes writes again, the next change is saved.
     launcher->files.clearFailures();
-    q.sfrag.userType("57");
+    q.fragLimit.userType("57");
     EXPECT_EQ(messages().size(), 1u);
     EXPECT_EQ(dataLines("Mod.tvd")[12], "57");
 }

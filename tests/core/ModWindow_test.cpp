@@ -8,11 +8,11 @@
 
 #include <gtest/gtest.h>
 
-#include "common/SlashList.h"
-#include "mods/q2mod.h"
-#include "shell/Q2M.h"
+#include "data/SlashList.h"
 #include "support/MainWindowFixture.h"
 #include "support/ShownValues.h"
+#include "windows/MainWindow.h"
+#include "windows/ModWindow.h"
 
 namespace {
 
@@ -26,14 +26,14 @@ struct ModWindow : testsupport::MainWindowTest {
             std::filesystem::create_directories(std::filesystem::path(dir.path()) / name);
     }
     // The main window shown, then its "Add mod to list" button.
-    mods::q2mod& openModWindow() {
+    windows::ModWindow& openModWindow() {
         auto& q = open();
         launcher->app.setObserver(&shown);
-        q.Command6.userClick();
-        return launcher->get<mods::q2mod>();
+        q.addModButton.userClick();
+        return launcher->get<windows::ModWindow>();
     }
-    shell::Q2M& main() { return launcher->get<shell::Q2M>(); }
-    Lines modList() { return common::entriesOf(main().List2); }
+    windows::MainWindow& main() { return launcher->get<windows::MainWindow>(); }
+    Lines modList() { return data::entriesOf(main().modList); }
     std::string seen(const std::string& control) { return shown.caption["q2mod." + control]; }
     std::set<std::string> dataFiles() const {
         std::set<std::string> names;
@@ -50,11 +50,11 @@ TEST_F(ModWindow, detectAllListsTheModFoldersAndTheBaseGame) {
     const std::string bots = dir.readData("bots.tvd");
     auto& w = openModWindow();
     ASSERT_TRUE(w.isVisible());
-    w.Label8.userClick();
-    w.Image4.userClick(); // the plain picture does nothing
+    w.detectAllTab.userClick();
+    w.detectAllButtonPlain.userClick(); // the plain picture does nothing
     EXPECT_TRUE(w.isVisible());
-    w.Image4.userMouseMove();
-    w.Image5.userClick();
+    w.detectAllButtonPlain.userMouseMove();
+    w.detectAllButtonLit.userClick();
 
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(modList(), (Lines{"Arena", "Capture The Flag", "Free For All", "Team Deathmatch",
@@ -80,9 +80,9 @@ TEST_F(ModWindow, detectAllListsTheModFoldersAndTheBaseGame) {
     EXPECT_EQ(seen("status3b"), " 100%");
     EXPECT_EQ(shown.width["q2mod.status2b"], 2895);
     // The main window is left without a mod.
-    EXPECT_EQ(main().List2.listIndex(), -1);
+    EXPECT_EQ(main().modList.listIndex(), -1);
     EXPECT_EQ(main().focuscontr.caption(), "true");
-    EXPECT_FALSE(main().sweapons.enabled());
+    EXPECT_FALSE(main().withBots.enabled());
 }
 
 TEST_F(ModWindow, detectNewPassesOverEveryFolderOfTheLastDetection) {
@@ -91,12 +91,12 @@ TEST_F(ModWindow, detectNewPassesOverEveryFolderOfTheLastDetection) {
     dir.writeData("oldmods.tvd", {"a/b/c/baseq3/Tolvdata/"});
     const std::string kept = dir.readData("C.tvd");
     auto& w = openModWindow();
-    w.Label12.userClick();
-    w.Label12.userClick(); // every click reads the snapshot again
-    EXPECT_EQ(w.mDedOldList.listCount(), 10);
-    EXPECT_EQ(w.txt_AllNew.caption(), "Detect New");
-    w.Image7.userMouseMove();
-    w.Image8.userClick();
+    w.detectNewTab.userClick();
+    w.detectNewTab.userClick(); // every click reads the snapshot again
+    EXPECT_EQ(w.folderSnapshot.listCount(), 10);
+    EXPECT_EQ(w.detectionTitle.caption(), "Detect New");
+    w.detectNewButtonPlain.userMouseMove();
+    w.detectNewButtonLit.userClick();
 
     // c stands at an index past the snapshot's count and is still passed
     // over: its record keeps the user's settings.
@@ -115,9 +115,9 @@ TEST_F(ModWindow, oneFolderShowsTheWholeBar) {
     catalogues("", {});
     std::filesystem::remove_all(std::filesystem::path(dir.path()) / "baseq3");
     auto& w = openModWindow();
-    w.Label8.userClick();
-    w.Image4.userMouseMove();
-    w.Image5.userClick();
+    w.detectAllTab.userClick();
+    w.detectAllButtonPlain.userMouseMove();
+    w.detectAllButtonLit.userClick();
     EXPECT_EQ(seen("status3b"), " 100%");
     EXPECT_EQ(shown.width["q2mod.status2b"], 2895);
 }
@@ -135,9 +135,9 @@ TEST_F(ModWindow, duplicatePassLeavesOneOfThreeEqualNeighbours) {
     catalogues("", {});
     auto& w = openModWindow();
     for (const auto& c : cases) {
-        main().List2.clear();
-        main().List2.addItems(c.before);
-        w.doppelte_Mods();
+        main().modList.clear();
+        main().modList.addItems(c.before);
+        w.removeNeighbourDuplicates();
         EXPECT_EQ(modList(), c.after);
     }
 }
@@ -161,11 +161,11 @@ TEST_F(ModWindow, addingByHand) {
         catalogues("", {"Baseq3"});
         const auto filesBefore = dataFiles();
         auto& w = openModWindow();
-        w.fields.mname.setText(c.typed);
-        w.fields.opck1.setValue(1);
-        w.fields.opcl1.setText("  +set fraglimit  ");
-        w.Image2.userMouseMove();
-        w.Image3.userClick();
+        w.fields.modName.setText(c.typed);
+        w.fields.option1Shown.setValue(1);
+        w.fields.option1Prefix.setText("  +set fraglimit  ");
+        w.addButtonPlain.userMouseMove();
+        w.addButtonLit.userClick();
         if (*c.message == '\0') {
             EXPECT_TRUE(messages().empty());
             EXPECT_FALSE(w.isVisible());
@@ -188,7 +188,7 @@ TEST_F(ModWindow, addingByHand) {
             EXPECT_EQ(dir.readData("mods.tvd"), "Baseq3/\r\n");
             EXPECT_EQ(dataFiles(), filesBefore);
         }
-        EXPECT_EQ(main().sFoldername.caption(), "");
+        EXPECT_EQ(main().gameFolder.caption(), "");
     }
 }
 
@@ -198,9 +198,9 @@ TEST_F(ModWindow, foldersWhoseNamesTheFilesCannotKeepAreNamedOnceAndTheWalkGoesO
     catalogues("", {});
     folders({"a~b", fits.c_str(), tooLong.c_str(), "cr\rlf\nname", "\ttab"});
     auto& w = openModWindow();
-    w.Label8.userClick();
-    w.Image4.userMouseMove();
-    w.Image5.userClick();
+    w.detectAllTab.userClick();
+    w.detectAllButtonPlain.userMouseMove();
+    w.detectAllButtonLit.userClick();
 
     const std::string upper = "M" + fits.substr(1);
     EXPECT_EQ(modList(), (Lines{"A~b", "Capture The Flag", "Free For All", upper, "Team Deathmatch",
@@ -231,7 +231,7 @@ TEST_F(ModWindow, aFailedWriteTellsOnceAndKeepsTheListOnScreenAndTheSnapshot) {
         // was detected before it.
         {"Cpma.tvd", true, {"Arena"}, "Arena/\r\n"},
         {"/mods.tvd", true, detected, "Old/\r\n"},
-        {"/oldmods.tvd", true, detected, common::slashListLine(detected) + "\r\n"},
+        {"/oldmods.tvd", true, detected, data::slashListLine(detected) + "\r\n"},
         {"New.tvd", false, {"Old"}, "Old/\r\n"},
         {"/mods.tvd", false, {"New", "Old"}, "Old/\r\n"},
     };
@@ -244,12 +244,12 @@ TEST_F(ModWindow, aFailedWriteTellsOnceAndKeepsTheListOnScreenAndTheSnapshot) {
         auto& w = openModWindow();
         launcher->files.failWritesTo(c.failing);
         if (c.detect) {
-            w.Label8.userClick();
-            w.Image4.userMouseMove();
-            w.Image5.userClick();
+            w.detectAllTab.userClick();
+            w.detectAllButtonPlain.userMouseMove();
+            w.detectAllButtonLit.userClick();
         } else {
-            w.fields.mname.setText("New");
-            w.Image2.userClick();
+            w.fields.modName.setText("New");
+            w.addButtonPlain.userClick();
         }
         ASSERT_EQ(messages().size(), 1U);
         EXPECT_EQ(modList(), c.listed);
@@ -266,9 +266,9 @@ TEST_F(ModWindow, aFailedWriteTellsOnceAndKeepsTheListOnScreenAndTheSnapshot) {
 TEST_F(ModWindow, aFolderWhoseNameIsNotTextIsLeftOutAndNamed) {
     folders({"arena", "caf\xE9"});
     auto& w = openModWindow();
-    w.Label8.userClick();
-    w.Image4.userMouseMove();
-    w.Image5.userClick();
+    w.detectAllTab.userClick();
+    w.detectAllButtonPlain.userMouseMove();
+    w.detectAllButtonLit.userClick();
     EXPECT_EQ(modList().at(0), "Arena");
     EXPECT_EQ(modList().size(), 5U);
     ASSERT_EQ(messages().size(), 1U);

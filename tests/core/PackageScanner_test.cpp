@@ -4,14 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include "content/PackageWalk.h"
-#include "content/ZipTool.h"
+#include "packages/PackageWalk.h"
 #include "support/Packages.h"
+#include "windows/PackageScanner.h"
 
 namespace {
 
-using content::findInPackage;
-using content::PackageFinds;
+using packages::findInPackage;
+using packages::PackageFinds;
 using testsupport::makePackage;
 using testsupport::PackageFile;
 using testsupport::storedPackage;

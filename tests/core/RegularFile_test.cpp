@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "content/PackageWalk.h"
+#include "packages/PackageWalk.h"
 #include "platform/FileSystem.h"
 #include "support/GameDir.h"
 #include "support/Packages.h"
@@ -18,7 +18,7 @@ using testsupport::PackageFile;
 
 std::vector<std::string> walked(std::istream& in) {
     std::vector<std::string> seen;
-    content::walkPackage(in, [&](const content::PackageEntry& e) {
+    packages::walkPackage(in, [&](const packages::PackageEntry& e) {
         seen.push_back(e.name + " " + std::to_string(e.header.compressedSize));
     });
     return seen;

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "shell/Help.h"
-#include "shell/Q2M.h"
-#include "shell/gfx.h"
-#include "shell/startup.h"
 #include "support/GameDir.h"
 #include "support/Launcher.h"
+#include "windows/ArtworkStore.h"
+#include "windows/HelpWindow.h"
+#include "windows/MainWindow.h"
+#include "windows/StartupWindow.h"
 
 namespace {
 
@@ -23,7 +23,8 @@ struct Startup : ::testing::Test {
             dir.writeRaw("Tolvdata/launch_stat.tvd", marker);
         testsupport::Launcher l(dir.path());
         l.start();
-        return {l.get<shell::startup>().isVisible(), l.get<shell::Q2M>().isVisible()};
+        return {l.get<windows::StartupWindow>().isVisible(),
+                l.get<windows::MainWindow>().isVisible()};
     }
 };
 
@@ -74,13 +75,13 @@ TEST_F(Startup, handingOverNeverShowsTheStartupWindowNorWritesTheMarker) {
     dir.writeRaw("baseq3/pak0.pk3", "");
     testsupport::Launcher l(dir.path());
     l.start();
-    auto& s = l.get<shell::startup>();
+    auto& s = l.get<windows::StartupWindow>();
     EXPECT_FALSE(s.isLoaded());
     EXPECT_FALSE(l.app.ended());
     EXPECT_EQ(dir.readData("launch_stat.tvd"), "1\r\n");
     // Closing the main window later unloads the start-up window again
     // without touching the marker.
-    l.get<shell::Q2M>().userClose();
+    l.get<windows::MainWindow>().userClose();
     EXPECT_TRUE(l.app.ended());
     EXPECT_EQ(dir.readData("launch_stat.tvd"), "1\r\n");
 }
@@ -91,34 +92,34 @@ TEST_F(Startup, firstRunWindowShowsItsTextAndSharedPictures) {
     dir.writeRaw("Tolvdata/launch_stat.tvd", "0\r\n");
     testsupport::Launcher l(dir.path());
     l.start();
-    auto& s = l.get<shell::startup>();
+    auto& s = l.get<windows::StartupWindow>();
     ASSERT_TRUE(s.isVisible());
     EXPECT_EQ(s.caption(), "Startup");
-    EXPECT_EQ(s.txt_firsttime.caption(),
+    EXPECT_EQ(s.firstRunNotice.caption(),
               "This is the first time you are using           Torvel Arvenix Pro.        The "
               "programme will now browse through your Quake 3 files to detect installed Maps, "
               "Mods, Bots. Cancel by clicking on the [X]-symbol.");
-    EXPECT_EQ(s.Image1.picture(), l.get<shell::Help>().Image1.picture());
-    EXPECT_EQ(s.Image2.picture(), l.get<shell::gfx>().accept0.picture());
-    EXPECT_EQ(s.Image3.picture(), l.get<shell::gfx>().accept1.picture());
-    EXPECT_FALSE(s.mDedAll.visible());
-    EXPECT_FALSE(l.get<shell::Help>().isVisible()); // loaded for its pictures only
-    EXPECT_TRUE(l.get<shell::Help>().isLoaded());
+    EXPECT_EQ(s.background.picture(), l.get<windows::HelpWindow>().background.picture());
+    EXPECT_EQ(s.acceptButtonPlain.picture(), l.get<windows::ArtworkStore>().acceptPlain.picture());
+    EXPECT_EQ(s.acceptButtonLit.picture(), l.get<windows::ArtworkStore>().acceptLit.picture());
+    EXPECT_FALSE(s.detectionPanel.visible());
+    EXPECT_FALSE(l.get<windows::HelpWindow>().isVisible()); // loaded for its pictures only
+    EXPECT_TRUE(l.get<windows::HelpWindow>().isLoaded());
     // The hidden lists point at baseq3 with the package pattern.
-    EXPECT_EQ(s.File1.listCount(), 1);
-    EXPECT_EQ(s.File1.list(0), "pak0.pk3");
-    EXPECT_EQ(s.Dir1.path(), dir.path() + "/baseq3");
+    EXPECT_EQ(s.packageFiles.listCount(), 1);
+    EXPECT_EQ(s.packageFiles.list(0), "pak0.pk3");
+    EXPECT_EQ(s.packageFolder.path(), dir.path() + "/baseq3");
 
     // The accept pair lights under the pointer and goes plain over the background.
-    s.Image2.userMouseMove();
-    EXPECT_FALSE(s.Image2.visible());
-    EXPECT_TRUE(s.Image3.visible());
-    s.Image1.userMouseMove();
-    EXPECT_TRUE(s.Image2.visible());
-    EXPECT_FALSE(s.Image3.visible());
-    s.Image1.userMouseMove(); // a reset over a plain button leaves it plain
-    EXPECT_TRUE(s.Image2.visible());
-    EXPECT_FALSE(s.Image3.visible());
+    s.acceptButtonPlain.userMouseMove();
+    EXPECT_FALSE(s.acceptButtonPlain.visible());
+    EXPECT_TRUE(s.acceptButtonLit.visible());
+    s.background.userMouseMove();
+    EXPECT_TRUE(s.acceptButtonPlain.visible());
+    EXPECT_FALSE(s.acceptButtonLit.visible());
+    s.background.userMouseMove(); // a reset over a plain button leaves it plain
+    EXPECT_TRUE(s.acceptButtonPlain.visible());
+    EXPECT_FALSE(s.acceptButtonLit.visible());
 }
 
 TEST_F(Startup, closingTheFirstRunWindowMarksTheFirstRunDone) {
@@ -126,9 +127,9 @@ TEST_F(Startup, closingTheFirstRunWindowMarksTheFirstRunDone) {
     {
         testsupport::Launcher l(dir.path());
         l.start();
-        l.get<shell::startup>().userClose();
-        EXPECT_FALSE(l.get<shell::startup>().isLoaded());
-        EXPECT_TRUE(l.get<shell::Q2M>().isVisible());
+        l.get<windows::StartupWindow>().userClose();
+        EXPECT_FALSE(l.get<windows::StartupWindow>().isLoaded());
+        EXPECT_TRUE(l.get<windows::MainWindow>().isVisible());
         EXPECT_FALSE(l.app.ended());
         EXPECT_EQ(dir.readData("launch_stat.tvd"), "1\r\n");
     }
@@ -141,8 +142,8 @@ TEST_F(Startup, aMarkerThatCannotBeWrittenIsReportedAndStillOpensTheMainWindow) 
     testsupport::Launcher l(dir.path());
     l.files.failWritesTo("launch_stat.tvd");
     l.start();
-    l.get<shell::startup>().userClose();
-    EXPECT_TRUE(l.get<shell::Q2M>().isVisible());
+    l.get<windows::StartupWindow>().userClose();
+    EXPECT_TRUE(l.get<windows::MainWindow>().isVisible());
     ASSERT_EQ(l.messages.shown.size(), 1u);
     EXPECT_NE(l.messages.shown[0].find("launch_stat.tvd (No space left on device)"),
               std::string::npos);
@@ -150,16 +151,16 @@ TEST_F(Startup, aMarkerThatCannotBeWrittenIsReportedAndStillOpensTheMainWindow) 
 }
 
 TEST(StartupRoot, refusesTheRootOfTheFileSystem) {
-    EXPECT_TRUE(shell::startup::isFileSystemRoot("/"));
-    EXPECT_FALSE(shell::startup::isFileSystemRoot("/q3"));
-    EXPECT_FALSE(shell::startup::isFileSystemRoot("/games/quake3"));
+    EXPECT_TRUE(windows::StartupWindow::isFileSystemRoot("/"));
+    EXPECT_FALSE(windows::StartupWindow::isFileSystemRoot("/q3"));
+    EXPECT_FALSE(windows::StartupWindow::isFileSystemRoot("/games/quake3"));
 
     testsupport::Launcher l("/");
     l.start();
     EXPECT_EQ(l.messages.shown, std::vector<std::string>{
                                     "Please copy Torvel Arvenix Pro into your Quake3-directory."});
     EXPECT_TRUE(l.app.ended());
-    EXPECT_FALSE(l.get<shell::Q2M>().isLoaded());
+    EXPECT_FALSE(l.get<windows::MainWindow>().isLoaded());
     EXPECT_FALSE(std::filesystem::exists("/Tolvdata"));
 }
 

@@ -4,9 +4,9 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "content/q2bot.h"
 #include "support/GameData.h"
-#include "support/GuiSupport.h"
+#include "support/gui/GuiSupport.h"
+#include "windows/BotWindow.h"
 
 using guitest::GameDir;
 using guitest::Program;
@@ -23,32 +23,32 @@ void BotWindowTest::addsABotByNameFromTheRosterWindow() {
     testsupport::writeUsedGame(game);
     Program program(game);
     QVERIFY(program.startOnMainWindow());
-    guitest::click(program.widget(program.get<shell::Q2M>().Command1));
-    guitest::click(program.widget(program.get<content::q3bots>().Command1));
-    content::q2bot& w = program.get<content::q2bot>();
-    QWidget* bots = program.window<content::q2bot>();
+    guitest::click(program.widget(program.get<windows::MainWindow>().editRosterButton));
+    guitest::click(program.widget(program.get<windows::RosterWindow>().addBotButton));
+    windows::BotWindow& w = program.get<windows::BotWindow>();
+    QWidget* bots = program.window<windows::BotWindow>();
     QVERIFY(bots != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(bots));
     QCOMPARE(bots->windowTitle(), QString("Add bot"));
     QCOMPARE(bots->size(), QSize(310, 191));
     guitest::saveScreenshots(program.launcher().view(), "botwindow_add");
 
-    guitest::click(program.widget(w.Label3));
-    QVERIFY(program.widget(w.mDedAll)->isVisible());
+    guitest::click(program.widget(w.detectAllTab));
+    QVERIFY(program.widget(w.detectAllPage)->isVisible());
     guitest::saveScreenshots(program.launcher().view(), "botwindow_all");
-    guitest::click(program.widget(w.Label4));
-    QVERIFY(program.widget(w.mDedNew)->isVisible());
+    guitest::click(program.widget(w.detectNewTab));
+    QVERIFY(program.widget(w.detectNewPage)->isVisible());
     guitest::saveScreenshots(program.launcher().view(), "botwindow_new");
-    guitest::click(program.widget(w.Label1));
-    auto* name = qobject_cast<QLineEdit*>(program.widget(w.Text1));
+    guitest::click(program.widget(w.addByNameTab));
+    auto* name = qobject_cast<QLineEdit*>(program.widget(w.botName));
     name->setFocus();
     name->selectAll();
     QTest::keyClicks(name, "Klesk");
     QTest::keyClick(name, Qt::Key_Return);
 
-    QVERIFY(program.window<content::q2bot>() == nullptr);
+    QVERIFY(program.window<windows::BotWindow>() == nullptr);
     const QStringList entries =
-        guitest::texts(program.widget(program.get<content::q3bots>().List3));
+        guitest::texts(program.widget(program.get<windows::RosterWindow>().roster));
     QVERIFY(entries.contains("Klesk - 5 - red  - 0  "));
     QVERIFY(guitest::bytes(game.readData("bots.tvd")).contains("Klesk - 5 - red  - 0  /"));
 }

@@ -7,11 +7,11 @@
 #include <QEvent>
 #include <QTest>
 
-#include "content/q3bots.h"
-#include "shell/Q2M.h"
-#include "shell/startup.h"
-#include "support/GuiSupport.h"
 #include "support/Packages.h"
+#include "support/gui/GuiSupport.h"
+#include "windows/MainWindow.h"
+#include "windows/RosterWindow.h"
+#include "windows/StartupWindow.h"
 
 using guitest::GameDir;
 using guitest::Program;
@@ -60,29 +60,29 @@ void FirstRunTest::startButtonFillsTheCataloguesAndOpensTheMainWindow() {
     game.writeData("launch_stat.tvd", {"0"});
     Program program(game);
     program.start();
-    auto& startup = program.get<shell::startup>();
-    QVERIFY(QTest::qWaitForWindowExposed(program.window<shell::startup>()));
+    auto& startup = program.get<windows::StartupWindow>();
+    QVERIFY(QTest::qWaitForWindowExposed(program.window<windows::StartupWindow>()));
 
-    PaintWatcher watcher(program.widget(startup.mDedAll));
-    program.widget(startup.Label5)->installEventFilter(&watcher);
-    guitest::moveMouse(program.widget(startup.Image2));
-    guitest::click(program.widget(startup.Image3));
+    PaintWatcher watcher(program.widget(startup.detectionPanel));
+    program.widget(startup.detectionWarning)->installEventFilter(&watcher);
+    guitest::moveMouse(program.widget(startup.acceptButtonPlain));
+    guitest::click(program.widget(startup.acceptButtonLit));
 
     // The warning is painted while the pass runs inside the click.
     QVERIFY(watcher.paints > 0);
     QVERIFY(watcher.panelShown);
-    QVERIFY(program.window<shell::startup>() == nullptr);
-    QWidget* main = program.window<shell::Q2M>();
+    QVERIFY(program.window<windows::StartupWindow>() == nullptr);
+    QWidget* main = program.window<windows::MainWindow>();
     QVERIFY(main != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(main));
     QVERIFY(program.messages.shown.empty());
 
-    auto& q2m = program.get<shell::Q2M>();
-    const QStringList maps = texts(program.widget(q2m.List1));
+    auto& q2m = program.get<windows::MainWindow>();
+    const QStringList maps = texts(program.widget(q2m.mapList));
     QCOMPARE(maps.size(), 31);
     QVERIFY(maps.contains("tvx_arena"));
     QCOMPARE(maps.count("q3dm17"), 1);
-    QVERIFY(texts(program.widget(q2m.List2)).size() > 0);
+    QVERIFY(texts(program.widget(q2m.modList)).size() > 0);
     QCOMPARE(game.readData("launch_stat.tvd"), std::string("1\r\n"));
     QVERIFY(game.readData("maps.tvd").starts_with("q3ctf1/"));
     QVERIFY(game.readData("bots.tvd")
@@ -95,8 +95,8 @@ void FirstRunTest::startButtonFillsTheCataloguesAndOpensTheMainWindow() {
     guitest::saveScreenshots(program.launcher().view(), "firstrun_after");
 
     // The roster window shows the detected bots.
-    guitest::click(program.widget(q2m.Command1));
-    QCOMPARE(texts(program.widget(program.get<content::q3bots>().List3)).size(), 33);
+    guitest::click(program.widget(q2m.editRosterButton));
+    QCOMPARE(texts(program.widget(program.get<windows::RosterWindow>().roster)).size(), 33);
     guitest::saveScreenshots(program.launcher().view(), "firstrun_roster");
 }
 

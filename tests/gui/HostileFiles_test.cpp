@@ -9,13 +9,13 @@
 #include <QMap>
 #include <QTest>
 
-#include "content/q2bot.h"
-#include "content/q2map.h"
-#include "content/q2maplist.h"
-#include "mods/q2edit.h"
-#include "mods/q2mod.h"
 #include "support/GameData.h"
-#include "support/GuiSupport.h"
+#include "support/gui/GuiSupport.h"
+#include "windows/BotWindow.h"
+#include "windows/MapListsWindow.h"
+#include "windows/MapWindow.h"
+#include "windows/ModEditor.h"
+#include "windows/ModWindow.h"
 
 using guitest::GameDir;
 using guitest::Program;
@@ -157,15 +157,15 @@ void HostileFilesTest::programComesUpAndLeavesTheFilesAlone() {
     Program program(game);
     program.start();
     // The main window, or the first-run window when the marker is unusable.
-    QWidget* first = program.window<shell::Q2M>();
+    QWidget* first = program.window<windows::MainWindow>();
     if (first == nullptr || !first->isVisible())
-        first = program.window<shell::startup>();
+        first = program.window<windows::StartupWindow>();
     QVERIFY(first != nullptr && QTest::qWaitForWindowExposed(first));
-    QVERIFY(showAndCheck<content::q3bots>(program));
-    QVERIFY(showAndCheck<content::q2map>(program));
-    QVERIFY(showAndCheck<content::q2maplist>(program));
-    QVERIFY(showAndCheck<content::q2bot>(program));
-    QVERIFY(showAndCheck<mods::q2mod>(program));
+    QVERIFY(showAndCheck<windows::RosterWindow>(program));
+    QVERIFY(showAndCheck<windows::MapWindow>(program));
+    QVERIFY(showAndCheck<windows::MapListsWindow>(program));
+    QVERIFY(showAndCheck<windows::BotWindow>(program));
+    QVERIFY(showAndCheck<windows::ModWindow>(program));
     guitest::saveScreenshots(program.launcher().view(),
                              "HostileFiles_" + QString(QTest::currentDataTag()).replace(' ', '_'));
 
@@ -176,7 +176,7 @@ void HostileFilesTest::programComesUpAndLeavesTheFilesAlone() {
 
     // The mod editor last: on a record it cannot use it drops the mod, which
     // writes the mod list; here it only has to come through.
-    program.get<mods::q2edit>().show();
+    program.get<windows::ModEditor>().show();
     QTest::qWait(10);
 }
 

@@ -7,7 +7,7 @@
 
 #include "platform/CommandLine.h"
 #include "support/GameData.h"
-#include "support/GuiSupport.h"
+#include "support/gui/GuiSupport.h"
 
 using guitest::GameDir;
 using guitest::Program;
@@ -84,12 +84,12 @@ void LaunchTest::singleMapLaunchStartsTheGame() {
     Program program(game, false);
     QVERIFY(program.startOnMainWindow());
 
-    guitest::click(program.widget(program.get<shell::Q2M>().Image3));
+    guitest::click(program.widget(program.get<windows::MainWindow>().launchButtonPlain));
 
     QTRY_VERIFY_WITH_TIMEOUT(!guitest::bytes(game.read("finished.txt")).isEmpty(), 10000);
     QCOMPARE(recordedArguments(game), expectedArguments(commonPart() + " +map q3dm17"));
     QVERIFY(program.messages.shown.empty());
-    QVERIFY(program.window<shell::Q2M>()->isVisible());
+    QVERIFY(program.window<windows::MainWindow>()->isVisible());
 }
 
 void LaunchTest::cycleLaunchWritesTheCycleConfig() {
@@ -97,12 +97,12 @@ void LaunchTest::cycleLaunchWritesTheCycleConfig() {
     prepareGame(game, "C");
     Program program(game, false);
     QVERIFY(program.startOnMainWindow());
-    QVERIFY(program.widget(program.get<shell::Q2M>().cycle)->isVisible());
+    QVERIFY(program.widget(program.get<windows::MainWindow>().cyclePanel)->isVisible());
 
     // q3dm17 into the cycle, by hand.
-    guitest::clickRow(program.widget(program.get<shell::Q2M>().List3c), 0);
-    guitest::click(program.widget(program.get<shell::Q2M>().plus));
-    guitest::click(program.widget(program.get<shell::Q2M>().Image3));
+    guitest::clickRow(program.widget(program.get<windows::MainWindow>().availableMaps), 0);
+    guitest::click(program.widget(program.get<windows::MainWindow>().addToCycleButton));
+    guitest::click(program.widget(program.get<windows::MainWindow>().launchButtonPlain));
 
     QTRY_VERIFY_WITH_TIMEOUT(!guitest::bytes(game.read("finished.txt")).isEmpty(), 10000);
     QCOMPARE(recordedArguments(game), expectedArguments(commonPart() + " +exec tvdx_mapcycle.cfg"));
@@ -124,7 +124,7 @@ void LaunchTest::engineOnThePathStartsWithoutQuake3Exe() {
     Program program(game, false);
     QVERIFY(program.startOnMainWindow());
 
-    guitest::click(program.widget(program.get<shell::Q2M>().Image3));
+    guitest::click(program.widget(program.get<windows::MainWindow>().launchButtonPlain));
 
     // args.txt lies in the game directory: the engine runs there.
     QTRY_VERIFY_WITH_TIMEOUT(!guitest::bytes(game.read("finished.txt")).isEmpty(), 10000);
@@ -140,7 +140,7 @@ void LaunchTest::missingGameIsReported() {
     Program program(game, false);
     QVERIFY(program.startOnMainWindow());
 
-    guitest::click(program.widget(program.get<shell::Q2M>().Image3));
+    guitest::click(program.widget(program.get<windows::MainWindow>().launchButtonPlain));
 
     QCOMPARE(program.messages.shown,
              std::vector<std::string>{"Please copy 'Torvel Arvenix Pro.exe' into your Quake3 "

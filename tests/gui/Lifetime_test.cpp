@@ -6,8 +6,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "support/GuiSupport.h"
 #include "support/Showcase.h"
+#include "support/gui/GuiSupport.h"
 
 using guitest::GameDir;
 using guitest::Showcase;

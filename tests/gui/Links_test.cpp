@@ -4,9 +4,9 @@
 #include <QTest>
 #include <QWidget>
 
-#include "shell/Help.h"
-#include "shell/copyright.h"
-#include "support/GuiSupport.h"
+#include "support/gui/GuiSupport.h"
+#include "windows/AboutWindow.h"
+#include "windows/HelpWindow.h"
 
 using guitest::GameDir;
 using guitest::Program;
@@ -23,8 +23,8 @@ class LinksTest : public QObject {
 namespace {
 
 QWidget* openHelp(Program& program) {
-    program.app().get<shell::Help>().show();
-    QWidget* help = program.window<shell::Help>();
+    program.app().get<windows::HelpWindow>().show();
+    QWidget* help = program.window<windows::HelpWindow>();
     return help != nullptr && QTest::qWaitForWindowExposed(help) ? help : nullptr;
 }
 
@@ -38,7 +38,7 @@ void LinksTest::helpLinkLightsRedAndTurnsWhite() {
     QWidget* help = openHelp(program);
     QVERIFY(help != nullptr);
     QCOMPARE(help->size(), QSize(312, 150));
-    QWidget* link = program.widget(program.get<shell::Help>().Label1);
+    QWidget* link = program.widget(program.get<windows::HelpWindow>().readmeLink);
     QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
     QVERIFY(link->font().underline());
     QCOMPARE(guitest::shownTextColor(link), QString("#ffffff"));
@@ -51,13 +51,14 @@ void LinksTest::helpLinkLightsRedAndTurnsWhite() {
     guitest::moveMouse(help, QPoint(2, 2));
     QCOMPARE(guitest::shownTextColor(link), QString("#ff0000"));
     // ... the background picture turns it white again.
-    guitest::moveMouse(program.widget(program.get<shell::Help>().Image1), QPoint(10, 10));
+    guitest::moveMouse(program.widget(program.get<windows::HelpWindow>().background),
+                       QPoint(10, 10));
     QCOMPARE(guitest::shownTextColor(link), QString("#ffffff"));
 
     // The close pair lights over the plain picture and resets over the
     // background.
-    QWidget* plain = program.widget(program.get<shell::Help>().Image2);
-    QWidget* lit = program.widget(program.get<shell::Help>().Image3);
+    QWidget* plain = program.widget(program.get<windows::HelpWindow>().closeButtonPlain);
+    QWidget* lit = program.widget(program.get<windows::HelpWindow>().closeButtonLit);
     guitest::moveMouse(plain);
     QVERIFY(lit->isVisible() && !plain->isVisible());
     guitest::saveScreenshots(program.launcher().view(), "help_closelit");
@@ -72,11 +73,11 @@ void LinksTest::helpLinkOpensTheReadmeAndCloses() {
     program.start();
     QVERIFY(openHelp(program) != nullptr);
 
-    guitest::click(program.widget(program.get<shell::Help>().Label1), QPoint(5, 5));
+    guitest::click(program.widget(program.get<windows::HelpWindow>().readmeLink), QPoint(5, 5));
 
     QCOMPARE(program.documents.opened, std::vector<std::string>{"readme.htm"});
-    QVERIFY(program.window<shell::Help>() == nullptr);
-    QVERIFY(program.window<shell::Q2M>()->isVisible());
+    QVERIFY(program.window<windows::HelpWindow>() == nullptr);
+    QVERIFY(program.window<windows::MainWindow>()->isVisible());
 }
 
 void LinksTest::aboutWindowTakesTheHelpPictures() {
@@ -84,27 +85,29 @@ void LinksTest::aboutWindowTakesTheHelpPictures() {
     game.writeData("launch_stat.tvd", {"1"});
     Program program(game);
     program.start();
-    program.app().get<shell::copyright>().show();
-    QWidget* about = program.window<shell::copyright>();
+    program.app().get<windows::AboutWindow>().show();
+    QWidget* about = program.window<windows::AboutWindow>();
     QVERIFY(about != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(about));
     QCOMPARE(about->windowTitle(), QString("Credits"));
-    QCOMPARE(program.get<shell::copyright>().Image1.state().picture, std::string("background"));
-    QCOMPARE(program.get<shell::copyright>().Image2.state().picture, std::string("close0"));
-    QCOMPARE(guitest::linesHolding(program.widget(program.get<shell::copyright>().Label2),
+    QCOMPARE(program.get<windows::AboutWindow>().background.state().picture,
+             std::string("background"));
+    QCOMPARE(program.get<windows::AboutWindow>().closeButtonPlain.state().picture,
+             std::string("close0"));
+    QCOMPARE(guitest::linesHolding(program.widget(program.get<windows::AboutWindow>().credits),
                                    "Torvel Arvenix Pro"),
              1);
     guitest::saveScreenshots(program.launcher().view(), "about");
 
     // Opening the about window loaded the help window without showing it.
-    QVERIFY(program.app().get<shell::Help>().isLoaded());
-    QVERIFY(program.window<shell::Help>() == nullptr);
+    QVERIFY(program.app().get<windows::HelpWindow>().isLoaded());
+    QVERIFY(program.window<windows::HelpWindow>() == nullptr);
 
-    guitest::moveMouse(program.widget(program.get<shell::copyright>().Label1), QPoint(5, 5));
-    QCOMPARE(guitest::shownTextColor(program.widget(program.get<shell::copyright>().Label1)),
+    guitest::moveMouse(program.widget(program.get<windows::AboutWindow>().siteLink), QPoint(5, 5));
+    QCOMPARE(guitest::shownTextColor(program.widget(program.get<windows::AboutWindow>().siteLink)),
              QString("#ff0000"));
-    guitest::click(program.widget(program.get<shell::copyright>().Image2));
-    QVERIFY(program.window<shell::copyright>() == nullptr);
+    guitest::click(program.widget(program.get<windows::AboutWindow>().closeButtonPlain));
+    QVERIFY(program.window<windows::AboutWindow>() == nullptr);
     QVERIFY(program.documents.opened.empty());
 }
 

@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "support/GameData.h"
-#include "support/GuiSupport.h"
+#include "support/gui/GuiSupport.h"
 
 using guitest::GameDir;
 using guitest::Program;
@@ -40,42 +40,47 @@ void MainWindowTest::showsTheCataloguesAndTheSelectedModsSettings() {
     testsupport::writeUsedGame(game);
     Program program(game);
     program.start();
-    QWidget* main = program.window<shell::Q2M>();
+    QWidget* main = program.window<windows::MainWindow>();
     QVERIFY(main != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(main));
 
-    QCOMPARE(texts(program.widget(program.get<shell::Q2M>().List1)),
+    QCOMPARE(texts(program.widget(program.get<windows::MainWindow>().mapList)),
              QStringList({"q3dm1", "q3dm17", "q3dm7"}));
-    QCOMPARE(guitest::currentRow(program.widget(program.get<shell::Q2M>().List1)), 1);
-    QCOMPARE(labelText(program.widget(program.get<shell::Q2M>().m)), QString("The Longest Yard"));
-    QCOMPARE(texts(program.widget(program.get<shell::Q2M>().List2)),
+    QCOMPARE(guitest::currentRow(program.widget(program.get<windows::MainWindow>().mapList)), 1);
+    QCOMPARE(labelText(program.widget(program.get<windows::MainWindow>().selectedMapTitle)),
+             QString("The Longest Yard"));
+    QCOMPARE(texts(program.widget(program.get<windows::MainWindow>().modList)),
              QStringList({"baseq3", "OSP Tourney"}));
-    QCOMPARE(guitest::currentRow(program.widget(program.get<shell::Q2M>().List2)), 0);
-    QCOMPARE(labelText(program.widget(program.get<shell::Q2M>().sFoldername)), QString("baseq3"));
-    QCOMPARE(lineText(program.widget(program.get<shell::Q2M>().Text1)), QString("My Server"));
-    QCOMPARE(lineText(program.widget(program.get<shell::Q2M>().sfrag)), QString("20"));
-    QCOMPARE(lineText(program.widget(program.get<shell::Q2M>().stime)), QString("15"));
-    QCOMPARE(lineText(program.widget(program.get<shell::Q2M>().smaxcl)), QString("8"));
-    QVERIFY(program.widget(program.get<shell::Q2M>().sfrag)->isEnabled());
-    QCOMPARE(
-        qobject_cast<QCheckBox*>(program.widget(program.get<shell::Q2M>().sweapons))->checkState(),
-        Qt::Checked);
-    QCOMPARE(labelText(program.widget(program.get<shell::Q2M>().Label4)),
+    QCOMPARE(guitest::currentRow(program.widget(program.get<windows::MainWindow>().modList)), 0);
+    QCOMPARE(labelText(program.widget(program.get<windows::MainWindow>().gameFolder)),
+             QString("baseq3"));
+    QCOMPARE(lineText(program.widget(program.get<windows::MainWindow>().hostName)),
+             QString("My Server"));
+    QCOMPARE(lineText(program.widget(program.get<windows::MainWindow>().fragLimit)), QString("20"));
+    QCOMPARE(lineText(program.widget(program.get<windows::MainWindow>().timeLimit)), QString("15"));
+    QCOMPARE(lineText(program.widget(program.get<windows::MainWindow>().maxClients)), QString("8"));
+    QVERIFY(program.widget(program.get<windows::MainWindow>().fragLimit)->isEnabled());
+    QCOMPARE(qobject_cast<QCheckBox*>(program.widget(program.get<windows::MainWindow>().withBots))
+                 ->checkState(),
+             Qt::Checked);
+    QCOMPARE(labelText(program.widget(program.get<windows::MainWindow>().botCount)),
              QString("Game with  1 bot"));
-    QVERIFY(!program.widget(program.get<shell::Q2M>().Frame4)->isVisible());
-    QVERIFY(!program.widget(program.get<shell::Q2M>().cycle)->isVisible());
+    QVERIFY(!program.widget(program.get<windows::MainWindow>().modDefinitionFrame)->isVisible());
+    QVERIFY(!program.widget(program.get<windows::MainWindow>().cyclePanel)->isVisible());
     guitest::saveScreenshots(program.launcher().view(), "main_single");
 
     // Choosing the other mod with the mouse loads its settings.
-    guitest::clickRow(program.widget(program.get<shell::Q2M>().List2), 1);
-    QCOMPARE(labelText(program.widget(program.get<shell::Q2M>().sFoldername)), QString("osp"));
-    QCOMPARE(lineText(program.widget(program.get<shell::Q2M>().smaxcl)), QString("2"));
-    QCOMPARE(
-        qobject_cast<QCheckBox*>(program.widget(program.get<shell::Q2M>().sweapons))->checkState(),
-        Qt::Unchecked);
+    guitest::clickRow(program.widget(program.get<windows::MainWindow>().modList), 1);
+    QCOMPARE(labelText(program.widget(program.get<windows::MainWindow>().gameFolder)),
+             QString("osp"));
+    QCOMPARE(lineText(program.widget(program.get<windows::MainWindow>().maxClients)), QString("2"));
+    QCOMPARE(qobject_cast<QCheckBox*>(program.widget(program.get<windows::MainWindow>().withBots))
+                 ->checkState(),
+             Qt::Unchecked);
 
     // Typing a setting saves it in the mod's record at once.
-    auto* frag = qobject_cast<QLineEdit*>(program.widget(program.get<shell::Q2M>().sfrag));
+    auto* frag =
+        qobject_cast<QLineEdit*>(program.widget(program.get<windows::MainWindow>().fragLimit));
     frag->setFocus();
     frag->selectAll();
     QTest::keyClicks(frag, "35");
@@ -88,30 +93,32 @@ void MainWindowTest::tabsSwitchBetweenMapAndCycle() {
     testsupport::writeUsedGame(game);
     Program program(game);
     program.start();
-    QWidget* main = program.window<shell::Q2M>();
+    QWidget* main = program.window<windows::MainWindow>();
     QVERIFY(QTest::qWaitForWindowExposed(main));
 
-    guitest::click(program.widget(program.get<shell::Q2M>().Picture2));
-    QVERIFY(program.widget(program.get<shell::Q2M>().cycle)->isVisible());
-    QVERIFY(!program.widget(program.get<shell::Q2M>().singlemap)->isVisible());
-    QCOMPARE(program.get<shell::Q2M>().Picture2.state().picture, std::string("tab_cycle_on"));
-    QCOMPARE(texts(program.widget(program.get<shell::Q2M>().List3c)),
+    guitest::click(program.widget(program.get<windows::MainWindow>().cycleTab));
+    QVERIFY(program.widget(program.get<windows::MainWindow>().cyclePanel)->isVisible());
+    QVERIFY(!program.widget(program.get<windows::MainWindow>().singleMapPanel)->isVisible());
+    QCOMPARE(program.get<windows::MainWindow>().cycleTab.state().picture,
+             std::string("tab_cycle_on"));
+    QCOMPARE(texts(program.widget(program.get<windows::MainWindow>().availableMaps)),
              QStringList({"q3dm1", "q3dm17", "q3dm7"}));
 
     // Two maps into the cycle, in the order of adding.
     for (const int row : {2, 0}) {
-        guitest::clickRow(program.widget(program.get<shell::Q2M>().List3c), row);
-        guitest::click(program.widget(program.get<shell::Q2M>().plus));
+        guitest::clickRow(program.widget(program.get<windows::MainWindow>().availableMaps), row);
+        guitest::click(program.widget(program.get<windows::MainWindow>().addToCycleButton));
     }
-    QCOMPARE(texts(program.widget(program.get<shell::Q2M>().List4c)),
+    QCOMPARE(texts(program.widget(program.get<windows::MainWindow>().cycleMaps)),
              QStringList({"q3dm7", "q3dm1"}));
     QCOMPARE(guitest::bytes(game.readData("mapcycle.tvd")), QByteArray("q3dm7/q3dm1/\r\n"));
     guitest::saveScreenshots(program.launcher().view(), "main_cycle");
 
-    guitest::click(program.widget(program.get<shell::Q2M>().Picture1));
-    QVERIFY(program.widget(program.get<shell::Q2M>().singlemap)->isVisible());
-    QVERIFY(!program.widget(program.get<shell::Q2M>().cycle)->isVisible());
-    QCOMPARE(program.get<shell::Q2M>().Picture1.state().picture, std::string("tab_single_on"));
+    guitest::click(program.widget(program.get<windows::MainWindow>().singleMapTab));
+    QVERIFY(program.widget(program.get<windows::MainWindow>().singleMapPanel)->isVisible());
+    QVERIFY(!program.widget(program.get<windows::MainWindow>().cyclePanel)->isVisible());
+    QCOMPARE(program.get<windows::MainWindow>().singleMapTab.state().picture,
+             std::string("tab_single_on"));
 }
 
 void MainWindowTest::rosterWindowSelectsBots() {
@@ -120,34 +127,37 @@ void MainWindowTest::rosterWindowSelectsBots() {
     Program program(game);
     QVERIFY(program.startOnMainWindow());
 
-    guitest::click(program.widget(program.get<shell::Q2M>().Command1));
-    QWidget* roster = program.window<content::q3bots>();
+    guitest::click(program.widget(program.get<windows::MainWindow>().editRosterButton));
+    QWidget* roster = program.window<windows::RosterWindow>();
     QVERIFY(roster != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(roster));
     QCOMPARE(roster->windowTitle(), QString("Bot Settings"));
-    QWidget* bots = program.widget(program.get<content::q3bots>().List3);
+    QWidget* bots = program.widget(program.get<windows::RosterWindow>().roster);
     QCOMPARE(texts(bots).size(), 2);
     QCOMPARE(guitest::checkState(bots, 0), Qt::Unchecked);
     QCOMPARE(guitest::checkState(bots, 1), Qt::Checked);
-    QCOMPARE(labelText(program.widget(program.get<content::q3bots>().nr)), QString("1"));
+    QCOMPARE(labelText(program.widget(program.get<windows::RosterWindow>().selectedCount)),
+             QString("1"));
     guitest::saveScreenshots(program.launcher().view(), "roster");
 
     // A click ticks Anarki too and shows it in the editor.
     guitest::clickRow(bots, 0);
     QCOMPARE(guitest::checkState(bots, 0), Qt::Checked);
-    QCOMPARE(labelText(program.widget(program.get<content::q3bots>().nr)), QString("2"));
-    QCOMPARE(labelText(program.widget(program.get<content::q3bots>().Label1)), QString("Anarki"));
+    QCOMPARE(labelText(program.widget(program.get<windows::RosterWindow>().selectedCount)),
+             QString("2"));
+    QCOMPARE(labelText(program.widget(program.get<windows::RosterWindow>().editedName)),
+             QString("Anarki"));
     QVERIFY(guitest::bytes(game.readData("bots.tvd")).endsWith("\r\n0/1/\r\n"));
     guitest::saveScreenshots(program.launcher().view(), "roster_two");
 
     // The accept pair lights under the pointer; its click puts the window
     // away and counts the bots in the main window.
-    guitest::moveMouse(program.widget(program.get<content::q3bots>().Image2));
-    QVERIFY(program.widget(program.get<content::q3bots>().Image3)->isVisible());
-    guitest::click(program.widget(program.get<content::q3bots>().Image3));
+    guitest::moveMouse(program.widget(program.get<windows::RosterWindow>().acceptButtonPlain));
+    QVERIFY(program.widget(program.get<windows::RosterWindow>().acceptButtonLit)->isVisible());
+    guitest::click(program.widget(program.get<windows::RosterWindow>().acceptButtonLit));
     QVERIFY(!roster->isVisible());
-    QVERIFY(program.get<content::q3bots>().isLoaded());
-    QCOMPARE(labelText(program.widget(program.get<shell::Q2M>().Label4)),
+    QVERIFY(program.get<windows::RosterWindow>().isLoaded());
+    QCOMPARE(labelText(program.widget(program.get<windows::MainWindow>().botCount)),
              QString("Game with  2 bots"));
 }
 
@@ -156,8 +166,8 @@ void MainWindowTest::launchPictureLightsAndResets() {
     testsupport::writeUsedGame(game);
     Program program(game);
     QVERIFY(program.startOnMainWindow());
-    QWidget* plain = program.widget(program.get<shell::Q2M>().Image3);
-    QWidget* lit = program.widget(program.get<shell::Q2M>().Image4);
+    QWidget* plain = program.widget(program.get<windows::MainWindow>().launchButtonPlain);
+    QWidget* lit = program.widget(program.get<windows::MainWindow>().launchButtonLit);
 
     guitest::moveMouse(plain);
     QVERIFY(lit->isVisible() && !plain->isVisible());
@@ -166,7 +176,7 @@ void MainWindowTest::launchPictureLightsAndResets() {
     // handler); the labels around it reset it.
     guitest::moveMouse(lit, QPoint(5, 5));
     QVERIFY(lit->isVisible());
-    guitest::moveMouse(program.widget(program.get<shell::Q2M>().Label9));
+    guitest::moveMouse(program.widget(program.get<windows::MainWindow>().launchHoverLowerLeft));
     QVERIFY(plain->isVisible() && !lit->isVisible());
 }
 

@@ -12,12 +12,12 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "content/q2map.h"
-#include "content/q2maplist.h"
-#include "shell/Q2M.h"
 #include "support/GameData.h"
-#include "support/GuiSupport.h"
 #include "support/Packages.h"
+#include "support/gui/GuiSupport.h"
+#include "windows/MainWindow.h"
+#include "windows/MapListsWindow.h"
+#include "windows/MapWindow.h"
 
 using guitest::GameDir;
 using guitest::Program;
@@ -78,41 +78,41 @@ void MapWindowsTest::mapWindowPagesAndDetectAll() {
     makePackages(game, 3);
     Program program(game);
     program.start();
-    auto& main = program.get<shell::Q2M>();
-    auto& w = program.get<content::q2map>();
-    QVERIFY(QTest::qWaitForWindowExposed(program.window<shell::Q2M>()));
-    guitest::click(program.widget(main.Command2));
-    QWidget* map = program.window<content::q2map>();
+    auto& main = program.get<windows::MainWindow>();
+    auto& w = program.get<windows::MapWindow>();
+    QVERIFY(QTest::qWaitForWindowExposed(program.window<windows::MainWindow>()));
+    guitest::click(program.widget(main.addMapButton));
+    QWidget* map = program.window<windows::MapWindow>();
     QVERIFY(map != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(map));
-    QTest::keyClicks(program.widget(w.Text1), "q3dm17");
-    guitest::moveMouse(program.widget(w.Image2));
-    QVERIFY(program.widget(w.Image3)->isVisible());
+    QTest::keyClicks(program.widget(w.mapName), "q3dm17");
+    guitest::moveMouse(program.widget(w.addButtonPlain));
+    QVERIFY(program.widget(w.addButtonLit)->isVisible());
     guitest::saveScreenshots(program.launcher().view(), "mapwindow_single");
     // Enter adds the typed name: the file has it last, the list in its place.
-    QTest::keyClick(program.widget(w.Text1), Qt::Key_Return);
-    QVERIFY(program.window<content::q2map>() == nullptr);
+    QTest::keyClick(program.widget(w.mapName), Qt::Key_Return);
+    QVERIFY(program.window<windows::MapWindow>() == nullptr);
     QCOMPARE(game.readData("maps.tvd"), std::string("q3dm1/q3dm7/q3dm17/\r\n"));
-    QCOMPARE(texts(program.widget(main.List1)), QStringList({"q3dm1", "q3dm17", "q3dm7"}));
+    QCOMPARE(texts(program.widget(main.mapList)), QStringList({"q3dm1", "q3dm17", "q3dm7"}));
 
-    guitest::click(program.widget(main.Command2));
-    QVERIFY(QTest::qWaitForWindowExposed(program.window<content::q2map>()));
-    guitest::click(program.widget(w.Label4));
-    QVERIFY(program.widget(w.mDedNew)->isVisible());
+    guitest::click(program.widget(main.addMapButton));
+    QVERIFY(QTest::qWaitForWindowExposed(program.window<windows::MapWindow>()));
+    guitest::click(program.widget(w.detectNewTab));
+    QVERIFY(program.widget(w.detectNewPage)->isVisible());
     guitest::saveScreenshots(program.launcher().view(), "mapwindow_new");
-    guitest::click(program.widget(w.Label3));
-    QVERIFY(program.widget(w.mDedAll)->isVisible());
-    QVERIFY(!program.widget(w.mSingle)->isVisible());
+    guitest::click(program.widget(w.detectAllTab));
+    QVERIFY(program.widget(w.detectAllPage)->isVisible());
+    QVERIFY(!program.widget(w.addByNamePage)->isVisible());
     guitest::saveScreenshots(program.launcher().view(), "mapwindow_all");
 
     // The percentage is painted while the detection runs inside the click,
     // before the window closes at its end.
     PaintCounter counter;
-    program.widget(w.status3)->installEventFilter(&counter);
-    guitest::click(program.widget(w.Image5));
+    program.widget(w.detectAllPercent)->installEventFilter(&counter);
+    guitest::click(program.widget(w.detectAllButtonPlain));
     QVERIFY(counter.paints > 0);
-    QVERIFY(program.window<content::q2map>() == nullptr);
-    QCOMPARE(texts(program.widget(main.List1)), QStringList({"user0", "user1", "user2"}));
+    QVERIFY(program.window<windows::MapWindow>() == nullptr);
+    QCOMPARE(texts(program.widget(main.mapList)), QStringList({"user0", "user1", "user2"}));
     QCOMPARE(game.readData("maps.tvd"), std::string("user0/user1/user2/\r\n"));
 }
 
@@ -123,37 +123,37 @@ void MapWindowsTest::mapListWindowPagesAndSave() {
     game.writeData("ctf.map", {"q3ctf1/q3ctf4/"});
     Program program(game);
     program.start();
-    auto& main = program.get<shell::Q2M>();
-    auto& w = program.get<content::q2maplist>();
-    QVERIFY(QTest::qWaitForWindowExposed(program.window<shell::Q2M>()));
-    guitest::click(program.widget(main.Command10));
-    QVERIFY(QTest::qWaitForWindowExposed(program.window<content::q2maplist>()));
-    QCOMPARE(texts(program.widget(w.File1)), QStringList({"ctf.map", "duel.map"}));
+    auto& main = program.get<windows::MainWindow>();
+    auto& w = program.get<windows::MapListsWindow>();
+    QVERIFY(QTest::qWaitForWindowExposed(program.window<windows::MainWindow>()));
+    guitest::click(program.widget(main.loadSaveMapsButton));
+    QVERIFY(QTest::qWaitForWindowExposed(program.window<windows::MapListsWindow>()));
+    QCOMPARE(texts(program.widget(w.loadPageFiles)), QStringList({"ctf.map", "duel.map"}));
     // The window opens with all three titles over the strip, whose picture
     // draws the names of the tabs not chosen: each title must lie on its
     // name, so that choosing the tab already showing changes nothing.
-    const QImage opened = program.widget(w.Picture2)->grab().toImage();
-    guitest::click(program.widget(w.Label1));
-    QVERIFY(!program.widget(w.Label7)->isVisible());
-    QCOMPARE(differingPixels(opened, program.widget(w.Picture2)->grab().toImage()), 0);
-    guitest::clickRow(program.widget(w.File1), 1);
-    guitest::moveMouse(program.widget(w.Image9));
-    QVERIFY(program.widget(w.Image10)->isVisible());
+    const QImage opened = program.widget(w.strip)->grab().toImage();
+    guitest::click(program.widget(w.loadTab));
+    QVERIFY(!program.widget(w.saveTitle)->isVisible());
+    QCOMPARE(differingPixels(opened, program.widget(w.strip)->grab().toImage()), 0);
+    guitest::clickRow(program.widget(w.loadPageFiles), 1);
+    guitest::moveMouse(program.widget(w.loadButtonPlain));
+    QVERIFY(program.widget(w.loadButtonLit)->isVisible());
     guitest::saveScreenshots(program.launcher().view(), "maplist_load");
 
-    guitest::click(program.widget(w.Label4));
-    QVERIFY(program.widget(w.mDelMP)->isVisible());
-    QVERIFY(!program.widget(w.Label6)->isVisible());
+    guitest::click(program.widget(w.deleteTab));
+    QVERIFY(program.widget(w.deletePage)->isVisible());
+    QVERIFY(!program.widget(w.loadTitle)->isVisible());
     guitest::saveScreenshots(program.launcher().view(), "maplist_delete");
 
-    guitest::click(program.widget(w.Label3));
-    QVERIFY(program.widget(w.Label7)->isVisible());
-    guitest::clickRow(program.widget(w.File1b), 0);
-    QCOMPARE(qobject_cast<QLineEdit*>(program.widget(w.Text1))->text(), QString("ctf"));
+    guitest::click(program.widget(w.saveTab));
+    QVERIFY(program.widget(w.saveTitle)->isVisible());
+    guitest::clickRow(program.widget(w.savePageFiles), 0);
+    QCOMPARE(qobject_cast<QLineEdit*>(program.widget(w.listName))->text(), QString("ctf"));
     guitest::saveScreenshots(program.launcher().view(), "maplist_save");
-    guitest::moveMouse(program.widget(w.Image2));
-    guitest::click(program.widget(w.Image1));
-    QVERIFY(program.window<content::q2maplist>() == nullptr);
+    guitest::moveMouse(program.widget(w.saveButtonPlain));
+    guitest::click(program.widget(w.saveButtonLit));
+    QVERIFY(program.window<windows::MapListsWindow>() == nullptr);
     QCOMPARE(game.readData("ctf.map"), std::string("q3dm1/q3dm17/q3dm7/\r\n"));
 }
 

@@ -7,11 +7,11 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "content/q2map.h"
-#include "mods/q2edit.h"
-#include "mods/q2mod.h"
 #include "support/GameData.h"
-#include "support/GuiSupport.h"
+#include "support/gui/GuiSupport.h"
+#include "windows/MapWindow.h"
+#include "windows/ModEditor.h"
+#include "windows/ModWindow.h"
 
 using guitest::GameDir;
 using guitest::Program;
@@ -36,13 +36,13 @@ void pressPair(Program& program, const ui::Image& plain, const ui::Image& lit) {
 
 // The main window's "Add mod to list" button; the mod window it shows.
 QWidget* openModWindow(Program& program) {
-    guitest::click(program.widget(program.get<shell::Q2M>().Command6));
-    QWidget* mod = program.window<mods::q2mod>();
+    guitest::click(program.widget(program.get<windows::MainWindow>().addModButton));
+    QWidget* mod = program.window<windows::ModWindow>();
     return mod != nullptr && QTest::qWaitForWindowExposed(mod) ? mod : nullptr;
 }
 
 void clickTab(Program& program, int tab) {
-    QWidget* strip = program.widget(program.get<mods::q2mod>().Picture2);
+    QWidget* strip = program.widget(program.get<windows::ModWindow>().strip);
     guitest::click(strip, QPoint(strip->width() * (2 * tab + 1) / 6, strip->height() / 2));
 }
 
@@ -55,18 +55,19 @@ void ModWindowsTest::detectAllThenDetectNewThroughTheTabs() {
     game.makeFolder("arena");
     Program program(game);
     QVERIFY(program.startOnMainWindow());
-    auto& mod = program.get<mods::q2mod>();
-    QWidget* mods = program.widget(program.get<shell::Q2M>().List2);
+    auto& mod = program.get<windows::ModWindow>();
+    QWidget* mods = program.widget(program.get<windows::MainWindow>().modList);
 
     QVERIFY(openModWindow(program) != nullptr);
     guitest::saveScreenshots(program.launcher().view(), "mod_add");
     // The second tab on the strip shows the detection page.
     clickTab(program, 1);
-    QVERIFY(program.widget(mod.mDedAll)->isVisible());
-    QVERIFY(!program.widget(mod.mSingle)->isVisible());
-    QCOMPARE(mod.Picture2.state().picture, program.get<content::q2map>().leiste2.state().picture);
+    QVERIFY(program.widget(mod.detectionPage)->isVisible());
+    QVERIFY(!program.widget(mod.addByNamePage)->isVisible());
+    QCOMPARE(mod.strip.state().picture,
+             program.get<windows::MapWindow>().stripDetectAllActive.state().picture);
     guitest::saveScreenshots(program.launcher().view(), "mod_detectall");
-    pressPair(program, mod.Image4, mod.Image5);
+    pressPair(program, mod.detectAllButtonPlain, mod.detectAllButtonLit);
     QVERIFY(!mod.isVisible());
     QCOMPARE(texts(mods), QStringList({"Arena", "Capture The Flag", "Free For All", "Osp",
                                        "Team Deathmatch", "Tournament", "Urban Terror"}));
@@ -79,14 +80,15 @@ void ModWindowsTest::detectAllThenDetectNewThroughTheTabs() {
     QWidget* window = openModWindow(program);
     QVERIFY(window != nullptr);
     clickTab(program, 2);
-    QVERIFY(program.widget(mod.mDedNew)->isVisible());
-    QCOMPARE(qobject_cast<QLabel*>(program.widget(mod.txt_AllNew))->text(), QString("Detect New"));
+    QVERIFY(program.widget(mod.detectNewPanel)->isVisible());
+    QCOMPARE(qobject_cast<QLabel*>(program.widget(mod.detectionTitle))->text(),
+             QString("Detect New"));
     // The Detect New panel lies over the Detect All button.
-    QWidget* under = program.widget(mod.Image4);
+    QWidget* under = program.widget(mod.detectAllButtonPlain);
     QCOMPARE(window->childAt(under->mapTo(window, under->rect().center())),
-             program.widget(mod.Image7));
+             program.widget(mod.detectNewButtonPlain));
     guitest::saveScreenshots(program.launcher().view(), "mod_detectnew");
-    pressPair(program, mod.Image7, mod.Image8);
+    pressPair(program, mod.detectNewButtonPlain, mod.detectNewButtonLit);
     QVERIFY(!mod.isVisible());
     QCOMPARE(texts(mods), QStringList({"Arena", "Capture The Flag", "Cpma", "Free For All", "Osp",
                                        "Team Deathmatch", "Tournament", "Urban Terror"}));
@@ -98,26 +100,26 @@ void ModWindowsTest::editorSavesTheDefinition() {
     testsupport::writeUsedGame(game);
     Program program(game);
     QVERIFY(program.startOnMainWindow());
-    auto& editor = program.get<mods::q2edit>();
+    auto& editor = program.get<windows::ModEditor>();
 
-    guitest::click(program.widget(program.get<shell::Q2M>().Command8));
-    QWidget* window = program.window<mods::q2edit>();
+    guitest::click(program.widget(program.get<windows::MainWindow>().editModButton));
+    QWidget* window = program.window<windows::ModEditor>();
     QVERIFY(window != nullptr && QTest::qWaitForWindowExposed(window));
-    QCOMPARE(qobject_cast<QLineEdit*>(program.widget(editor.fields.fname))->text(),
+    QCOMPARE(qobject_cast<QLineEdit*>(program.widget(editor.fields.folderName))->text(),
              QString("baseq3"));
-    QVERIFY(!program.widget(editor.fields.mname)->isEnabled());
-    QVERIFY(!program.widget(editor.fields.opcpt1)->isEnabled());
+    QVERIFY(!program.widget(editor.fields.modName)->isEnabled());
+    QVERIFY(!program.widget(editor.fields.option1Caption)->isEnabled());
 
     // Ticking option 1 opens its boxes for typing.
-    guitest::click(program.widget(editor.fields.opck1));
-    auto* caption = qobject_cast<QLineEdit*>(program.widget(editor.fields.opcpt1));
+    guitest::click(program.widget(editor.fields.option1Shown));
+    auto* caption = qobject_cast<QLineEdit*>(program.widget(editor.fields.option1Caption));
     QVERIFY(caption->isEnabled());
     caption->setFocus();
     caption->selectAll();
     QTest::keyClicks(caption, "Capturelimit");
     guitest::saveScreenshots(program.launcher().view(), "mod_editor");
 
-    pressPair(program, editor.Image2, editor.Image3);
+    pressPair(program, editor.saveButtonPlain, editor.saveButtonLit);
     QVERIFY(!editor.isVisible());
     const std::string record = game.readData("baseq3.tvd");
     QVERIFY(record.starts_with("baseq3\r\nCapturelimit\r\n\r\n1\r\n"));

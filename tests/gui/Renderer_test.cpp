@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "support/GuiSupport.h"
 #include "support/Showcase.h"
+#include "support/gui/GuiSupport.h"
 
 using guitest::GameDir;
 using guitest::Program;

@@ -12,7 +12,7 @@
 #include "qt/QtMessageBox.h"
 #include "qt/QtProcessStarter.h"
 #include "support/GameData.h"
-#include "support/GuiSupport.h"
+#include "support/gui/GuiSupport.h"
 
 using guitest::GameDir;
 using guitest::Program;

@@ -6,9 +6,9 @@
 #include <QTest>
 #include <QWidget>
 
-#include "common/ProgressBar.h"
-#include "shell/startup.h"
-#include "support/GuiSupport.h"
+#include "support/gui/GuiSupport.h"
+#include "windows/ProgressBar.h"
+#include "windows/StartupWindow.h"
 
 using guitest::GameDir;
 using guitest::Program;
@@ -32,23 +32,27 @@ void StartupTest::firstRunWindowForPendingOrMissingMarker() {
         Program program(game);
         program.start();
 
-        QWidget* startup = program.window<shell::startup>();
+        QWidget* startup = program.window<windows::StartupWindow>();
         QVERIFY(startup != nullptr);
         QVERIFY(startup->isVisible());
         QCOMPARE(startup->windowTitle(), QString("Startup"));
         QCOMPARE(startup->size(), QSize(312, 233));
-        QVERIFY(program.window<shell::Q2M>() == nullptr);
+        QVERIFY(program.window<windows::MainWindow>() == nullptr);
         // The text, the background and the plain accept picture are shown;
         // the lit one and the progress panel are not.
-        QVERIFY(program.widget(program.get<shell::startup>().txt_firsttime)->isVisible());
-        QVERIFY(program.widget(program.get<shell::startup>().Image1)->isVisible());
-        QVERIFY(program.widget(program.get<shell::startup>().Image2)->isVisible());
-        QVERIFY(!program.widget(program.get<shell::startup>().Image3)->isVisible());
-        QVERIFY(!program.widget(program.get<shell::startup>().mDedAll)->isVisible());
-        QCOMPARE(program.widget(program.get<shell::startup>().Image2)->geometry(),
-                 QRect(108, 168, 96, 52));
-        QCOMPARE(guitest::linesHolding(program.widget(program.get<shell::startup>().txt_firsttime),
-                                       "Torvel Arvenix Pro."),
+        QVERIFY(program.widget(program.get<windows::StartupWindow>().firstRunNotice)->isVisible());
+        QVERIFY(program.widget(program.get<windows::StartupWindow>().background)->isVisible());
+        QVERIFY(
+            program.widget(program.get<windows::StartupWindow>().acceptButtonPlain)->isVisible());
+        QVERIFY(
+            !program.widget(program.get<windows::StartupWindow>().acceptButtonLit)->isVisible());
+        QVERIFY(!program.widget(program.get<windows::StartupWindow>().detectionPanel)->isVisible());
+        QCOMPARE(
+            program.widget(program.get<windows::StartupWindow>().acceptButtonPlain)->geometry(),
+            QRect(108, 168, 96, 52));
+        QCOMPARE(guitest::linesHolding(
+                     program.widget(program.get<windows::StartupWindow>().firstRunNotice),
+                     "Torvel Arvenix Pro."),
                  1);
         guitest::saveScreenshots(program.launcher().view(),
                                  withMarker ? "startup_marker0" : "startup_nomarker");
@@ -61,13 +65,13 @@ void StartupTest::mainWindowOnceTheFirstRunIsDone() {
     Program program(game);
     program.start();
 
-    QWidget* main = program.window<shell::Q2M>();
+    QWidget* main = program.window<windows::MainWindow>();
     QVERIFY(main != nullptr);
     QVERIFY(main->isVisible());
     QCOMPARE(main->windowTitle(), QString("Torvel Arvenix Pro"));
     QCOMPARE(main->size(), QSize(655, 452));
     // The start-up window closed within its load step and never appeared.
-    QVERIFY(program.window<shell::startup>() == nullptr);
+    QVERIFY(program.window<windows::StartupWindow>() == nullptr);
     QVERIFY(!program.launcher().ended());
     guitest::saveScreenshots(program.launcher().view(), "startup_marker1");
 }
@@ -77,15 +81,15 @@ void StartupTest::acceptPictureLightsAndResets() {
     game.writeData("launch_stat.tvd", {"0"});
     Program program(game);
     program.start();
-    QWidget* startup = program.window<shell::startup>();
+    QWidget* startup = program.window<windows::StartupWindow>();
     QVERIFY(QTest::qWaitForWindowExposed(startup));
-    QWidget* plain = program.widget(program.get<shell::startup>().Image2);
-    QWidget* lit = program.widget(program.get<shell::startup>().Image3);
+    QWidget* plain = program.widget(program.get<windows::StartupWindow>().acceptButtonPlain);
+    QWidget* lit = program.widget(program.get<windows::StartupWindow>().acceptButtonLit);
 
     guitest::moveMouse(plain);
     QVERIFY(!plain->isVisible());
     QVERIFY(lit->isVisible());
-    QVERIFY(!program.get<shell::startup>().Image2.state().visible);
+    QVERIFY(!program.get<windows::StartupWindow>().acceptButtonPlain.state().visible);
     guitest::saveScreenshots(program.launcher().view(), "startup_lit");
 
     // Over the lit picture nothing changes; over the background it resets.
@@ -105,15 +109,15 @@ void StartupTest::titleBarCloseEndsTheFirstRun() {
     game.writeData("launch_stat.tvd", {"0"});
     Program program(game);
     program.start();
-    QWidget* startup = program.window<shell::startup>();
+    QWidget* startup = program.window<windows::StartupWindow>();
     QVERIFY(startup != nullptr);
     guitest::saveScreenshots(program.launcher().view(), "startup_beforeclose");
 
     startup->close();
 
     QCOMPARE(guitest::bytes(game.readData("launch_stat.tvd")), QByteArray("1\r\n"));
-    QVERIFY(program.window<shell::startup>() == nullptr);
-    QWidget* main = program.window<shell::Q2M>();
+    QVERIFY(program.window<windows::StartupWindow>() == nullptr);
+    QWidget* main = program.window<windows::MainWindow>();
     QVERIFY(main != nullptr);
     QVERIFY(main->isVisible());
     QVERIFY(!program.launcher().ended());
@@ -125,22 +129,27 @@ void StartupTest::progressPanelShowsTheFill() {
     game.writeData("launch_stat.tvd", {"0"});
     Program program(game);
     program.start();
-    auto& startup = program.app().get<shell::startup>();
-    startup.txt_firsttime.setVisible(false);
-    startup.mDedAll.setVisible(true);
-    common::ProgressBar(startup.status1, startup.status2, startup.status3).show(0.4);
+    auto& startup = program.app().get<windows::StartupWindow>();
+    startup.firstRunNotice.setVisible(false);
+    startup.detectionPanel.setVisible(true);
+    windows::ProgressBar(startup.progressTrack, startup.progressFill, startup.progressPercent)
+        .show(0.4);
 
-    QWidget* track = program.widget(program.get<shell::startup>().status1);
-    QWidget* fill = program.widget(program.get<shell::startup>().status2);
+    QWidget* track = program.widget(program.get<windows::StartupWindow>().progressTrack);
+    QWidget* fill = program.widget(program.get<windows::StartupWindow>().progressFill);
     QVERIFY(fill->isVisible());
-    QCOMPARE(fill->parentWidget(), program.widget(program.get<shell::startup>().mDedAll));
+    QCOMPARE(fill->parentWidget(),
+             program.widget(program.get<windows::StartupWindow>().detectionPanel));
     QCOMPARE(fill->x(), track->x());
     QCOMPARE(fill->width(), 90); // 40 per cent of 3375 twips
     QVERIFY(fill->autoFillBackground());
     QCOMPARE(fill->palette().color(QPalette::Window), QColor(0, 0, 192));
-    QCOMPARE(qobject_cast<QLabel*>(program.widget(program.get<shell::startup>().status3))->text(),
-             QString(" 40%"));
-    QCOMPARE(program.widget(program.get<shell::startup>().Shape1)->geometry(), track->geometry());
+    QCOMPARE(
+        qobject_cast<QLabel*>(program.widget(program.get<windows::StartupWindow>().progressPercent))
+            ->text(),
+        QString(" 40%"));
+    QCOMPARE(program.widget(program.get<windows::StartupWindow>().progressFrame)->geometry(),
+             track->geometry());
     guitest::saveScreenshots(program.launcher().view(), "startup_progress");
 }
 

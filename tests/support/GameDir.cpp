@@ -5,14 +5,14 @@
 #include <stdexcept>
 #include <unistd.h>
 
-#include "common/DataFolder.h"
+#include "data/DataFolder.h"
 
 namespace testsupport {
 
 namespace {
 
 std::string inData(const std::string& name) {
-    return std::string(common::kDataFolderName) + "/" + name;
+    return std::string(data::kDataFolderName) + "/" + name;
 }
 
 } // namespace
@@ -31,7 +31,7 @@ GameDir::~GameDir() {
 }
 
 std::string GameDir::data(const std::string& name) const {
-    return (root_ / common::kDataFolderName / name).string();
+    return (root_ / data::kDataFolderName / name).string();
 }
 
 void GameDir::write(const std::string& relative, const std::vector<std::string>& lines) const {

@@ -1,23 +1,23 @@
 #include "support/Launcher.h"
 
-#include "common/SlashList.h"
-#include "shell/Q2M.h"
-#include "shell/Windows.h"
+#include "data/SlashList.h"
+#include "windows/AllWindows.h"
+#include "windows/MainWindow.h"
 
 namespace testsupport {
 
 Launcher::Launcher(const std::string& workingDirectory)
     : real(workingDirectory), files(real),
       app(platform::Services{messages, processes, documents, files}) {
-    startup = &shell::createWindows(app);
+    startup = &windows::createWindows(app);
 }
 
 std::vector<std::string> Launcher::catalogue() {
-    return common::entriesOf(get<shell::Q2M>().List1);
+    return data::entriesOf(get<windows::MainWindow>().mapList);
 }
 
 void Launcher::setCatalogue(const std::vector<std::string>& entries) {
-    auto& list = get<shell::Q2M>().List1;
+    auto& list = get<windows::MainWindow>().mapList;
     list.clear();
     list.addItems(entries);
 }

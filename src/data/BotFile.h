@@ -1,0 +1,43 @@
+#pragma once
+// bots.tvd, the bot roster between runs: two lines. Line 1 holds every
+// roster entry in list order, each followed by "/"; line 2 the positions of
+// the selected entries, ascending, each followed by "/". When nothing is
+// selected line 2 is "x" or empty, depending on who writes it; a reader
+// takes both as "nothing selected". The file is always rewritten whole.
+
+#include <string>
+
+#include "data/DataFolder.h"
+#include "platform/FileSystem.h"
+
+namespace ui {
+class ListBox;
+}
+
+namespace data {
+
+std::string botFilePath(const platform::FileSystem& fs);
+
+// What line 2 holds when no entry is selected.
+enum class NoSelection { LetterX, EmptyLine };
+
+// Line 2 for the roster as it stands.
+std::string botSelectionLine(const ui::ListBox& roster, NoSelection whenNone);
+
+// Writes the roster and its selection. False when the file could not be
+// written (the old file then stays as it was).
+bool writeBotFile(platform::FileSystem& fs, const ui::ListBox& roster, NoSelection whenNone);
+// Writes the file of an empty roster: two empty lines.
+bool writeClearedBotFile(platform::FileSystem& fs);
+// What the user is told when bots.tvd could not be written; `alsoLost` adds
+// what else that failure costs.
+std::string botFileWriteFailedMessage(const platform::FileSystem& fs,
+                                      const std::string& alsoLost = {});
+
+// Adds the entries of bots.tvd to the roster (which sorts them) and selects
+// the entries that line 2 names. Nothing happens when the file cannot be
+// read or has no second line. The walk over line 2 stops at the first piece
+// that is not a position in the roster; the pieces before it stay applied.
+void restoreRoster(const platform::FileSystem& fs, ui::ListBox& roster);
+
+} // namespace data

@@ -1,0 +1,19 @@
+#include "data/ListFiles.h"
+
+#include "data/DataFolder.h"
+#include "data/WriteFailure.h"
+#include "ui/Application.h"
+
+namespace data {
+
+bool writeMapsFile(ui::Application& app, const std::vector<std::string>& entries,
+                   const std::string& alsoLost) {
+    auto& services = app.services();
+    std::string consequence = "The map list on screen is kept, but it is not saved.";
+    if (!alsoLost.empty())
+        consequence += " " + alsoLost;
+    return data::writeListOrTell(services, data::dataFile(services.files, data::kMapsFile), entries,
+                                 consequence);
+}
+
+} // namespace data

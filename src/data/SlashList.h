@@ -1,0 +1,38 @@
+#pragma once
+// The one-line list text of every list file: each entry followed by "/".
+// An empty list is an empty line; text after the last "/" is dropped; two
+// "/" in a row give an empty entry.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/FileSystem.h"
+
+namespace ui {
+class ListBox;
+}
+
+namespace data {
+
+std::vector<std::string> parseSlashList(std::string_view line);
+std::string slashListLine(const std::vector<std::string>& entries);
+
+// The entries of a list file's first line; nullopt when the file cannot be
+// read or holds no line.
+std::optional<std::vector<std::string>> readSlashListFile(const platform::FileSystem& fs,
+                                                          const std::string& path);
+// Rewrites a list file whole as one line. False when it could not be written
+// (the old file then stays as it was).
+bool writeSlashListFile(platform::FileSystem& fs, const std::string& path,
+                        const std::vector<std::string>& entries);
+
+// Every entry of a list box, first to last.
+std::vector<std::string> entriesOf(const ui::ListBox& list);
+// Adds the entries of a list file to a list box (which sorts them when it
+// is sorted). Leaves the list unchanged when the file cannot be read.
+void appendSlashListFile(const platform::FileSystem& fs, const std::string& path,
+                         ui::ListBox& list);
+
+} // namespace data

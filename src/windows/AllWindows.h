@@ -1,0 +1,17 @@
+#pragma once
+// The set of windows of the launcher and the order in which they close.
+
+#include "ui/Application.h"
+
+namespace windows {
+
+// Creates every window of the program in the application's registry and
+// returns the start-up window.
+ui::Window& createWindows(ui::Application& app);
+
+// Unloads every loaded window in the closing order (about, help, artwork
+// store, bot, mod editor, map, saved map lists, mod, roster, start-up, and
+// the main window last); each runs its own unload step.
+void unloadEveryWindow(ui::Application& app);
+
+} // namespace windows

@@ -1,0 +1,39 @@
+// Bot detection of the bot window: Detect All, Detect New and the package
+// snapshot they leave for the next Detect New.
+
+#include "data/DataFolder.h"
+#include "packages/BotPackages.h"
+#include "ui/Application.h"
+#include "windows/ArtworkStore.h"
+#include "windows/BotWindow.h"
+#include "windows/PackageDetection.h"
+#include "windows/PackageScanner.h"
+#include "windows/ProgressBar.h"
+#include "windows/RosterWindow.h"
+
+namespace windows {
+
+void BotWindow::detectAll() {
+    RosterWindow& bots = app().get<RosterWindow>();
+    bots.selectedCount.setCaption("0");
+    app().get<windows::ArtworkStore>().detect.setCaption(packages::ScanMode::kBots);
+    bots.roster.clear();
+    detectPackages(app(), packageFolder, packageFiles,
+                   windows::ProgressBar(detectAllTrack, detectAllFill, detectAllPercent), nullptr,
+                   packages::knownBotPackage, &packages::PackageFinds::bots);
+    detectAllPercent.setCaption("DONE");
+}
+
+void BotWindow::detectNew() {
+    app().get<windows::ArtworkStore>().detect.setCaption(packages::ScanMode::kBots);
+    detectPackages(app(), packageFolder, packageFiles,
+                   windows::ProgressBar(detectNewTrack, detectNewFill, detectNewPercent),
+                   &packageSnapshot, packages::knownBotPackage, &packages::PackageFinds::bots);
+    detectNewPercent.setCaption("DONE");
+}
+
+void BotWindow::rememberPackages() {
+    storeSnapshot(app(), packageFiles, packageSnapshot, data::kOldBotsFile);
+}
+
+} // namespace windows

@@ -1,0 +1,80 @@
+#pragma once
+// The bot roster window. Its List3 is the roster of the whole program: one
+// bot entry per bot, sorted, several selected at once; the selected entries
+// are the bots of the next game. The accept button only hides the window, so
+// the roster survives; a close from the title bar discards it.
+
+#include "ui/Controls.h"
+#include "ui/ListBox.h"
+#include "ui/Window.h"
+#include "windows/DuplicatePass.h"
+
+namespace windows {
+
+class RosterWindow : public ui::Window {
+  public:
+    explicit RosterWindow(ui::Application& app);
+
+    // Rebuilds the highlighted entry from the editor, in place, keeping its
+    // selection; writes bots.tvd.
+    void rewriteHighlightedEntry();
+    // Splits the highlighted entry into the editor.
+    void showHighlightedBot();
+    // Takes the entries of a duplicate pass over List3 out in one change.
+    // The roster ends as removing them one by one leaves it: each removal
+    // highlights its entry first, as a click does, so the highlight, the
+    // editor, the count and the remove button show what the click on the
+    // last one left. bots.tvd is left to the caller, which writes it once.
+    void removeDuplicates(const windows::DuplicatePass& pass);
+
+    // Controls, in stacking order.
+    ui::Image decorationLower{*this, "Image1"};
+    ui::Image decorationRight{*this, "Image4"};
+    ui::Image decorationUpper{*this, "Image5"};
+    ui::ListBox roster{*this, "List3", true, ui::ListBox::Selection::Multiple};
+    ui::Label editedName{*this, "Label1"};              // name of the highlighted bot
+    ui::Label editorHeader{*this, "Label3"};            // column header
+    ui::ComboBox editedSkill{*this, "Combo3"};          // skill
+    ui::ComboBox editedTeam{*this, "Combo1"};           // team
+    ui::ComboBox editedDelay{*this, "Combo2"};          // delay
+    ui::Label selectedCount{*this, "nr"};               // number of selected bots
+    ui::Label shownIndexLabel{*this, "Label2"};         // highlighted index last shown (hidden)
+    ui::CommandButton clearButton{*this, "Command2"};   // "clear botlist"
+    ui::CommandButton removeButton{*this, "Command9"};  // "remove bot"
+    ui::CommandButton addBotButton{*this, "Command1"};  // "Add bot to list"
+    ui::CommandButton selectAllButton{*this, "call"};   // "Select all"
+    ui::CommandButton selectNoneButton{*this, "cnone"}; // "Sel. none"
+    ui::Image acceptButtonPlain{*this, "Image2"};       // accept, plain
+    ui::Image acceptButtonLit{*this, "Image3"};         // accept, lit
+
+  protected:
+    void onLoad() override;
+    void onUnload(bool& cancel) override;
+    void onMouseMove() override;
+    void onDeactivate() override;
+
+  private:
+    void design();
+    void bindHandlers();
+    void rosterClicked();
+    void selectAllClicked();
+    void selectNoneClicked();
+    void editorFieldChosen();
+    void addBotClicked();
+    void clearClicked();
+    void removeClicked();
+    void acceptClicked();
+    void refresh();
+    void updateMainWindowBots();
+
+    // True while an operation of this window runs: a refresh raised inside
+    // it leaves the file to the operation, which writes it at its end.
+    bool operationRunning_ = false;
+    // True while code moves the highlight without the refresh of a click.
+    bool quietHighlight_ = false;
+};
+
+// The choices of a bot's skill, team and delay boxes.
+void addBotChoices(ui::ComboBox& skill, ui::ComboBox& team, ui::ComboBox& delay);
+
+} // namespace windows
