@@ -80,6 +80,7 @@ bool Window::unload() {
     caption_ = designCaption_;
     for (Control* c : controls_)
         c->restoreDesign();
+    onDesignRestored();
     app_.notifyWindow(*this, WindowEvent::Unloaded);
     app_.windowUnloaded();
     return true;

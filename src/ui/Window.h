@@ -1,14 +1,18 @@
 #pragma once
 // A window of the launcher. Subclasses declare their controls as members,
-// set their design state in the constructor and override the Form_* steps.
+// set their design state in the constructor and override the on* steps.
 //
 // Life cycle: a window object exists for the whole run, owned by the
 // Application. It is loaded on first use (a touch of one of its controls, or
-// Show), runs Form_Load once per load, and is unloaded by unload() or the
-// title-bar close: Form_Unload runs (it may cancel), every control goes back
-// to its design state and the window is marked not loaded. Code may go on
-// running after its own window unloaded; the next touch loads it again,
-// hidden.
+// Show), runs onLoad once per load, and is unloaded by unload() or the
+// title-bar close: onUnload runs (it may cancel), every control goes back
+// to its design state, onDesignRestored puts the window's own state back too,
+// and the window is marked not loaded. Code may go on running after its own
+// window unloaded; the next touch loads it again, hidden.
+//
+// State that no user sees (flags, modes) is a typed member of the subclass,
+// not a hidden control; it behaves like one: its accessors call touch(), and
+// onDesignRestored gives it back its design value.
 
 #include <string>
 #include <vector>
@@ -69,6 +73,8 @@ class Window {
     virtual void onUnload(bool& cancel) { (void)cancel; }
     virtual void onMouseMove() {}
     virtual void onDeactivate() {}
+    // Right after every control went back to its design state on unload.
+    virtual void onDesignRestored() {}
 
     void setBorderStyle(BorderStyle b) { border_ = b; }
     void setShowInTaskbar(bool s) { showInTaskbar_ = s; }

@@ -244,7 +244,6 @@ void MainWindow::designFlags() {
         int left;
         int top;
     } flags[] = {
-        {focuscontr, "false", 6840, 5880},
         {removelb, "true", 8280, 5880},
         {foldercycle, "", 6840, 6240},
         {qm, "\"", 8280, 6240},
@@ -299,6 +298,24 @@ void MainWindow::bindHandlers() {
              &launchHoverBottom, &execConfigCaption, &launchHoverTop, &launchHoverUpperRight,
              &launchHoverLowerLeft, &launchHoverLowerRight, &configFile})
         around->onMouseMove = [this] { resetLaunchPicture(); };
+}
+
+// ---- State no user sees --------------------------------------------------
+// Each accessor touches the window first, as reading or setting a control
+// does, so a first use loads the window before the value is read or set.
+
+MainWindow::SettingsFlow MainWindow::settingsFlow() {
+    touch();
+    return flags_.settingsFlow;
+}
+
+void MainWindow::setSettingsFlow(SettingsFlow flow) {
+    touch();
+    flags_.settingsFlow = flow;
+}
+
+void MainWindow::onDesignRestored() {
+    flags_ = Flags{};
 }
 
 } // namespace windows

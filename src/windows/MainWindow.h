@@ -54,6 +54,14 @@ class MainWindow : public ui::Window {
     // "Game with  3 bots" for the roster's selection count.
     static std::string botCountCaption(int selected);
 
+    // ---- state no user sees (reading it loads the window) --------------
+    // Which way the settings controls and the selected mod's record go: the
+    // record into the controls while the mod list has the focus (and from
+    // the end of the load step), otherwise each change of a setting into the
+    // record.
+    enum class SettingsFlow { SaveEdits, LoadRecord };
+    SettingsFlow settingsFlow();
+
     // ---- controls, in stacking order (later ones lie on top) -----------
     // Map-mode tabs and the hidden holders of their pictures.
     ui::PictureBox singleMapTab{*this, "Picture1"};    // single-map tab
@@ -142,7 +150,6 @@ class MainWindow : public ui::Window {
     ui::CommandButton helpButton{*this, "Command5"};  // "?"
 
     // Hidden labels used as flags and values.
-    ui::Label focuscontr{*this, "focuscontr"};
     ui::Label removelb{*this, "removelb"};
     ui::Label foldercycle{*this, "foldercycle"};
     ui::Label qm{*this, "qm"};
@@ -153,8 +160,16 @@ class MainWindow : public ui::Window {
   protected:
     void onLoad() override;
     void onUnload(bool& cancel) override;
+    void onDesignRestored() override;
 
   private:
+    // The state no user sees, at its design values.
+    struct Flags {
+        SettingsFlow settingsFlow = SettingsFlow::SaveEdits;
+    };
+    Flags flags_;
+    void setSettingsFlow(SettingsFlow flow);
+
     // The design, panel by panel.
     void design();
     void designTabs();
@@ -193,7 +208,7 @@ class MainWindow : public ui::Window {
     void singleMapTabClicked();
     void cycleTabClicked();
 
-    // Settings changes: each saves the record while focuscontr is "false".
+    // Settings changes: each saves the record while the flow is SaveEdits.
     void settingChanged();
 
     // Launch button.

@@ -112,14 +112,14 @@ void MainWindow::modListClicked() {
 }
 
 void MainWindow::modListFocused() {
-    focuscontr.setCaption("true");
+    setSettingsFlow(SettingsFlow::LoadRecord);
     if (removelb.caption() != "false")
         launchButtonPlain.setEnabled(true);
     removelb.setCaption("true");
 }
 
 void MainWindow::modListFocusLost() {
-    focuscontr.setCaption("false");
+    setSettingsFlow(SettingsFlow::SaveEdits);
 }
 
 // ---- Map cycle ----------------------------------------------------------

@@ -82,7 +82,7 @@ void MainWindow::onLoad() {
     data::SettingsFile stored;
     ui::skip([&] { stored = data::SettingsFile::read(app().services().files); });
     ui::skip([&] { selectStored(mapList, stored.mapIndex); });
-    // Loads nothing yet: focuscontr is still "false".
+    // Loads nothing yet: the settings flow is still SaveEdits.
     ui::skip([&] { selectStored(modList, stored.modIndex); });
     ui::skip([&] { hostName.setText(stored.hostName); });
     ui::skip([&] {
@@ -102,7 +102,7 @@ void MainWindow::onLoad() {
             setCycleMode();
         }
     });
-    ui::skip([&] { focuscontr.setCaption("true"); });
+    ui::skip([&] { setSettingsFlow(SettingsFlow::LoadRecord); });
     ui::skip([&] { loadModRecord(); });
     ui::skip([&] { showMapTitle(); });
 }
@@ -142,7 +142,7 @@ bool MainWindow::singleMapMode() const {
 }
 
 void MainWindow::applyNoModState() {
-    focuscontr.setCaption("true");
+    setSettingsFlow(SettingsFlow::LoadRecord);
     withBots.setEnabled(false);
     botCount.setEnabled(true);
     editRosterButton.setEnabled(true);

@@ -1,7 +1,7 @@
 // The selected mod's record and the server-setting controls.
 //
-// The caption of focuscontr sets the direction: "true" lets modpro load the
-// record into the controls, "false" makes every change of a setting save it.
+// The settings flow sets the direction: LoadRecord lets loadModRecord put the
+// record into the controls, SaveEdits makes every change of a setting save it.
 #include <string>
 
 #include "data/DataFolder.h"
@@ -74,7 +74,7 @@ std::string checkText(const ui::CheckBox& box) {
 } // namespace
 
 void MainWindow::loadModRecord() {
-    if (focuscontr.caption() != "true")
+    if (settingsFlow() != SettingsFlow::LoadRecord)
         return;
     // The whole record is read before any control is touched.
     const auto record = ModRecord::read(app().services().files, modList.text());
@@ -161,7 +161,7 @@ void MainWindow::deleteModRecord() {
 }
 
 void MainWindow::settingChanged() {
-    if (focuscontr.caption() == "false")
+    if (settingsFlow() == SettingsFlow::SaveEdits)
         saveModSettings();
 }
 

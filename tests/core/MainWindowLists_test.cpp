@@ -140,14 +140,14 @@ TEST_F(MainWindowLists, focusHandshakeLoadsOnFocusAndSavesAfterIt) {
 
     // Clicking into the list loads the mod without saving anything.
     q.modList.userClickItem(0);
-    EXPECT_EQ(q.focuscontr.caption(), "true");
+    EXPECT_EQ(q.settingsFlow(), windows::MainWindow::SettingsFlow::LoadRecord);
     EXPECT_EQ(q.fragLimit.text(), "1");
     EXPECT_EQ(q.configFile.text(), "a.cfg");
     EXPECT_EQ(dir.readData("CTF.tvd"), ctfBefore);
 
     // Typing "25" saves after each keystroke.
     q.fragLimit.userType("2");
-    EXPECT_EQ(q.focuscontr.caption(), "false");
+    EXPECT_EQ(q.settingsFlow(), windows::MainWindow::SettingsFlow::SaveEdits);
     EXPECT_EQ(dataLines("Baseq3.tvd")[12], "2");
     q.fragLimit.userType("25");
     auto record = dataLines("Baseq3.tvd");

@@ -40,7 +40,7 @@ TEST_F(MainWindowLoad, restoresSelectionsHostNameModeAndTheModsRecord) {
     EXPECT_FALSE(q.optionCaption2.visible());
     EXPECT_TRUE(q.fragLimit.enabled());
     EXPECT_TRUE(q.removeModButton.enabled());
-    EXPECT_EQ(q.focuscontr.caption(), "true");
+    EXPECT_EQ(q.settingsFlow(), windows::MainWindow::SettingsFlow::LoadRecord);
     // ...and loading it never wrote it back.
     EXPECT_EQ(dir.readData("CTF.tvd"), recordBefore);
 }
@@ -91,7 +91,7 @@ TEST_F(MainWindowLoad, withoutSettingsTheFirstEntriesAndTheDefaultHostName) {
 TEST_F(MainWindowLoad, noModStateWhenNoModIsSelected) {
     auto expectNoMod = [](windows::MainWindow& q) {
         EXPECT_EQ(q.modList.listIndex(), -1);
-        EXPECT_EQ(q.focuscontr.caption(), "true");
+        EXPECT_EQ(q.settingsFlow(), windows::MainWindow::SettingsFlow::LoadRecord);
         EXPECT_FALSE(q.withBots.enabled());
         EXPECT_TRUE(q.botCount.enabled());
         EXPECT_TRUE(q.editRosterButton.enabled());

@@ -81,7 +81,7 @@ TEST_F(ModWindow, detectAllListsTheModFoldersAndTheBaseGame) {
     EXPECT_EQ(shown.width["q2mod.status2b"], 2895);
     // The main window is left without a mod.
     EXPECT_EQ(main().modList.listIndex(), -1);
-    EXPECT_EQ(main().focuscontr.caption(), "true");
+    EXPECT_EQ(main().settingsFlow(), windows::MainWindow::SettingsFlow::LoadRecord);
     EXPECT_FALSE(main().withBots.enabled());
 }
 
