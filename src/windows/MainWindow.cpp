@@ -244,7 +244,6 @@ void MainWindow::designFlags() {
         int left;
         int top;
     } flags[] = {
-        {removelb, "true", 8280, 5880},
         {foldercycle, "", 6840, 6240},
         {qm, "\"", 8280, 6240},
     };
@@ -312,6 +311,16 @@ MainWindow::SettingsFlow MainWindow::settingsFlow() {
 void MainWindow::setSettingsFlow(SettingsFlow flow) {
     touch();
     flags_.settingsFlow = flow;
+}
+
+bool MainWindow::enablesLaunchOnModFocus() {
+    touch();
+    return flags_.enablesLaunchOnModFocus;
+}
+
+void MainWindow::setEnablesLaunchOnModFocus(bool enables) {
+    touch();
+    flags_.enablesLaunchOnModFocus = enables;
 }
 
 void MainWindow::onDesignRestored() {

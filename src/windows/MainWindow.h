@@ -61,6 +61,9 @@ class MainWindow : public ui::Window {
     // record.
     enum class SettingsFlow { SaveEdits, LoadRecord };
     SettingsFlow settingsFlow();
+    // False from the removal of a mod until the next focus of the mod list,
+    // which then leaves the launch button as it is.
+    bool enablesLaunchOnModFocus();
 
     // ---- controls, in stacking order (later ones lie on top) -----------
     // Map-mode tabs and the hidden holders of their pictures.
@@ -150,7 +153,6 @@ class MainWindow : public ui::Window {
     ui::CommandButton helpButton{*this, "Command5"};  // "?"
 
     // Hidden labels used as flags and values.
-    ui::Label removelb{*this, "removelb"};
     ui::Label foldercycle{*this, "foldercycle"};
     ui::Label qm{*this, "qm"};
 
@@ -166,9 +168,11 @@ class MainWindow : public ui::Window {
     // The state no user sees, at its design values.
     struct Flags {
         SettingsFlow settingsFlow = SettingsFlow::SaveEdits;
+        bool enablesLaunchOnModFocus = true;
     };
     Flags flags_;
     void setSettingsFlow(SettingsFlow flow);
+    void setEnablesLaunchOnModFocus(bool enables);
 
     // The design, panel by panel.
     void design();

@@ -102,7 +102,7 @@ void MainWindow::removeModClicked() {
     removeHighlighted(modList);
     writeList(app(), data::kModsFile, modList);
     // The next focus of the mod list leaves the launch button disabled.
-    removelb.setCaption("false");
+    setEnablesLaunchOnModFocus(false);
     if (modList.selCount() == 0)
         applyNoModState();
 }
@@ -113,9 +113,9 @@ void MainWindow::modListClicked() {
 
 void MainWindow::modListFocused() {
     setSettingsFlow(SettingsFlow::LoadRecord);
-    if (removelb.caption() != "false")
+    if (enablesLaunchOnModFocus())
         launchButtonPlain.setEnabled(true);
-    removelb.setCaption("true");
+    setEnablesLaunchOnModFocus(true);
 }
 
 void MainWindow::modListFocusLost() {
