@@ -244,7 +244,6 @@ void MainWindow::designFlags() {
         int left;
         int top;
     } flags[] = {
-        {foldercycle, "", 6840, 6240},
         {qm, "\"", 8280, 6240},
     };
     for (const auto& f : flags) {
@@ -321,6 +320,16 @@ bool MainWindow::enablesLaunchOnModFocus() {
 void MainWindow::setEnablesLaunchOnModFocus(bool enables) {
     touch();
     flags_.enablesLaunchOnModFocus = enables;
+}
+
+MainWindow::CycleConfigWrite MainWindow::cycleConfigWrite() {
+    touch();
+    return flags_.cycleConfigWrite;
+}
+
+void MainWindow::setCycleConfigWrite(CycleConfigWrite outcome) {
+    touch();
+    flags_.cycleConfigWrite = outcome;
 }
 
 void MainWindow::onDesignRestored() {

@@ -31,7 +31,7 @@ class MainWindow : public ui::Window {
     void deleteModRecord();    // delete the selected mod's record
     void loadBotFile();        // bots.tvd into the roster
     void deleteCycleConfig();  // delete the cycle config
-    void writeCycleConfig();   // write the cycle config, set foldercycle
+    void writeCycleConfig();   // write the cycle config, keep its outcome
     void loadModRecord();      // selected mod's record into the settings controls
     void saveModSettings();    // settings controls into the selected mod's record
     // Tells the user `message`, then takes the highlighted mod off the mod
@@ -64,6 +64,9 @@ class MainWindow : public ui::Window {
     // False from the removal of a mod until the next focus of the mod list,
     // which then leaves the launch button as it is.
     bool enablesLaunchOnModFocus();
+    // The outcome of the last write of the cycle config.
+    enum class CycleConfigWrite { NotAttempted, Written, Failed };
+    CycleConfigWrite cycleConfigWrite();
 
     // ---- controls, in stacking order (later ones lie on top) -----------
     // Map-mode tabs and the hidden holders of their pictures.
@@ -153,7 +156,6 @@ class MainWindow : public ui::Window {
     ui::CommandButton helpButton{*this, "Command5"};  // "?"
 
     // Hidden labels used as flags and values.
-    ui::Label foldercycle{*this, "foldercycle"};
     ui::Label qm{*this, "qm"};
 
     // The link document opened by the about window.
@@ -169,10 +171,12 @@ class MainWindow : public ui::Window {
     struct Flags {
         SettingsFlow settingsFlow = SettingsFlow::SaveEdits;
         bool enablesLaunchOnModFocus = true;
+        CycleConfigWrite cycleConfigWrite = CycleConfigWrite::NotAttempted;
     };
     Flags flags_;
     void setSettingsFlow(SettingsFlow flow);
     void setEnablesLaunchOnModFocus(bool enables);
+    void setCycleConfigWrite(CycleConfigWrite outcome);
 
     // The design, panel by panel.
     void design();

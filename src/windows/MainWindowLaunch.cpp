@@ -84,7 +84,7 @@ void MainWindow::launch() {
     auto& services = app().services();
     if (cyclePanel.visible()) {
         writeCycleConfig();
-        if (foldercycle.caption() == "n") {
+        if (cycleConfigWrite() == CycleConfigWrite::Failed) {
             services.messages.show(kStartFailedMessage);
             return;
         }
@@ -114,7 +114,7 @@ void MainWindow::writeCycleConfig() {
             lines.push_back("vstr m1");
     }
     const bool written = app().services().files.writeLines(cycleConfigPath(*this), lines);
-    foldercycle.setCaption(written ? "y" : "n");
+    setCycleConfigWrite(written ? CycleConfigWrite::Written : CycleConfigWrite::Failed);
 }
 
 void MainWindow::deleteCycleConfig() {

@@ -33,7 +33,7 @@ TEST(CycleConfig, emptyAndOneMap) {
     dir.write("baseq3/tvdx_mapcycle.cfg", {"old content"});
     auto& q = cycleOf(l, "baseq3", {});
     q.writeCycleConfig();
-    EXPECT_EQ(q.foldercycle.caption(), "y");
+    EXPECT_EQ(q.cycleConfigWrite(), windows::MainWindow::CycleConfigWrite::Written);
     EXPECT_TRUE(dir.exists("baseq3/tvdx_mapcycle.cfg"));
     EXPECT_EQ(dir.read("baseq3/tvdx_mapcycle.cfg"), "");
 
@@ -65,7 +65,7 @@ TEST(CycleConfig, entriesAreWrittenAsTheyStand) {
     // The folder is found whatever the case of its name.
     auto& q = cycleOf(l, "OSP", {"Q3DM1", " q3dm7 ", "Q3DM1"});
     q.writeCycleConfig();
-    EXPECT_EQ(q.foldercycle.caption(), "y");
+    EXPECT_EQ(q.cycleConfigWrite(), windows::MainWindow::CycleConfigWrite::Written);
     EXPECT_EQ(dir.read("osp/tvdx_mapcycle.cfg"),
               line(1, "Q3DM1", 2) + line(2, " q3dm7 ", 3) + line(3, "Q3DM1", 1) + "vstr m1\r\n");
 }
@@ -75,13 +75,13 @@ TEST(CycleConfig, missingModFolderAndDeletion) {
     Launcher l(dir.path());
     auto& q = cycleOf(l, "nosuchmod", {"q3dm1"});
     q.writeCycleConfig();
-    EXPECT_EQ(q.foldercycle.caption(), "n");
+    EXPECT_EQ(q.cycleConfigWrite(), windows::MainWindow::CycleConfigWrite::Failed);
     EXPECT_FALSE(dir.exists("nosuchmod"));
     q.deleteCycleConfig(); // nothing to delete: no error
 
     cycleOf(l, "baseq3", {"q3dm1"});
     q.writeCycleConfig();
-    EXPECT_EQ(q.foldercycle.caption(), "y");
+    EXPECT_EQ(q.cycleConfigWrite(), windows::MainWindow::CycleConfigWrite::Written);
     ASSERT_TRUE(dir.exists("baseq3/tvdx_mapcycle.cfg"));
     q.deleteCycleConfig();
     EXPECT_FALSE(dir.exists("baseq3/tvdx_mapcycle.cfg"));

@@ -133,7 +133,7 @@ TEST(Launch, cycleModeWritesAndExecutesTheConfig) {
     q.cycleMaps.clear();
     EXPECT_EQ(launched(l),
               kHead + " +exec tvdx_mapcycle.cfg+addbot Sarge 5 red 0 +set g_gametype 3 ");
-    EXPECT_EQ(q.foldercycle.caption(), "y");
+    EXPECT_EQ(q.cycleConfigWrite(), windows::MainWindow::CycleConfigWrite::Written);
     ASSERT_TRUE(dir.exists("baseq3/tvdx_mapcycle.cfg"));
     EXPECT_EQ(dir.read("baseq3/tvdx_mapcycle.cfg"), "");
 
@@ -166,7 +166,7 @@ TEST(Launch, failuresShowTheMessage) {
         q.closeOnLaunch.setValue(1);
         q.cycleMaps.addItem("q3dm1");
         q.launch();
-        EXPECT_EQ(q.foldercycle.caption(), "n");
+        EXPECT_EQ(q.cycleConfigWrite(), windows::MainWindow::CycleConfigWrite::Failed);
         EXPECT_EQ(l.messages.shown, std::vector<std::string>{kStartFailed});
         EXPECT_TRUE(l.processes.started.empty());
         EXPECT_FALSE(dir.exists("nosuchmod"));
