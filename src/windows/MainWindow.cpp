@@ -38,7 +38,7 @@ void MainWindow::design() {
     designServerSettings();
     designDefinitionFrame();
     designLaunchArea();
-    designFlags();
+    designLinkDocument();
 }
 
 // Map-mode tabs: the window opens in single-map mode.
@@ -236,21 +236,8 @@ void MainWindow::designLaunchArea() {
     helpButton.setToolTip("Click here for ReadMe-file");
 }
 
-// Flags and values, never seen.
-void MainWindow::designFlags() {
-    const struct {
-        ui::Label& flag;
-        const char* value;
-        int left;
-        int top;
-    } flags[] = {
-        {qm, "\"", 8280, 6240},
-    };
-    for (const auto& f : flags) {
-        f.flag.place(f.left, f.top, 1215, 255);
-        f.flag.setCaption(f.value);
-        f.flag.setVisible(false);
-    }
+// The link document, never seen.
+void MainWindow::designLinkDocument() {
     linkPageDocument.place(9480, 6240, 255, 255);
     linkPageDocument.setDocument(art::kLinkPage);
     linkPageDocument.setVisible(false);

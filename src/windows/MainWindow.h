@@ -155,9 +155,6 @@ class MainWindow : public ui::Window {
     ui::CommandButton aboutButton{*this, "Command4"}; // "©"
     ui::CommandButton helpButton{*this, "Command5"};  // "?"
 
-    // Hidden labels used as flags and values.
-    ui::Label qm{*this, "qm"};
-
     // The link document opened by the about window.
     ui::OleContainer linkPageDocument{*this, "OLE1"};
 
@@ -187,7 +184,7 @@ class MainWindow : public ui::Window {
     void designServerSettings();
     void designDefinitionFrame();
     void designLaunchArea();
-    void designFlags();
+    void designLinkDocument();
     void bindHandlers();
     // Empties the cycle list while it holds only its design-time entry.
     void removeCyclePlaceholder();

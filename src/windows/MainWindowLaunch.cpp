@@ -19,8 +19,15 @@ namespace {
 // The greeting every player sees on joining a game started from here.
 constexpr const char* kMessageOfTheDay = "Welcome to a game started with Torvel Arvenix Pro";
 constexpr const char* kCycleConfigName = "tvdx_mapcycle.cfg";
+// Groups the blanks of a value into one argument of the game's command line,
+// and one command of the cycle config.
+constexpr char kQuote = '"';
 constexpr const char* kStartFailedMessage =
     "Please copy 'Torvel Arvenix Pro.exe' into your Quake3 directory and select a valid mod.";
+
+std::string quoted(const std::string& text) {
+    return kQuote + text + kQuote;
+}
 
 std::string cycleConfigPath(MainWindow& q) {
     const std::string wd = q.app().services().files.workingDirectory();
@@ -45,13 +52,12 @@ std::string optionArguments(const ui::Label& caption, const ui::TextBox& prefix,
 }
 
 std::string gameCommandLine(MainWindow& q) {
-    const std::string quote = q.qm.caption();
     std::string line =
         "Quake3.exe + set dedicated " + data::signPaddedNumber(q.dedicatedServer.value());
     line += " + set fs_game " + q.gameFolder.caption();
     line += " + sv_maxclients " + q.maxClients.text();
-    line += " + sv_hostname " + quote + data::trimmed(q.hostName.text()) + quote;
-    line += " +g_motd " + quote + kMessageOfTheDay + quote;
+    line += " + sv_hostname " + quoted(data::trimmed(q.hostName.text()));
+    line += " +g_motd " + quoted(kMessageOfTheDay);
     line += " +sv_pure " + data::signPaddedNumber(q.pureServer.value());
     line += "+ fraglimit " + q.fragLimit.text() + " ";
     line += "+ timelimit " + q.timeLimit.text() + " ";
@@ -102,14 +108,13 @@ void MainWindow::launch() {
 void MainWindow::writeCycleConfig() {
     // m1 loads the first map and points nextmap at m2, and so on; the last
     // map points back at m1, so the cycle repeats. "vstr m1" starts it.
-    const std::string quote = qm.caption();
     std::vector<std::string> lines;
     const int count = cycleMaps.listCount();
     for (int i = 0; i < count; ++i) {
         const bool last = i + 1 == count;
         const std::string next = last ? "1" : data::plainNumber(i + 2);
-        lines.push_back("set m" + data::plainNumber(i + 1) + " " + quote + "map " +
-                        cycleMaps.list(i) + "; set nextmap vstr m" + next + quote);
+        lines.push_back("set m" + data::plainNumber(i + 1) + " " +
+                        quoted("map " + cycleMaps.list(i) + "; set nextmap vstr m" + next));
         if (last)
             lines.push_back("vstr m1");
     }

@@ -12,7 +12,6 @@ namespace {
 windows::MainWindow& cycleOf(Launcher& l, const std::string& folder,
                              const std::vector<std::string>& maps) {
     auto& q = l.get<windows::MainWindow>();
-    q.qm.setCaption("\"");
     q.gameFolder.setCaption(folder);
     q.cycleMaps.clear();
     for (const auto& m : maps)

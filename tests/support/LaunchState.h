@@ -17,7 +17,6 @@ inline constexpr const char* kSarge = "Sarge - 5 - red  - 0  ";
 
 inline void setTypicalLaunch(Launcher& l) {
     auto& q = l.get<windows::MainWindow>();
-    q.qm.setCaption("\"");
     q.dedicatedServer.setValue(0);
     q.gameFolder.setCaption("baseq3");
     q.maxClients.setText("8");
