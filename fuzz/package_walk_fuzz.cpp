@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                             [](char c) { return static_cast<unsigned char>(c) < 0x20U; });
     };
     std::istringstream again(bytes);
-    const auto finds = packages::findInPackage(again, packages::ScanMode::kMapsAndBots);
+    const auto finds = packages::findInPackage(again, packages::ScanMode::MapsAndBots);
     expect(finds.maps.size() <= entries && finds.bots.size() <= entries);
     for (const auto& map : finds.maps)
         expect(listable(map));

@@ -113,10 +113,10 @@ std::optional<std::string> botNameOf(std::string_view entryName) {
                   std::string(middle(entryName, 15, 4)));
 }
 
-PackageFinds findInPackage(std::istream& package, std::string_view mode) {
+PackageFinds findInPackage(std::istream& package, ScanMode mode) {
     PackageFinds finds;
-    const bool maps = mode == ScanMode::kMaps || mode == ScanMode::kMapsAndBots;
-    const bool bots = mode == ScanMode::kBots || mode == ScanMode::kMapsAndBots;
+    const bool maps = mode == ScanMode::Maps || mode == ScanMode::MapsAndBots;
+    const bool bots = mode == ScanMode::Bots || mode == ScanMode::MapsAndBots;
     walkPackage(package, [&](const PackageEntry& entry) {
         if (maps) {
             if (auto map = mapNameOf(entry.name))

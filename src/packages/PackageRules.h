@@ -11,13 +11,9 @@
 
 namespace packages {
 
-// The captions of gfx.detect that the scanner acts on; any other caption
-// walks the package and adds nothing.
-namespace ScanMode {
-inline constexpr const char* kMaps = "maps";
-inline constexpr const char* kBots = "bots";
-inline constexpr const char* kMapsAndBots = "maps_n_bots";
-} // namespace ScanMode
+// What the scanner looks for in a package. None walks the package and adds
+// nothing.
+enum class ScanMode { None, Maps, Bots, MapsAndBots };
 
 // The map name of an entry such as maps/q3dm1.bsp ("q3dm1"): the name less
 // its first 5 and last 4 characters, for a name starting with "maps" in any
@@ -38,6 +34,6 @@ struct PackageFinds {
     std::vector<std::string> maps;
     std::vector<std::string> bots;
 };
-PackageFinds findInPackage(std::istream& package, std::string_view mode);
+PackageFinds findInPackage(std::istream& package, ScanMode mode);
 
 } // namespace packages

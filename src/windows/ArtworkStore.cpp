@@ -21,14 +21,25 @@ ArtworkStore::ArtworkStore(ui::Application& app)
         b.box.place(b.left, b.top, 1440, 780);
         b.box.setPicture(b.picture);
     }
-    detect.place(3240, 120, 1335, 255);
-    detect.setCaption("bot or map detect?");
-    detect.setVisible(false);
     DedNewCounter.place(3240, 480, 1335, 255);
     DedNewCounter.setCaption("1");
     DedNewCounter.setVisible(false);
     readmeDocument.place(3240, 960, 255, 255);
     readmeDocument.setDocument(art::kReadme);
+}
+
+packages::ScanMode ArtworkStore::scanMode() {
+    touch();
+    return scanMode_;
+}
+
+void ArtworkStore::setScanMode(packages::ScanMode mode) {
+    touch();
+    scanMode_ = mode;
+}
+
+void ArtworkStore::onDesignRestored() {
+    scanMode_ = packages::ScanMode::None;
 }
 
 } // namespace windows

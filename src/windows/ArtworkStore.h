@@ -1,8 +1,9 @@
 #pragma once
 // The artwork store: a window that is never shown. It holds the shared button
-// pictures (plain ending 0, lit ending 1), two hidden labels used as global
-// values, and the readme document.
+// pictures (plain ending 0, lit ending 1), the scan mode of the package
+// scanner, a hidden label used as a global value, and the readme document.
 
+#include "packages/PackageRules.h"
 #include "ui/Controls.h"
 #include "ui/Window.h"
 
@@ -12,6 +13,11 @@ class ArtworkStore : public ui::Window {
   public:
     explicit ArtworkStore(ui::Application& app);
 
+    // What the package scanner looks for; reading or setting it loads the
+    // store, as a touch of one of its controls does.
+    packages::ScanMode scanMode();
+    void setScanMode(packages::ScanMode mode);
+
     ui::PictureBox acceptPlain{*this, "accept0"};
     ui::PictureBox acceptLit{*this, "accept1"};
     ui::PictureBox deletePlain{*this, "delete0"};
@@ -20,9 +26,14 @@ class ArtworkStore : public ui::Window {
     ui::PictureBox loadLit{*this, "load1"};
     ui::PictureBox savePlain{*this, "save0"};
     ui::PictureBox saveLit{*this, "save1"};
-    ui::Label detect{*this, "detect"};               // scan mode of the package scanner
     ui::Label DedNewCounter{*this, "DedNewCounter"}; // counter of mod detection
     ui::OleContainer readmeDocument{*this, "OLE_readme"};
+
+  protected:
+    void onDesignRestored() override;
+
+  private:
+    packages::ScanMode scanMode_ = packages::ScanMode::None;
 };
 
 } // namespace windows

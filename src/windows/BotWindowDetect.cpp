@@ -16,7 +16,7 @@ namespace windows {
 void BotWindow::detectAll() {
     RosterWindow& bots = app().get<RosterWindow>();
     bots.selectedCount.setCaption("0");
-    app().get<windows::ArtworkStore>().detect.setCaption(packages::ScanMode::kBots);
+    app().get<windows::ArtworkStore>().setScanMode(packages::ScanMode::Bots);
     bots.roster.clear();
     detectPackages(app(), packageFolder, packageFiles,
                    windows::ProgressBar(detectAllTrack, detectAllFill, detectAllPercent), nullptr,
@@ -25,7 +25,7 @@ void BotWindow::detectAll() {
 }
 
 void BotWindow::detectNew() {
-    app().get<windows::ArtworkStore>().detect.setCaption(packages::ScanMode::kBots);
+    app().get<windows::ArtworkStore>().setScanMode(packages::ScanMode::Bots);
     detectPackages(app(), packageFolder, packageFiles,
                    windows::ProgressBar(detectNewTrack, detectNewFill, detectNewPercent),
                    &packageSnapshot, packages::knownBotPackage, &packages::PackageFinds::bots);

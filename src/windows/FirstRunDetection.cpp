@@ -40,7 +40,7 @@ bool firstRunDetection(windows::StartupWindow& w) {
             app.services().messages.show(kNotCompleted);
             return false;
         }
-        app.get<windows::ArtworkStore>().detect.setCaption(packages::ScanMode::kMapsAndBots);
+        app.get<windows::ArtworkStore>().setScanMode(packages::ScanMode::MapsAndBots);
         maps.clear();
         roster.clear();
     } catch (const ui::RuntimeError&) {

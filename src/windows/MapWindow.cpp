@@ -224,7 +224,7 @@ void MapWindow::detectNew() {
 }
 
 void MapWindow::detect(bool onlyNew) {
-    app().get<windows::ArtworkStore>().detect.setCaption(packages::ScanMode::kMaps);
+    app().get<windows::ArtworkStore>().setScanMode(packages::ScanMode::Maps);
     auto& catalogue = app().get<windows::MainWindow>().mapList;
     if (!onlyNew)
         catalogue.clear();

@@ -25,7 +25,7 @@ void scanPackage(ui::Application& app, const std::string& path, packages::Packag
     auto package = app.services().files.openBinary(path);
     if (!package)
         return;
-    const std::string mode = app.get<windows::ArtworkStore>().detect.caption();
+    const packages::ScanMode mode = app.get<windows::ArtworkStore>().scanMode();
     packages::PackageFinds found = packages::findInPackage(*package, mode);
     append(finds.maps, found.maps);
     append(finds.bots, found.bots);

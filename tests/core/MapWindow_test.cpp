@@ -115,7 +115,7 @@ TEST_F(MapWindow, detectAllThenDetectNewOverStockAndUserPackages) {
               "Bot-pack.pk3/bot-pack.pk3/md3-skins.pk3/pak0.pk3/pak1.pk3/pak2.pk3/pak3.pk3/"
               "pak4.pk3/user.pk3/\r\n");
     EXPECT_FALSE(l.get<windows::MapWindow>().isLoaded());
-    EXPECT_EQ(l.get<windows::ArtworkStore>().detect.caption(), "maps");
+    EXPECT_EQ(l.get<windows::ArtworkStore>().scanMode(), packages::ScanMode::Maps);
 
     // Nothing new: every package is skipped, the bar still runs through.
     ProgressRecorder recorder;

@@ -12,6 +12,7 @@ namespace {
 
 using packages::findInPackage;
 using packages::PackageFinds;
+using packages::ScanMode;
 using testsupport::makePackage;
 using testsupport::PackageFile;
 using testsupport::storedPackage;
@@ -34,11 +35,11 @@ class PackageScanner : public ::testing::Test {
         EXPECT_TRUE(makePackage(p, files, options));
         return p;
     }
-    static PackageFinds scan(const std::filesystem::path& p, const std::string& mode) {
+    static PackageFinds scan(const std::filesystem::path& p, ScanMode mode) {
         std::ifstream in(p, std::ios::binary);
         return findInPackage(in, mode);
     }
-    static PackageFinds scanBytes(const std::string& bytes, const std::string& mode) {
+    static PackageFinds scanBytes(const std::string& bytes, ScanMode mode) {
         std::istringstream in(bytes);
         return findInPackage(in, mode);
     }
@@ -50,46 +51,45 @@ class PackageScanner : public ::testing::Test {
 TEST_F(PackageScanner, entryNamesUnderEachScanMode) {
     const struct {
         const char* entry;
-        const char* mode;
+        ScanMode mode;
         Names maps;
         Names bots;
     } cases[] = {
-        {"maps/q3dm1.bsp", "maps", {"q3dm1"}, {}},
-        {"MAPS/q3dm1.bsp", "maps", {"q3dm1"}, {}},
-        {"maps/q3dm1.BSP", "maps", {}, {}},
+        {"maps/q3dm1.bsp", ScanMode::Maps, {"q3dm1"}, {}},
+        {"MAPS/q3dm1.bsp", ScanMode::Maps, {"q3dm1"}, {}},
+        {"maps/q3dm1.BSP", ScanMode::Maps, {}, {}},
         // A name the list files could not hold as one entry adds nothing.
-        {"maps/ctf/arena.bsp", "maps", {}, {}},
-        {"maps/x\r\nINJECT.bsp", "maps", {}, {}},
-        {"maps/tab\t.bsp", "maps_n_bots", {}, {}},
-        {"botfiles/bots/a\r\n0/1/2/_c.c", "bots", {}, {}},
-        {"botfiles/bots/s/sub_c.c", "bots", {}, {}},
-        {"botfiles/bots/\x1f_c.c", "bots", {}, {}},
-        {"mapsXq3dm1.bsp", "maps", {"q3dm1"}, {}},
-        {"maps/.bsp", "maps", {""}, {}},
-        {"botfiles/bots/sarge_c.c", "bots", {}, {"Sarge - 5 - red  - 0  "}},
-        {"BOTFILES/BOTS/GRUNT_c.c", "bots", {}, {"GRUNT - 5 - red  - 0  "}},
-        {"botfiles/bots/grunt_c.c", "bots", {}, {"Grunt - 5 - red  - 0  "}},
-        {"botfiles/bots/x_c.c", "bots", {}, {"X - 5 - red  - 0  "}},
-        {"botfiles/bots/sarge_i.c", "bots", {}, {}},
-        {"botfiles/bots/sarge_c.c", "maps", {}, {}},
-        {"maps/q3dm1.bsp", "bots", {}, {}},
-        {"maps/q3dm1.bsp", "maps_n_bots", {"q3dm1"}, {}},
-        {"botfiles/bots/sarge_c.c", "maps_n_bots", {}, {"Sarge - 5 - red  - 0  "}},
-        {"maps/q3dm1.bsp", "Maps", {}, {}},
-        {"maps/q3dm1.bsp", "bot or map detect?", {}, {}},
+        {"maps/ctf/arena.bsp", ScanMode::Maps, {}, {}},
+        {"maps/x\r\nINJECT.bsp", ScanMode::Maps, {}, {}},
+        {"maps/tab\t.bsp", ScanMode::MapsAndBots, {}, {}},
+        {"botfiles/bots/a\r\n0/1/2/_c.c", ScanMode::Bots, {}, {}},
+        {"botfiles/bots/s/sub_c.c", ScanMode::Bots, {}, {}},
+        {"botfiles/bots/\x1f_c.c", ScanMode::Bots, {}, {}},
+        {"mapsXq3dm1.bsp", ScanMode::Maps, {"q3dm1"}, {}},
+        {"maps/.bsp", ScanMode::Maps, {""}, {}},
+        {"botfiles/bots/sarge_c.c", ScanMode::Bots, {}, {"Sarge - 5 - red  - 0  "}},
+        {"BOTFILES/BOTS/GRUNT_c.c", ScanMode::Bots, {}, {"GRUNT - 5 - red  - 0  "}},
+        {"botfiles/bots/grunt_c.c", ScanMode::Bots, {}, {"Grunt - 5 - red  - 0  "}},
+        {"botfiles/bots/x_c.c", ScanMode::Bots, {}, {"X - 5 - red  - 0  "}},
+        {"botfiles/bots/sarge_i.c", ScanMode::Bots, {}, {}},
+        {"botfiles/bots/sarge_c.c", ScanMode::Maps, {}, {}},
+        {"maps/q3dm1.bsp", ScanMode::Bots, {}, {}},
+        {"maps/q3dm1.bsp", ScanMode::MapsAndBots, {"q3dm1"}, {}},
+        {"botfiles/bots/sarge_c.c", ScanMode::MapsAndBots, {}, {"Sarge - 5 - red  - 0  "}},
+        {"maps/q3dm1.bsp", ScanMode::None, {}, {}},
     };
     for (const auto& c : cases) {
         const auto finds = scanBytes(
             storedPackage({{c.entry}, {"maps/after.bsp"}, {"botfiles/bots/z_c.c"}}), c.mode);
         Names maps = c.maps;
         Names bots = c.bots;
-        const std::string mode = c.mode;
-        if (mode == "maps" || mode == "maps_n_bots")
+        if (c.mode == ScanMode::Maps || c.mode == ScanMode::MapsAndBots)
             maps.push_back("after");
-        if (mode == "bots" || mode == "maps_n_bots")
+        if (c.mode == ScanMode::Bots || c.mode == ScanMode::MapsAndBots)
             bots.push_back("Z - 5 - red  - 0  ");
-        EXPECT_EQ(finds.maps, maps) << c.entry << " in " << c.mode;
-        EXPECT_EQ(finds.bots, bots) << c.entry << " in " << c.mode;
+        const int mode = static_cast<int>(c.mode);
+        EXPECT_EQ(finds.maps, maps) << c.entry << " in mode " << mode;
+        EXPECT_EQ(finds.bots, bots) << c.entry << " in mode " << mode;
     }
 }
 
@@ -100,7 +100,7 @@ TEST_F(PackageScanner, namesTooShortToCutArePassedOverAndTheWalkGoesOn) {
                                                 {"botfiles/bots_c.c"},
                                                 {"botfiles/bots/_c.c"},
                                                 {"botfiles/bots/ab_c.c"}}),
-                                 "maps_n_bots");
+                                 ScanMode::MapsAndBots);
     EXPECT_EQ(finds.maps, Names{"a"});
     EXPECT_EQ(finds.bots, Names{"Ab - 5 - red  - 0  "});
 }
@@ -116,7 +116,7 @@ TEST_F(PackageScanner, realPackagesWithExtraFieldsAndDataDescriptors) {
     // zip adds extra fields to every entry unless told not to; -fd puts the
     // sizes of every entry behind its data.
     for (const std::string options : {"", "-X", "-fd", "-fd -0"}) {
-        const auto finds = scan(zipped(files, options), "maps_n_bots");
+        const auto finds = scan(zipped(files, options), ScanMode::MapsAndBots);
         EXPECT_EQ(finds.maps, (Names{"q3dm1", "caf\xc3\xa9"})) << options;
         EXPECT_EQ(finds.bots, Names{"Sarge - 5 - red  - 0  "}) << options;
     }
@@ -144,14 +144,15 @@ TEST_F(PackageScanner, damagedPackagesKeepWhatWasFoundBeforeTheDamage) {
         {"not a zip at all", "hello, this is not a package", {}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(scanBytes(c.bytes, "maps").maps, c.maps) << c.what;
+        EXPECT_EQ(scanBytes(c.bytes, ScanMode::Maps).maps, c.maps) << c.what;
 }
 
 TEST_F(PackageScanner, dataDescriptorEntryWithoutCentralDirectoryEndsTheWalk) {
     // No directory to take the size from: the entries after it are not seen,
     // but the walk neither loops nor fails.
-    const auto finds = scanBytes(
-        storedPackage({{"maps/a.bsp"}, {"maps/b.bsp", 0x0008, ""}, {"maps/c.bsp"}}), "maps");
+    const auto finds =
+        scanBytes(storedPackage({{"maps/a.bsp"}, {"maps/b.bsp", 0x0008, ""}, {"maps/c.bsp"}}),
+                  ScanMode::Maps);
     EXPECT_EQ(finds.maps, (Names{"a", "b"}));
 }
 
@@ -173,7 +174,7 @@ TEST_F(PackageScanner, namesAreUtf8WhereValidAndWindows1252Otherwise) {
         {"maps/\xc3\xa9.bsp", 0x0800, {"\xc3\xa9"}, {}},
     };
     for (const auto& c : cases) {
-        const auto finds = scanBytes(storedPackage({{c.bytes, c.flags}}), "maps_n_bots");
+        const auto finds = scanBytes(storedPackage({{c.bytes, c.flags}}), ScanMode::MapsAndBots);
         EXPECT_EQ(finds.maps, c.maps) << c.bytes;
         EXPECT_EQ(finds.bots, c.bots) << c.bytes;
     }
