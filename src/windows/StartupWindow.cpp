@@ -79,7 +79,12 @@ StartupWindow::StartupWindow(ui::Application& app)
 
 void StartupWindow::closeByProgram() {
     setCaption(kClosingCaption);
+    closingByProgram_ = true;
     unload();
+}
+
+void StartupWindow::onDesignRestored() {
+    closingByProgram_ = false;
 }
 
 void StartupWindow::onLoad() {
@@ -124,7 +129,7 @@ void StartupWindow::onLoad() {
 
 void StartupWindow::onUnload(bool& cancel) {
     (void)cancel;
-    if (caption() != kDesignCaption)
+    if (closingByProgram_)
         return;
     // The user closed the first-run window: the first run counts as done.
     writeMarker(app().services());

@@ -14,8 +14,7 @@ class StartupWindow : public ui::Window {
     explicit StartupWindow(ui::Application& app);
 
     static constexpr const char* kDesignCaption = "Startup";
-    // Set before every close by the program, so the unload step can tell it
-    // from a close by the user.
+    // The title while the program closes the window.
     static constexpr const char* kClosingCaption = "Startup ";
 
     ui::Image background{*this, "Image1"}; // background
@@ -40,11 +39,17 @@ class StartupWindow : public ui::Window {
   protected:
     void onLoad() override;
     void onUnload(bool& cancel) override;
+    void onDesignRestored() override;
 
   private:
     void startDetectionClicked();
-    // Sets the closing caption and unloads the window.
+    // Sets the closing caption, notes the close as the program's and
+    // unloads the window.
     void closeByProgram();
+
+    // True from a close by the program until the window has unloaded, so the
+    // unload step can tell it from a close by the user.
+    bool closingByProgram_ = false;
 };
 
 } // namespace windows
