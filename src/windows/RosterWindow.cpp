@@ -111,10 +111,6 @@ void RosterWindow::design() {
     selectedCount.setForeColor(ui::kRed);
     selectedCount.setAlignment(ui::Align::Right);
 
-    // Out of sight, left of the client area: a value, not a caption.
-    shownIndexLabel.place(-2000, 0, 1215, 255);
-    shownIndexLabel.setCaption("Label2");
-
     clearButton.place(240, 3840, 1215, 255);
     clearButton.setCaption("clear botlist");
     clearButton.setToolTip("Click to clear botlist");
@@ -229,15 +225,14 @@ void RosterWindow::removeDuplicates(const windows::DuplicatePass& pass) {
     // shows an entry whenever the highlighted index changed.
     const auto& entries = roster.state().items;
     bool anySelected = false;
-    std::string shown = shownIndexLabel.caption();
+    std::optional<int> shown = shownIndex();
     std::optional<std::string> editor;
     for (const auto& r : pass.removals) {
         anySelected = anySelected || r.selected >= 1;
-        std::string h = data::signPaddedNumber(r.position);
         const std::string& text = entries[static_cast<std::size_t>(r.index)].text;
-        if (shown != h && !text.empty())
+        if (shown != r.position && !text.empty())
             editor = text;
-        shown = std::move(h);
+        shown = r.position;
     }
     quietHighlight_ = true;
     roster.setListIndex(pass.removals.back().index);
@@ -247,7 +242,7 @@ void RosterWindow::removeDuplicates(const windows::DuplicatePass& pass) {
         removeButton.setEnabled(true);
     if (editor)
         fillEditor(*this, *editor);
-    shownIndexLabel.setCaption(shown);
+    setShownIndex(*shown);
     selectedCount.setCaption(data::plainNumber(pass.removals.back().selected));
 }
 
@@ -324,13 +319,27 @@ void RosterWindow::acceptClicked() {
 void RosterWindow::refresh() {
     if (roster.selCount() >= 1)
         removeButton.setEnabled(true);
-    const std::string h = data::signPaddedNumber(roster.listIndex());
-    if (shownIndexLabel.caption() != h && !roster.text().empty())
+    const int h = roster.listIndex();
+    if (shownIndex() != h && !roster.text().empty())
         fillEditor(*this, roster.text());
-    shownIndexLabel.setCaption(h);
+    setShownIndex(h);
     if (!operationRunning_)
         writeRosterFile(*this, data::NoSelection::LetterX);
     selectedCount.setCaption(data::plainNumber(roster.selCount()));
+}
+
+std::optional<int> RosterWindow::shownIndex() {
+    touch();
+    return shownIndex_;
+}
+
+void RosterWindow::setShownIndex(int index) {
+    touch();
+    shownIndex_ = index;
+}
+
+void RosterWindow::onDesignRestored() {
+    shownIndex_.reset();
 }
 
 void RosterWindow::updateMainWindowBots() {

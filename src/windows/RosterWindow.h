@@ -4,6 +4,8 @@
 // are the bots of the next game. The accept button only hides the window, so
 // the roster survives; a close from the title bar discards it.
 
+#include <optional>
+
 #include "ui/Controls.h"
 #include "ui/ListBox.h"
 #include "ui/Window.h"
@@ -26,6 +28,9 @@ class RosterWindow : public ui::Window {
     // editor, the count and the remove button show what the click on the
     // last one left. bots.tvd is left to the caller, which writes it once.
     void removeDuplicates(const windows::DuplicatePass& pass);
+    // The highlighted index when the window last refreshed; none before its
+    // first refresh. Reading it loads the window.
+    std::optional<int> shownIndex();
 
     // Controls, in stacking order.
     ui::Image decorationLower{*this, "Image1"};
@@ -38,7 +43,6 @@ class RosterWindow : public ui::Window {
     ui::ComboBox editedTeam{*this, "Combo1"};           // team
     ui::ComboBox editedDelay{*this, "Combo2"};          // delay
     ui::Label selectedCount{*this, "nr"};               // number of selected bots
-    ui::Label shownIndexLabel{*this, "Label2"};         // highlighted index last shown (hidden)
     ui::CommandButton clearButton{*this, "Command2"};   // "clear botlist"
     ui::CommandButton removeButton{*this, "Command9"};  // "remove bot"
     ui::CommandButton addBotButton{*this, "Command1"};  // "Add bot to list"
@@ -52,6 +56,7 @@ class RosterWindow : public ui::Window {
     void onUnload(bool& cancel) override;
     void onMouseMove() override;
     void onDeactivate() override;
+    void onDesignRestored() override;
 
   private:
     void design();
@@ -66,12 +71,14 @@ class RosterWindow : public ui::Window {
     void acceptClicked();
     void refresh();
     void updateMainWindowBots();
+    void setShownIndex(int index);
 
     // True while an operation of this window runs: a refresh raised inside
     // it leaves the file to the operation, which writes it at its end.
     bool operationRunning_ = false;
     // True while code moves the highlight without the refresh of a click.
     bool quietHighlight_ = false;
+    std::optional<int> shownIndex_;
 };
 
 // The choices of a bot's skill, team and delay boxes.

@@ -3,6 +3,7 @@
 // leaves when it removes one entry at a time, as below: each removal
 // highlights its entry first (a click) where the window's pass does so.
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -69,9 +70,11 @@ struct Program {
         out.push_back("highlight " + std::to_string(lb.listIndex()));
         auto& main = l.get<windows::MainWindow>();
         auto& roster = l.get<windows::RosterWindow>();
-        for (const ui::Label* label : {&main.selectedMapTitle, &roster.editedName,
-                                       &roster.shownIndexLabel, &roster.selectedCount})
+        for (const ui::Label* label :
+             {&main.selectedMapTitle, &roster.editedName, &roster.selectedCount})
             out.push_back(label->caption());
+        const std::optional<int> shown = roster.shownIndex();
+        out.push_back(shown ? "shown " + std::to_string(*shown) : "shown none");
         for (const ui::ComboBox* box :
              {&roster.editedTeam, &roster.editedDelay, &roster.editedSkill})
             out.push_back(box->text());

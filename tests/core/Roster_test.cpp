@@ -58,7 +58,7 @@ TEST_F(Roster, clickingEntriesSelectsThemAndSavesAtOnce) {
     EXPECT_EQ(w.editedSkill.text(), "5");
     EXPECT_EQ(w.editedTeam.text(), "red ");
     EXPECT_EQ(w.editedDelay.text(), "0  ");
-    EXPECT_EQ(w.shownIndexLabel.caption(), " 1");
+    EXPECT_EQ(w.shownIndex(), 1);
     EXPECT_EQ(w.selectedCount.caption(), "1");
     EXPECT_TRUE(w.removeButton.enabled());
     EXPECT_EQ(botsFile(), A + "/" + S + "/" + X + "/\r\n1/\r\n");
