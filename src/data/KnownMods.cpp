@@ -7,6 +7,18 @@
 
 namespace data {
 
+namespace {
+
+// Ends every field of a record text.
+constexpr char kFieldEnd = '~';
+// What follows the display name in the record text of a folder without a
+// table row: the end of field 1, then fields 2 to 24 (no options, frag
+// limit 0).
+constexpr std::string_view kGenericRecordTail =
+    "~opcpt1~+~0~opcpt2~+~0~opcpt3~+~0~0~+~0~0~8~0~0~0~0~0~0~~1~0~";
+
+} // namespace
+
 // clang-format off
 const std::array<KnownMod, 40> kKnownMods{{
     KnownMod{"aqua", "Aqualung~Walk On Ground 0/1~+aq_walkOnGround~1~opcpt2~+~0~opcpt3~+~0~0~+~50~0~8~0~0~0~0~0~0~~1~0~"},
@@ -76,8 +88,7 @@ std::optional<ModRecordString> knownModRecord(std::string_view folderName) {
 }
 
 std::string genericModRecord(std::string_view folderName) {
-    return data::trimmed(folderName) +
-           "~opcpt1~+~0~opcpt2~+~0~opcpt3~+~0~0~+~0~0~8~0~0~0~0~0~0~~1~0~";
+    return data::trimmed(folderName) + std::string(kGenericRecordTail);
 }
 
 bool isSkippedFolder(std::string_view folderName) {
@@ -94,7 +105,7 @@ std::vector<std::string> recordFields(ModRecordString recordText) {
     std::vector<std::string> fields;
     std::string field;
     for (const char c : recordText) {
-        if (c == '~') {
+        if (c == kFieldEnd) {
             fields.push_back(std::move(field));
             field.clear();
         } else {

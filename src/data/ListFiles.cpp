@@ -16,4 +16,20 @@ bool writeMapsFile(ui::Application& app, const std::vector<std::string>& entries
                                  consequence);
 }
 
+bool storeSnapshot(platform::Services& services, const std::vector<std::string>& names,
+                   ui::ListBox& snapshot, const char* file, const std::string& consequence,
+                   SnapshotListUpdate update) {
+    const auto refill = [&] {
+        snapshot.clear();
+        snapshot.addItems(names);
+    };
+    if (update == SnapshotListUpdate::Always)
+        refill();
+    const bool written =
+        data::writeListOrTell(services, data::dataFile(services.files, file), names, consequence);
+    if (written && update == SnapshotListUpdate::OnceWritten)
+        refill();
+    return written;
+}
+
 } // namespace data

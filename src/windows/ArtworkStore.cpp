@@ -21,9 +21,6 @@ ArtworkStore::ArtworkStore(ui::Application& app)
         b.box.place(b.left, b.top, 1440, 780);
         b.box.setPicture(b.picture);
     }
-    DedNewCounter.place(3240, 480, 1335, 255);
-    DedNewCounter.setCaption("1");
-    DedNewCounter.setVisible(false);
     readmeDocument.place(3240, 960, 255, 255);
     readmeDocument.setDocument(art::kReadme);
 }
@@ -38,8 +35,19 @@ void ArtworkStore::setScanMode(packages::ScanMode mode) {
     scanMode_ = mode;
 }
 
+int ArtworkStore::detectNewCounter() {
+    touch();
+    return detectNewCounter_;
+}
+
+void ArtworkStore::setDetectNewCounter(int value) {
+    touch();
+    detectNewCounter_ = value;
+}
+
 void ArtworkStore::onDesignRestored() {
     scanMode_ = packages::ScanMode::None;
+    detectNewCounter_ = 1;
 }
 
 } // namespace windows

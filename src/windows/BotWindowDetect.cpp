@@ -2,6 +2,8 @@
 // snapshot they leave for the next Detect New.
 
 #include "data/DataFolder.h"
+#include "data/ListFiles.h"
+#include "data/SlashList.h"
 #include "packages/BotPackages.h"
 #include "ui/Application.h"
 #include "windows/ArtworkStore.h"
@@ -33,7 +35,7 @@ void BotWindow::detectNew() {
 }
 
 void BotWindow::rememberPackages() {
-    storeSnapshot(app(), packageFiles, packageSnapshot, data::kOldBotsFile);
+    storePackageSnapshot(app(), packageFiles, packageSnapshot, data::kOldBotsFile);
 }
 
 } // namespace windows

@@ -238,7 +238,7 @@ void MapWindow::detect(bool onlyNew) {
 }
 
 void MapWindow::rememberPackages() {
-    storeSnapshot(app(), packageFiles, packageSnapshot, data::kOldMapsFile);
+    storePackageSnapshot(app(), packageFiles, packageSnapshot, data::kOldMapsFile);
 }
 
 void MapWindow::detectNewTabClicked() {

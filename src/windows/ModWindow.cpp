@@ -1,16 +1,9 @@
 #include "windows/ModWindow.h"
 
-#include <algorithm>
-
 #include "data/DataFolder.h"
-#include "data/DetectedMod.h"
-#include "data/KnownMods.h"
 #include "data/NumberText.h"
 #include "data/SlashList.h"
 #include "data/WriteFailure.h"
-#include "platform/Encoding.h"
-#include "platform/FileSystem.h"
-#include "platform/TextCase.h"
 #include "ui/Application.h"
 #include "ui/Errors.h"
 #include "windows/Artwork.h"
@@ -19,7 +12,6 @@
 #include "windows/HoverPair.h"
 #include "windows/MainWindow.h"
 #include "windows/MapWindow.h"
-#include "windows/ProgressBar.h"
 #include "windows/TabStrip.h"
 
 namespace windows {
@@ -30,11 +22,9 @@ using data::ModRecord;
 
 constexpr const char* kNoName = "Please insert a valid Mod-name.";
 
-// What the next Detect New does when a detection could not leave its
-// snapshot of the game folders.
-constexpr const char* kSnapshotKept =
-    "The list of game folders of the detection before is left as it was, so the next \"Detect "
-    "New\" takes every folder missing from that list for a new one.";
+// The title of the detection page in each mode.
+constexpr const char* kDetectAllTitle = "Detect All";
+constexpr const char* kDetectNewTitle = "Detect New";
 
 // Page area below the strip, shared by the three pages.
 constexpr int kPageLeft = 120;
@@ -46,26 +36,6 @@ constexpr int kNewPanelTop = 2610;
 
 std::string quoted(const std::string& s) {
     return "\"" + s + "\"";
-}
-
-// A folder name as a message shows it: line breaks and other control
-// characters written out, so that the name stays on one line.
-std::string visible(const std::string& name) {
-    std::string out;
-    for (const char c : name) {
-        const auto code = static_cast<unsigned char>(c);
-        if (code >= 0x20U)
-            out.push_back(c);
-        else if (c == '\r')
-            out += "<CR>";
-        else if (c == '\n')
-            out += "<LF>";
-        else if (c == '\t')
-            out += "<TAB>";
-        else
-            out += "<" + std::to_string(code) + ">";
-    }
-    return out;
 }
 
 std::string unusableName(const std::string& name) {
@@ -115,7 +85,7 @@ void ModWindow::designDetectionPage() {
     gameFolders.setVisible(false);
 
     detectionTitle.place(360, 300, 3000, 255);
-    detectionTitle.setCaption("Detect All");
+    detectionTitle.setCaption(kDetectAllTitle);
     detectionTitle.setFont(font(true, false));
     const struct {
         ui::Label& caption;
@@ -135,7 +105,7 @@ void ModWindow::designDetectionPage() {
     detectingStatus.setFont(font(false, true));
     detectingStatus.setVisible(false);
 
-    windows::ProgressBar(progressTrack, progressFill, progressPercent).place(360, 1620, 2895, 30);
+    progress().place(360, 1620, 2895, 30);
 
     // Narrower than the Detect New notice: the runs of blanks in the text
     // end its lines.
@@ -204,7 +174,7 @@ void ModWindow::detectAllTabClicked() {
     addByNamePage.setVisible(false);
     detectionPage.setVisible(true);
     detectNewPanel.setVisible(false);
-    detectionTitle.setCaption("Detect All");
+    detectionTitle.setCaption(kDetectAllTitle);
     strip.setPicture(app().get<windows::MapWindow>().stripDetectAllActive.picture());
 }
 
@@ -212,7 +182,7 @@ void ModWindow::detectNewTabClicked() {
     addByNamePage.setVisible(false);
     detectionPage.setVisible(true);
     detectNewPanel.setVisible(true);
-    detectionTitle.setCaption("Detect New");
+    detectionTitle.setCaption(kDetectNewTitle);
     strip.setPicture(app().get<windows::MapWindow>().stripDetectNewActive.picture());
     // Not emptied first: every click adds the names again.
     auto& fs = app().services().files;
@@ -264,14 +234,6 @@ void ModWindow::listTypedModAndSave() {
     rebuildModList(data::slashListLine(entries), data::kListKeptUnsaved);
 }
 
-bool ModWindow::saveModList() {
-    return rebuildModList(
-        data::slashListLine(data::entriesOf(app().get<windows::MainWindow>().modList)),
-        std::string("The mod list on screen shows the mods detected, but it is "
-                    "not saved. ") +
-            kSnapshotKept);
-}
-
 bool ModWindow::rebuildModList(const std::string& line, const std::string& consequence) {
     auto& main = app().get<windows::MainWindow>();
     auto& services = app().services();
@@ -292,128 +254,6 @@ void ModWindow::removeNeighbourDuplicates() {
     // Removed without highlighting them first: the mod list stays without a
     // selection and the main window in its no-mod state.
     list.removeItems(windows::duplicatePass(list.state().items, {}).indices());
-}
-
-// ---- Detection --------------------------------------------------------------
-
-bool ModWindow::detectMods() {
-    auto& main = app().get<windows::MainWindow>();
-    auto& counter = app().get<windows::ArtworkStore>().DedNewCounter;
-    auto& services = app().services();
-    auto& fs = services.files;
-    const platform::WriteBatch batch(fs);
-
-    const bool detectNew = detectNewPanel.visible();
-    if (!detectNew)
-        main.modList.clear();
-    detectingStatus.setVisible(true);
-    counter.setCaption("1");
-
-    std::vector<std::string> old;
-    const int m = folderSnapshot.listCount();
-    for (int k = 0; k < m; ++k)
-        old.push_back(platform::toLower(folderSnapshot.list(k)));
-    const auto wasThere = [&](const std::string& folder) {
-        return std::find(old.begin(), old.end(), platform::toLower(folder)) != old.end();
-    };
-
-    const int n = gameFolders.listCount();
-    const auto countOne = [&] {
-        const long long detected = data::leadingNumber(detectedCount.caption()) + 1;
-        detectedCount.setCaption(data::plainNumber(detected));
-        remainingCount.setCaption(data::plainNumber(n + 2 - detected));
-    };
-    // Writes one record and lists it; false (after telling the user) when
-    // the record could not be written.
-    const auto addRecord = [&](const std::string& displayName, const ModRecord& record) {
-        if (!record.write(fs, displayName)) {
-            services.messages.show(data::writeFailedMessage(
-                fs, ModRecord::pathText(fs, displayName),
-                std::string("The detection stopped; the mod list keeps the mods detected so "
-                            "far. ") +
-                    kSnapshotKept));
-            return false;
-        }
-        main.modList.addItem(displayName);
-        return true;
-    };
-
-    windows::ProgressBar bar(progressTrack, progressFill, progressPercent);
-    std::vector<std::string> unusable;
-    bool failed = false;
-    for (int i = 0; i < n && !failed; ++i) {
-        const std::string folder = data::folderNameOf(gameFolders.list(i));
-        if (detectNew) {
-            const long long c = data::leadingNumber(counter.caption());
-            if (c <= m)
-                counter.setCaption(data::plainNumber(c + 1));
-            // Every folder of the last detection is passed over, wherever
-            // it stands in the listing: its record keeps its settings.
-            if (wasThere(folder))
-                continue;
-        }
-        bar.showStep(i, n);
-        const auto mod = data::detectModFolder(folder);
-        if (!mod)
-            continue;
-        // A record could not name a folder whose name is not text.
-        if (!data::canBeListed(fs, folder, *mod) ||
-            !platform::isValidUtf8(gameFolders.folderNameOnDisk(i))) {
-            unusable.push_back(folder);
-            continue;
-        }
-        countOne();
-        failed = !addRecord(mod->displayName, mod->record);
-    }
-    if (!detectNew) {
-        for (const data::BaseGameRecord& base : data::kBaseGameRecords) {
-            if (failed)
-                break;
-            countOne();
-            const std::vector<std::string> lines(base.lines.begin(), base.lines.end());
-            failed = !addRecord(std::string(base.name), ModRecord::fromLines(lines));
-        }
-    }
-
-    // The snapshot follows the list file only: mods that did not reach it
-    // are found again by the next Detect New.
-    const bool listed = saveModList();
-    if (!unusable.empty()) {
-        std::string names;
-        for (const auto& f : unusable)
-            names += (names.empty() ? "" : ", ") + quoted(visible(f));
-        services.messages.show("These folders were not added as mods, as the launcher cannot "
-                               "keep their names in its files: " +
-                               names + ".");
-    }
-    if (failed)
-        return false;
-    detectingStatus.setCaption("Done");
-    if (listed)
-        rememberGameFolders();
-    return true;
-}
-
-void ModWindow::rememberGameFolders() {
-    std::vector<std::string> names;
-    const int n = gameFolders.listCount();
-    for (int i = 0; i < n; ++i) {
-        // A name with a line break would split the snapshot; such a folder
-        // is never a mod.
-        std::string name = data::folderNameOf(gameFolders.list(i));
-        if (!data::holdsControlCharacter(name))
-            names.push_back(std::move(name));
-    }
-    auto& services = app().services();
-    // The names in memory stay those of the file, which the next Detect New
-    // reads.
-    if (!data::writeListOrTell(
-            services, data::dataFile(services.files, data::kOldModsFile), names,
-            "The file keeps the game folders of the detection before, so the next \"Detect "
-            "New\" takes every folder missing from that list for a new one."))
-        return;
-    folderSnapshot.clear();
-    folderSnapshot.addItems(names);
 }
 
 } // namespace windows

@@ -8,16 +8,19 @@
 //
 // The detection runs inside the click on a Detect button, or inside the
 // first-run pass on the loaded but hidden window (then always Detect All,
-// as the Detect New panel is hidden). The window has no strip pictures of
-// its own: its tabs show the map window's.
+// as the Detect New panel is hidden); its steps are in ModWindowDetect.cpp.
+// The window has no strip pictures of its own: its tabs show the map
+// window's.
 
 #include <string>
 #include <vector>
 
+#include "data/DetectedMod.h"
 #include "ui/Controls.h"
 #include "ui/ListBox.h"
 #include "ui/Window.h"
 #include "windows/ModFields.h"
+#include "windows/ProgressBar.h"
 
 namespace windows {
 
@@ -35,7 +38,7 @@ class ModWindow : public ui::Window {
     // write (the user has been told).
     bool detectMods();
     // The game directory's folders into oldmods.tvd and, once written, into
-    // mDedOldList.
+    // folderSnapshot.
     void rememberGameFolders();
     // Writes the record of the typed mod and lists it.
     void addTypedMod();
@@ -101,9 +104,36 @@ class ModWindow : public ui::Window {
     void detectAllClicked();
     void detectNewClicked();
 
-    // Writes mods.tvd as `line` and rebuilds the mod list from it; see
-    // q2modlist2. A failed write tells the user, with `consequence`.
+    // Writes mods.tvd as `line` and rebuilds the mod list from it, then
+    // closes the window; see saveModList. A failed write tells the user,
+    // with `consequence`.
     bool rebuildModList(const std::string& line, const std::string& consequence);
+
+    // ---- mod detection, step by step ----------------------------------------
+    enum class DetectionMode { All, New };
+    struct DetectionRun {
+        DetectionMode mode;
+        data::FolderSnapshot lastFolders;    // Detect New passes over these
+        int folderCount;                     // entries of gameFolders
+        std::vector<std::string> unusable{}; // folders left out, named at the end
+        bool stopped = false;                // a record could not be written
+    };
+    // Reads the mode, empties the mod list in Detect All and shows the
+    // status.
+    DetectionRun startDetection();
+    // One folder: the snapshot check, the progress, its mod, its record.
+    void detectFolder(DetectionRun& run, int index);
+    // Detect All only: the base game's records after the folders.
+    void addBaseGameRecords(DetectionRun& run);
+    // The two counts after one more record.
+    void countDetected(const DetectionRun& run);
+    // Writes the mod's record and lists it; false (the user told) when the
+    // record could not be written.
+    bool addDetectedMod(const data::DetectedMod& mod);
+    // mods.tvd, the folders left out, the closing status and the snapshot.
+    bool reportDetection(const DetectionRun& run);
+    void reportUnusableFolders(const std::vector<std::string>& folders);
+    windows::ProgressBar progress() { return {progressTrack, progressFill, progressPercent}; }
 };
 
 } // namespace windows

@@ -2,9 +2,8 @@
 
 #include <unordered_set>
 
-#include "data/DataFolder.h"
+#include "data/ListFiles.h"
 #include "data/SlashList.h"
-#include "data/WriteFailure.h"
 #include "platform/FileSystem.h"
 #include "ui/Application.h"
 #include "ui/Errors.h"
@@ -63,14 +62,10 @@ bool packageFolderReadable(ui::Application& app, const ui::FileListBox& packages
     return false;
 }
 
-void storeSnapshot(ui::Application& app, const ui::FileListBox& packages, ui::ListBox& snapshot,
-                   const char* file) {
-    const std::vector<std::string> names = data::entriesOf(packages);
-    snapshot.clear();
-    snapshot.addItems(names);
-    auto& services = app.services();
-    data::writeListOrTell(services, data::dataFile(services.files, file), names,
-                          kPackagesNotRemembered);
+void storePackageSnapshot(ui::Application& app, const ui::FileListBox& packages,
+                          ui::ListBox& snapshot, const char* file) {
+    data::storeSnapshot(app.services(), data::entriesOf(packages), snapshot, file,
+                        kPackagesNotRemembered, data::SnapshotListUpdate::Always);
 }
 
 } // namespace windows

@@ -1,7 +1,8 @@
 #pragma once
 // The detection the map window and the bot window share: a walk over the
 // packages of baseq3 that adds what each package holds to a list, and the
-// snapshot of the packages it leaves for the next Detect New.
+// snapshot of the packages it leaves for the next Detect New (written by
+// data::storeSnapshot, as the mod detection's snapshot is).
 
 #include <optional>
 #include <string>
@@ -54,7 +55,7 @@ bool packageFolderReadable(ui::Application& app, const ui::FileListBox& packages
 // `file`; when that write fails the user is told. Called only once the list
 // that the detection filled has been saved, so that the next Detect New
 // never skips a package whose finds were lost.
-void storeSnapshot(ui::Application& app, const ui::FileListBox& packages, ui::ListBox& snapshot,
-                   const char* file);
+void storePackageSnapshot(ui::Application& app, const ui::FileListBox& packages,
+                          ui::ListBox& snapshot, const char* file);
 
 } // namespace windows
