@@ -2,6 +2,8 @@
 
 #include "data/BotEntry.h"
 #include "packages/PackageWalk.h"
+#include "platform/Encoding.h"
+#include "platform/TextCase.h"
 
 namespace packages {
 
@@ -30,13 +32,6 @@ std::size_t byteOfLastCharacters(std::string_view s, std::size_t count) {
             --count;
     }
     return i;
-}
-
-std::size_t characterCount(std::string_view s) {
-    std::size_t n = 0;
-    for (const char c : s)
-        n += isContinuation(c) ? 0 : 1;
-    return n;
 }
 
 // The characters of `s` less the first `front` and the last `back`; the
@@ -97,7 +92,7 @@ std::optional<std::string> usable(std::string name) {
 std::optional<std::string> mapNameOf(std::string_view entryName) {
     if (!startsWithIgnoreCase(entryName, "maps") || !entryName.ends_with("bsp"))
         return std::nullopt;
-    if (characterCount(entryName) < 9)
+    if (platform::characterCount(entryName) < 9)
         return std::nullopt;
     return usable(std::string(middle(entryName, 5, 4)));
 }
@@ -105,7 +100,7 @@ std::optional<std::string> mapNameOf(std::string_view entryName) {
 std::optional<std::string> botNameOf(std::string_view entryName) {
     if (!startsWithIgnoreCase(entryName, "botfiles/bots") || !entryName.ends_with("_c.c"))
         return std::nullopt;
-    if (characterCount(entryName) < 19)
+    if (platform::characterCount(entryName) < 19)
         return std::nullopt;
     const std::size_t first = byteOfCharacter(entryName, 14);
     const std::size_t rest = byteOfCharacter(entryName, 15);

@@ -235,16 +235,6 @@ bool RealFileSystem::removeFile(const std::string& path) {
     return fs::remove(real, ec) && !ec;
 }
 
-bool RealFileSystem::isDirectory(const std::string& path) const {
-    std::error_code ec;
-    return fs::is_directory(resolve(path), ec);
-}
-
-bool RealFileSystem::isFile(const std::string& path) const {
-    std::error_code ec;
-    return fs::is_regular_file(resolve(path), ec);
-}
-
 namespace {
 std::optional<std::vector<ListedName>> listEntries(const std::string& folder, bool wantFolders,
                                                    const std::string& pattern) {

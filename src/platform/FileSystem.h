@@ -51,8 +51,6 @@ class FileSystem {
     // True when the folder exists afterwards.
     virtual bool createDirectory(const std::string& path) = 0;
     virtual bool removeFile(const std::string& path) = 0;
-    virtual bool isDirectory(const std::string& path) const = 0;
-    virtual bool isFile(const std::string& path) const = 0;
 
     // Names of the files in a folder that match a pattern such as "*.pk3".
     virtual std::optional<std::vector<ListedName>> listFiles(const std::string& folder,
@@ -104,8 +102,6 @@ class RealFileSystem : public FileSystem {
     std::unique_ptr<std::istream> openBinary(const std::string& path) const override;
     bool createDirectory(const std::string& path) override;
     bool removeFile(const std::string& path) override;
-    bool isDirectory(const std::string& path) const override;
-    bool isFile(const std::string& path) const override;
     std::optional<std::vector<ListedName>> listFiles(const std::string& folder,
                                                      const std::string& pattern) const override;
     std::optional<std::vector<ListedName>> listFolders(const std::string& folder) const override;

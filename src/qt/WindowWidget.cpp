@@ -57,10 +57,4 @@ void WindowWidget::mouseMoveEvent(QMouseEvent* e) {
     userAction([this] { window_.userMouseMove(); });
 }
 
-bool WindowWidget::event(QEvent* e) {
-    if (e->type() == QEvent::WindowDeactivate)
-        userAction([this] { window_.userDeactivate(); });
-    return QWidget::event(e);
-}
-
 } // namespace qtview

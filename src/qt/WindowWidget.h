@@ -20,7 +20,6 @@ class WindowWidget : public QWidget {
   protected:
     void closeEvent(QCloseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
-    bool event(QEvent* e) override;
 
   private:
     ui::Window& window_;

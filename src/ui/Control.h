@@ -39,7 +39,6 @@ struct ControlState {
     Color backColor = kBlack;
     bool transparent = false;
     Align alignment = Align::Left;
-    bool wordWrap = true;
     bool customCursor = false;
     std::string picture;
     int value = 0;
@@ -83,9 +82,8 @@ class Control {
     void setFont(const Font& f);
     // Design: a window-specific mouse cursor over this control (link labels).
     void setCustomCursor(bool on) { state_.customCursor = on; }
-    // Design: alignment and wrapping of a caption or text.
+    // Design: alignment of a caption or text.
     void setAlignment(Align a) { state_.alignment = a; }
-    void setWordWrap(bool on) { state_.wordWrap = on; }
     // Design: an opaque background in the back colour (labels are transparent).
     void setTransparent(bool on) { state_.transparent = on; }
 

@@ -96,11 +96,6 @@ void Window::userMouseMove() {
         onMouseMove();
 }
 
-void Window::userDeactivate() {
-    if (loaded_)
-        onDeactivate();
-}
-
 void Window::controlChanged(Control& c, Prop what) {
     if (!designing_)
         app_.notifyControl(c, what);

@@ -60,7 +60,6 @@ class Window {
     // User actions on the window itself.
     void userClose();
     void userMouseMove();
-    void userDeactivate();
 
     // Called by controls and the application.
     void touch();
@@ -72,7 +71,6 @@ class Window {
     virtual void onLoad() {}
     virtual void onUnload(bool& cancel) { (void)cancel; }
     virtual void onMouseMove() {}
-    virtual void onDeactivate() {}
     // Right after every control went back to its design state on unload.
     virtual void onDesignRestored() {}
 

@@ -54,12 +54,13 @@ bool blankName(const std::string& name) {
     return name.find_first_not_of(" \t") == std::string::npos;
 }
 
-} // namespace
-
-std::string BotWindow::addInstructionsText() {
+// The text of the add page.
+std::string addInstructionsText() {
     return blanks(17) + "Please fill in the name of the" + blanks(20) +
            "bot, its skill, team and msec delay";
 }
+
+} // namespace
 
 BotWindow::BotWindow(ui::Application& app) : ui::Window(app, "q2bot", "Add bot", 4650, 2865) {
     design();

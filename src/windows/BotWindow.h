@@ -87,9 +87,6 @@ class BotWindow : public ui::Window {
     ui::FileListBox packageFiles{*this, "File1"};
     ui::ListBox packageSnapshot{*this, "mDedOldList", false};
 
-    // The text of the add page.
-    static std::string addInstructionsText();
-
   protected:
     void onLoad() override;
     void onMouseMove() override;

@@ -174,9 +174,6 @@ void RosterWindow::onMouseMove() {
     windows::HoverPair(acceptButtonPlain, acceptButtonLit).reset();
 }
 
-// Nothing in the launcher depends on the window losing the focus.
-void RosterWindow::onDeactivate() {}
-
 void RosterWindow::rewriteHighlightedEntry() {
     const int i = roster.listIndex();
     if (i < 0)

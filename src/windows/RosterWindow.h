@@ -55,7 +55,6 @@ class RosterWindow : public ui::Window {
     void onLoad() override;
     void onUnload(bool& cancel) override;
     void onMouseMove() override;
-    void onDeactivate() override;
     void onDesignRestored() override;
 
   private:

@@ -42,8 +42,6 @@ class FaultyFileSystem : public platform::FileSystem {
     bool removeFile(const std::string& path) override {
         return !fails(path) && inner_.removeFile(path);
     }
-    bool isDirectory(const std::string& path) const override { return inner_.isDirectory(path); }
-    bool isFile(const std::string& path) const override { return inner_.isFile(path); }
     std::optional<std::vector<platform::ListedName>>
     listFiles(const std::string& folder, const std::string& pattern) const override {
         return inner_.listFiles(folder, pattern);

@@ -26,6 +26,8 @@ LabelView::LabelView(ui::Control& c, QWidget* parent) : PointerView<QLabel>(c, p
     setTextFormat(Qt::PlainText);
     setMargin(0);
     setIndent(0);
+    // A caption wraps at blanks to the label's width.
+    setWordWrap(true);
 }
 
 void LabelView::mirrorOwn(ui::Prop what) {
@@ -39,7 +41,6 @@ void LabelView::mirrorOwn(ui::Prop what) {
     }
     if (what == ui::Prop::All) {
         setAlignment(horizontal(s.alignment) | Qt::AlignTop);
-        setWordWrap(s.wordWrap);
     }
 }
 
