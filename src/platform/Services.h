@@ -1,5 +1,8 @@
 #pragma once
-// Everything the windows call out to, handed to the windowing runtime once.
+// Seam: everything the windows call out to, handed to the windowing runtime
+// once. The platform layer at the bottom of the core declares these
+// services (and works the real file system); src/qt implements the others
+// on Qt, and tests/support puts recording ones in their place.
 
 #include "platform/DocumentOpener.h"
 #include "platform/FileSystem.h"

@@ -1,5 +1,8 @@
 #pragma once
-// The set of windows of the launcher and the order in which they close.
+// Seam between the windows layer and what runs it: the set of windows of the
+// launcher and the order in which they close. The Qt launcher, the test
+// support and the fuzz targets make the program through it; nothing below
+// this layer knows any window.
 
 #include "ui/Application.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-// The bot window: puts bots into the roster (the roster window's List3).
+// The bot window: puts bots into the roster (the roster window's roster).
 // Three pages behind a tab strip: add one bot by name, skill, team and
 // delay; Detect All, which clears the roster and rebuilds it from the
 // packages of baseq3; Detect New, which adds the bots of the packages that
@@ -32,10 +32,10 @@ class BotWindow : public ui::Window {
     // Detect All: clears the roster and fills it from every package
     // (botlist2b saves it).
     void detectAll();
-    // Writes oldbots.tvd (the packages of baseq3) and refills mDedOldList.
+    // Writes oldbots.tvd (the packages of baseq3) and refills packageSnapshot.
     void rememberPackages();
-    // Detect New: adds the bots of the packages missing from mDedOldList
-    // (botlist2b saves it).
+    // Detect New: adds the bots of the packages missing from packageSnapshot
+    // (saveRoster saves them).
     void detectNew();
 
     // ---- controls, in stacking order ------------------------------------

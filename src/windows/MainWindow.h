@@ -4,11 +4,11 @@
 // Its controls are the catalogues and the current selection; the other
 // windows read and write them directly.
 //
-// The implementation is split by subject: Q2M.cpp (design, panel by panel),
-// Q2M_load.cpp (load with the list and bot files, unload, settings.tvd),
-// Q2M_lists.cpp (list handlers with the map title, buttons, cycle panel,
-// tabs, focus handshake), Q2M_settings.cpp (mod record and settings),
-// Q2M_launch.cpp (launch, cycle config).
+// The implementation is split by subject: MainWindow.cpp (design, panel by
+// panel), MainWindowLoad.cpp (load with the list and bot files, unload,
+// settings.tvd), MainWindowLists.cpp (list handlers with the map title,
+// buttons, cycle panel, tabs, focus handshake), MainWindowSettings.cpp (mod
+// record and settings), MainWindowLaunch.cpp (launch, cycle config).
 
 #include "data/ModRecord.h"
 #include "ui/Controls.h"
@@ -23,9 +23,9 @@ class MainWindow : public ui::Window {
 
     // ---- public procedures --------------------------------------------
     void createDataFolder();   // create the data folder
-    void loadMapsFile();       // maps.tvd into List1
-    void loadModsFile();       // mods.tvd into List2
-    void loadCycleFile();      // mapcycle.tvd into List4c
+    void loadMapsFile();       // maps.tvd into mapList
+    void loadModsFile();       // mods.tvd into modList
+    void loadCycleFile();      // mapcycle.tvd into cycleMaps
     void disableModControls(); // disable the mod-dependent controls
     void enableModControls();  // enable the mod-dependent controls
     void deleteModRecord();    // delete the selected mod's record
@@ -37,7 +37,7 @@ class MainWindow : public ui::Window {
     // Tells the user `message`, then takes the highlighted mod off the mod
     // list and mods.tvd: its record is gone or unreadable.
     void dropMod(const std::string& message);
-    void showMapTitle(); // title of the selected map into m
+    void showMapTitle(); // title of the selected map into selectedMapTitle
     void launch();       // start the game
 
     // Map mode: single map ("S") or map cycle ("C"), with the tab pictures.
@@ -47,7 +47,7 @@ class MainWindow : public ui::Window {
     // The map catalogue changed: in cycle mode "Available Maps" becomes a
     // fresh copy of it, as a click on the cycle tab makes it.
     void refreshAvailableMaps();
-    // The state with no mod selected (ends with modpro).
+    // The state with no mod selected (ends with loadModRecord).
     void applyNoModState();
     // The twelve server settings shown into lines 13 to 24 of a record.
     void takeSettings(data::ModRecord& record) const;
@@ -126,7 +126,7 @@ class MainWindow : public ui::Window {
     ui::CheckBox closeOnLaunch{*this, "sclose"};
     ui::Label closeOnLaunchCaption{*this, "Label19"}; // "close when launching Q3A"
     ui::CheckBox withBots{*this, "sweapons"};
-    ui::Label botCount{*this, "Label4"};                   // bot count, the caption of sweapons
+    ui::Label botCount{*this, "Label4"};                   // bot count, the caption of withBots
     ui::CommandButton editRosterButton{*this, "Command1"}; // "Edit" (the bot roster)
 
     // The mod's definition, never seen by the user.
@@ -146,8 +146,8 @@ class MainWindow : public ui::Window {
     ui::Label launchHoverLowerLeft{*this, "Label9"};   // left of the launch button
     ui::Label launchHoverLowerRight{*this, "Label10"}; // right of the launch button
     ui::Label launchHoverBottom{*this, "Label2"};      // along the bottom edge
-    // The launch button: Label11 lies beneath the two pictures and takes the
-    // clicks that a disabled picture lets through.
+    // The launch button: a label beneath the two pictures takes the clicks
+    // that a disabled picture lets through.
     ui::Label launchClickArea{*this, "Label11"};
     ui::Image launchButtonPlain{*this, "Image3"};
     ui::Image launchButtonLit{*this, "Image4"};

@@ -1,6 +1,6 @@
 #pragma once
 // The saved map lists window: keeps named copies of the map catalogue (the
-// main window's List1) as <name>.map files in the data folder. The Load page
+// main window's mapList) as <name>.map files in the data folder. The Load page
 // replaces the catalogue with a saved list, the Save page writes the
 // catalogue under a name, the Delete page removes a saved list. A load or a
 // save closes the window; a delete leaves it open with its lists refreshed.
@@ -19,7 +19,7 @@ class MapListsWindow : public ui::Window {
     // ---- public procedures --------------------------------------------
     void deleteChosenList();    // delete the file chosen on the Delete page
     void saveCatalogueAsList(); // write the catalogue under the typed name, close
-    void loadChosenList();      // the chosen file becomes the catalogue, then maplist
+    void loadChosenList();      // the chosen file becomes the catalogue, then saveCatalogue
     void saveCatalogue();       // write maps.tvd, close
 
     // ---- controls, in stacking order ----------------------------------

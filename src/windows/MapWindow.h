@@ -1,6 +1,6 @@
 #pragma once
 // The map window "Add map": adds to the map catalogue (the main window's
-// List1) by a typed name, by detecting every map of the game's packages
+// mapList) by a typed name, by detecting every map of the game's packages
 // (the catalogue is rebuilt), or by detecting only the maps of packages that
 // are new since the last detection. Every action ends by writing maps.tvd
 // and closing the window.
@@ -84,7 +84,7 @@ class MapWindow : public ui::Window {
     // A detection button: the pass, the duplicate pass, maplist2.
     void detectClicked(bool onlyNew);
     void detectNewTabClicked();
-    // One detection over File1: Detect All empties the catalogue first,
+    // One detection over packageFiles: Detect All empties the catalogue first,
     // Detect New skips the packages of the snapshot.
     void detect(bool onlyNew);
 };

@@ -1,5 +1,5 @@
 #pragma once
-// The bot roster window. Its List3 is the roster of the whole program: one
+// The bot roster window. Its roster is the one of the whole program: one
 // bot entry per bot, sorted, several selected at once; the selected entries
 // are the bots of the next game. The accept button only hides the window, so
 // the roster survives; a close from the title bar discards it.
