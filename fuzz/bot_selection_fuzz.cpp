@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     expect(static_cast<std::size_t>(list.listCount()) == expected);
 
     // Written back and restored again, the roster and its selection stay.
-    expect(data::writeBotFile(work.files, list, data::NoSelection::LetterX));
+    expect(data::writeBotFile(work.files, list, data::NoSelection::LetterX).written);
     ui::Application again(platform::Services{messages, processes, documents, work.files});
     auto& restored = again.add<RosterWindow>().roster;
     data::restoreRoster(work.files, restored);

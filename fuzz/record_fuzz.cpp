@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A record written back reads back as the same 24 lines.
     const auto lines = record->lines();
     expect(lines.size() == data::ModRecord::kLineCount);
-    expect(record->write(work.files, "a"));
+    expect(record->write(work.files, "a").written);
     const auto again = data::ModRecord::read(work.files, "a");
     expect(again && again->lines() == lines);
     expect(definition->folder == record->folder);

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const long long mod = data::leadingNumber(read.modIndex);
     const auto stored = data::SettingsFile::of(static_cast<int>(map), static_cast<int>(mod),
                                                read.hostName, read.singleMap());
-    expect(stored.write(work.files));
+    expect(stored.write(work.files).written);
     const auto again = data::SettingsFile::read(work.files);
     expect(again.mapIndex == stored.mapIndex && again.modIndex == stored.modIndex &&
            again.hostName == stored.hostName && again.singleMap() == read.singleMap());

@@ -25,20 +25,37 @@ std::string botSelectionLine(const ui::ListBox& roster, NoSelection whenNone) {
     return line;
 }
 
-bool writeBotFile(platform::FileSystem& fs, const ui::ListBox& roster, NoSelection whenNone) {
+platform::WriteResult writeBotFile(platform::FileSystem& fs, const ui::ListBox& roster,
+                                   NoSelection whenNone) {
     return fs.writeLines(botFilePath(fs),
                          {slashListLine(entriesOf(roster)), botSelectionLine(roster, whenNone)});
 }
 
-bool writeClearedBotFile(platform::FileSystem& fs) {
-    return fs.writeLines(botFilePath(fs), {"", ""});
-}
-
-std::string botFileWriteFailedMessage(const platform::FileSystem& fs, const std::string& alsoLost) {
+std::string botFileWriteFailedMessage(const platform::FileSystem& fs, const std::string& reason,
+                                      const std::string& alsoLost) {
     std::string consequence = "The bot list on screen is kept, but it is not saved.";
     if (!alsoLost.empty())
         consequence += " " + alsoLost;
-    return writeFailedMessage(fs, botFilePath(fs), consequence);
+    return writeFailedMessage(botFilePath(fs), reason, consequence);
+}
+
+namespace {
+bool tellBotFileFailure(platform::Services& services, const platform::WriteResult& result,
+                        const std::string& alsoLost) {
+    return tellIfFailed(services.messages, result, [&](const std::string& reason) {
+        return botFileWriteFailedMessage(services.files, reason, alsoLost);
+    });
+}
+} // namespace
+
+bool writeBotFileOrTell(platform::Services& services, const ui::ListBox& roster,
+                        NoSelection whenNone, const std::string& alsoLost) {
+    return tellBotFileFailure(services, writeBotFile(services.files, roster, whenNone), alsoLost);
+}
+
+bool writeClearedBotFileOrTell(platform::Services& services) {
+    return tellBotFileFailure(services,
+                              services.files.writeLines(botFilePath(services.files), {"", ""}), {});
 }
 
 void restoreRoster(const platform::FileSystem& fs, ui::ListBox& roster) {

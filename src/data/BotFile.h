@@ -9,6 +9,7 @@
 
 #include "data/DataFolder.h"
 #include "platform/FileSystem.h"
+#include "platform/Services.h"
 
 namespace ui {
 class ListBox;
@@ -24,15 +25,21 @@ enum class NoSelection { LetterX, EmptyLine };
 // Line 2 for the roster as it stands.
 std::string botSelectionLine(const ui::ListBox& roster, NoSelection whenNone);
 
-// Writes the roster and its selection. False when the file could not be
-// written (the old file then stays as it was).
-bool writeBotFile(platform::FileSystem& fs, const ui::ListBox& roster, NoSelection whenNone);
-// Writes the file of an empty roster: two empty lines.
-bool writeClearedBotFile(platform::FileSystem& fs);
-// What the user is told when bots.tvd could not be written; `alsoLost` adds
-// what else that failure costs.
-std::string botFileWriteFailedMessage(const platform::FileSystem& fs,
+// Writes the roster and its selection. On failure the old file stays as it
+// was.
+platform::WriteResult writeBotFile(platform::FileSystem& fs, const ui::ListBox& roster,
+                                   NoSelection whenNone);
+// What the user is told when bots.tvd could not be written for `reason`;
+// `alsoLost` adds what else that failure costs.
+std::string botFileWriteFailedMessage(const platform::FileSystem& fs, const std::string& reason,
                                       const std::string& alsoLost = {});
+// writeBotFile, telling the user of a failure with the message above. False
+// on failure; the roster on screen stays as it is either way.
+bool writeBotFileOrTell(platform::Services& services, const ui::ListBox& roster,
+                        NoSelection whenNone, const std::string& alsoLost = {});
+// Writes the file of an empty roster, two empty lines, telling the user of
+// a failure as above. False on failure.
+bool writeClearedBotFileOrTell(platform::Services& services);
 
 // Adds the entries of bots.tvd to the roster (which sorts them) and selects
 // the entries that line 2 names. Nothing happens when the file cannot be

@@ -97,9 +97,12 @@ std::optional<ModRecord> ModRecord::readDefinition(const platform::FileSystem& f
     return readAtLeast(fs, displayName, kDefinitionLines);
 }
 
-bool ModRecord::write(platform::FileSystem& fs, const std::string& displayName) const {
+platform::WriteResult ModRecord::write(platform::FileSystem& fs,
+                                       const std::string& displayName) const {
     const auto file = path(fs, displayName);
-    return file && fs.writeLines(*file, lines());
+    if (!file)
+        return platform::WriteResult::failed("the name of the mod cannot be a file name");
+    return fs.writeLines(*file, lines());
 }
 
 bool ModRecord::remove(platform::FileSystem& fs, const std::string& displayName) {

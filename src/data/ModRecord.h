@@ -81,9 +81,9 @@ struct ModRecord {
     // nullopt when the file cannot be read or holds fewer than 12 lines.
     static std::optional<ModRecord> readDefinition(const platform::FileSystem& fs,
                                                    const std::string& displayName);
-    // Replaces the record file with the 24 lines. False when the name names
+    // Replaces the record file with the 24 lines. Fails when the name names
     // no file or the file could not be written (it then stays as it was).
-    bool write(platform::FileSystem& fs, const std::string& displayName) const;
+    platform::WriteResult write(platform::FileSystem& fs, const std::string& displayName) const;
     // Deletes the record file of a display name; false when nothing was
     // deleted.
     static bool remove(platform::FileSystem& fs, const std::string& displayName);

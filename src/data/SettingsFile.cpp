@@ -22,7 +22,7 @@ SettingsFile SettingsFile::of(int mapIndex, int modIndex, const std::string& hos
             singleMap ? "S" : "C"};
 }
 
-bool SettingsFile::write(platform::FileSystem& fs) const {
+platform::WriteResult SettingsFile::write(platform::FileSystem& fs) const {
     return fs.writeLines(data::dataFile(fs, data::kSettingsFile),
                          {mapIndex, modIndex, hostName, mapMode});
 }

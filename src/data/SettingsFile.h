@@ -23,8 +23,8 @@ struct SettingsFile {
     // The state to store: the two list indexes, the host name (trimmed of
     // blanks here) and the map mode.
     static SettingsFile of(int mapIndex, int modIndex, const std::string& hostName, bool singleMap);
-    // Replaces the file; false when it could not be written.
-    bool write(platform::FileSystem& fs) const;
+    // Replaces the file.
+    platform::WriteResult write(platform::FileSystem& fs) const;
 };
 
 } // namespace data

@@ -33,8 +33,8 @@ std::optional<std::vector<std::string>> readSlashListFile(const platform::FileSy
     return parseSlashList(lines->front());
 }
 
-bool writeSlashListFile(platform::FileSystem& fs, const std::string& path,
-                        const std::vector<std::string>& entries) {
+platform::WriteResult writeSlashListFile(platform::FileSystem& fs, const std::string& path,
+                                         const std::vector<std::string>& entries) {
     return fs.writeLines(path, {slashListLine(entries)});
 }
 

@@ -23,10 +23,10 @@ std::string slashListLine(const std::vector<std::string>& entries);
 // read or holds no line.
 std::optional<std::vector<std::string>> readSlashListFile(const platform::FileSystem& fs,
                                                           const std::string& path);
-// Rewrites a list file whole as one line. False when it could not be written
-// (the old file then stays as it was).
-bool writeSlashListFile(platform::FileSystem& fs, const std::string& path,
-                        const std::vector<std::string>& entries);
+// Rewrites a list file whole as one line. On failure the old file stays as it
+// was.
+platform::WriteResult writeSlashListFile(platform::FileSystem& fs, const std::string& path,
+                                         const std::vector<std::string>& entries);
 
 // Every entry of a list box, first to last.
 std::vector<std::string> entriesOf(const ui::ListBox& list);

@@ -148,29 +148,27 @@ std::optional<std::vector<std::string>> RealFileSystem::readLines(const std::str
     return splitLines(*bytes);
 }
 
-bool RealFileSystem::writeFailed(int error) {
-    return writeFailed(std::generic_category().message(error));
+namespace {
+WriteResult failedWith(int error) {
+    return WriteResult::failed(std::generic_category().message(error));
 }
+} // namespace
 
-bool RealFileSystem::writeFailed(std::string reason) {
-    writeFailure_ = std::move(reason);
-    return false;
-}
-
-bool RealFileSystem::writeLines(const std::string& path, const std::vector<std::string>& lines) {
+WriteResult RealFileSystem::writeLines(const std::string& path,
+                                       const std::vector<std::string>& lines) {
     // A line break inside a value would make two lines of it, and every
     // line after it would be read as the wrong value.
     for (const auto& line : lines) {
         if (line.find_first_of("\r\n") != std::string::npos)
-            return writeFailed("a value to be written holds a line break");
+            return WriteResult::failed("a value to be written holds a line break");
     }
     const std::string target = resolveInBatch(path);
     const auto [folder, name] = splitPath(target);
     struct stat st {};
     if (::stat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-        return writeFailed(EISDIR);
+        return failedWith(EISDIR);
     if (!folder.empty() && (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)))
-        return writeFailed(ENOENT);
+        return failedWith(ENOENT);
     std::string data;
     // A first line that begins with the character U+FEFF would read back
     // without it, taken for a byte-order mark; a mark in front keeps it.
@@ -182,13 +180,13 @@ bool RealFileSystem::writeLines(const std::string& path, const std::vector<std::
     }
     const int error = replaceFile(target, data, batch_ ? &batch_->syncs : nullptr);
     if (error != 0)
-        return writeFailed(error);
+        return failedWith(error);
     // A new file joins its folder's listing.
     if (batch_) {
         if (const auto listing = batch_->listings.find(folder); listing != batch_->listings.end())
             listing->second.try_emplace(toLower(name), name);
     }
-    return true;
+    return WriteResult::done();
 }
 
 void RealFileSystem::removeLeftoverTemporaries(const std::string& folder) {

@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -27,6 +28,17 @@ struct ListedName {
     std::string onDisk;
 };
 
+// What a write did: the file replaced, or why not, in the platform's words
+// ("No space left on device").
+struct WriteResult {
+    bool written = false;
+    std::string reason;
+
+    static WriteResult done() { return {true, {}}; }
+    static WriteResult failed(std::string reason) { return {false, std::move(reason)}; }
+    explicit operator bool() const { return written; }
+};
+
 class FileSystem {
   public:
     virtual ~FileSystem() = default;
@@ -36,12 +48,10 @@ class FileSystem {
     // The lines of a text file, without their line ends; nullopt when the
     // file cannot be opened.
     virtual std::optional<std::vector<std::string>> readLines(const std::string& path) const = 0;
-    // Replaces the file with these lines, each ended by CR LF. False (and the
-    // old file untouched) on failure, also when a line holds CR or LF.
-    virtual bool writeLines(const std::string& path, const std::vector<std::string>& lines) = 0;
-    // Why the last failed writeLines failed, in the platform's words ("No
-    // space left on device").
-    virtual std::string writeFailure() const = 0;
+    // Replaces the file with these lines, each ended by CR LF. A failure,
+    // also when a line holds CR or LF, leaves the old file untouched.
+    virtual WriteResult writeLines(const std::string& path,
+                                   const std::vector<std::string>& lines) = 0;
     virtual std::optional<std::vector<std::uint8_t>> readBinary(const std::string& path) const = 0;
     // A file opened for reading bytes from any place in it; null when it
     // cannot be opened or is not a regular file. By default the whole file,
@@ -96,8 +106,7 @@ class RealFileSystem : public FileSystem {
 
     std::string workingDirectory() const override;
     std::optional<std::vector<std::string>> readLines(const std::string& path) const override;
-    bool writeLines(const std::string& path, const std::vector<std::string>& lines) override;
-    std::string writeFailure() const override { return writeFailure_; }
+    WriteResult writeLines(const std::string& path, const std::vector<std::string>& lines) override;
     std::optional<std::vector<std::uint8_t>> readBinary(const std::string& path) const override;
     std::unique_ptr<std::istream> openBinary(const std::string& path) const override;
     bool createDirectory(const std::string& path) override;
@@ -116,16 +125,12 @@ class RealFileSystem : public FileSystem {
   private:
     struct Batch;
 
-    // Keeps the reason of a failed write; always false.
-    bool writeFailed(int error);
-    bool writeFailed(std::string reason);
     // resolve(), through the batch's listings while a batch is open.
     std::string resolveInBatch(const std::string& path) const;
     // The open batch's case-folded listing of a folder, made at its first use.
     const std::unordered_map<std::string, std::string>& namesIn(const std::string& folder) const;
 
     std::string workingDirectory_;
-    std::string writeFailure_;
     std::unique_ptr<Batch> batch_;
     int batchDepth_ = 0;
 };

@@ -233,12 +233,9 @@ void BotWindow::takeRoster() {
 }
 
 bool BotWindow::writeRosterFile(bool xWhenNone, const std::string& alsoLost) {
-    auto& services = app().services();
     const auto whenNone = xWhenNone ? data::NoSelection::LetterX : data::NoSelection::EmptyLine;
-    if (data::writeBotFile(services.files, app().get<RosterWindow>().roster, whenNone))
-        return true;
-    services.messages.show(data::botFileWriteFailedMessage(services.files, alsoLost));
-    return false;
+    return data::writeBotFileOrTell(app().services(), app().get<RosterWindow>().roster, whenNone,
+                                    alsoLost);
 }
 
 void BotWindow::addTypedBotAndSave() {

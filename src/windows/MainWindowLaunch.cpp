@@ -118,7 +118,9 @@ void MainWindow::writeCycleConfig() {
         if (last)
             lines.push_back("vstr m1");
     }
-    const bool written = app().services().files.writeLines(cycleConfigPath(*this), lines);
+    // A failure is told as a failed start, by the launch that needs the file.
+    const bool written =
+        static_cast<bool>(app().services().files.writeLines(cycleConfigPath(*this), lines));
     setCycleConfigWrite(written ? CycleConfigWrite::Written : CycleConfigWrite::Failed);
 }
 

@@ -111,12 +111,11 @@ void MainWindow::onUnload(bool& cancel) {
     (void)cancel; // closing the main window is never refused
     ui::skip([&] {
         auto& services = app().services();
-        if (!data::SettingsFile::of(mapList.listIndex(), modList.listIndex(), hostName.text(),
-                                    singleMapMode())
-                 .write(services.files))
-            services.messages.show(data::writeFailedMessage(
-                services.files, data::dataFile(services.files, data::kSettingsFile),
-                "The choices of this session are not kept for the next start."));
+        data::tellIfFailed(services, data::dataFile(services.files, data::kSettingsFile),
+                           data::SettingsFile::of(mapList.listIndex(), modList.listIndex(),
+                                                  hostName.text(), singleMapMode())
+                               .write(services.files),
+                           "The choices of this session are not kept for the next start.");
     });
     // Every other window, then this one (whose nested unload is passed over
     // while this step runs).

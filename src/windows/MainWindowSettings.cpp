@@ -113,13 +113,13 @@ void MainWindow::saveModSettings() {
         return;
     }
     takeSettings(*record);
-    if (!record->write(fs, name)) {
-        // The record is whole but cannot be replaced (a full disk, a
-        // read-only folder): it stays as it was and the mod stays listed.
-        app().services().messages.show("Torvel Arvenix can't save the settings of the mod '" +
-                                       name + "' to the file " + ModRecord::pathText(fs, name) +
-                                       ": " + fs.writeFailure() + ".");
-    }
+    // A record that is whole but cannot be replaced (a full disk, a
+    // read-only folder) stays as it was, and the mod stays listed.
+    data::tellIfFailed(
+        app().services().messages, record->write(fs, name), [&](const std::string& reason) {
+            return "Torvel Arvenix can't save the settings of the mod '" + name + "' to the file " +
+                   ModRecord::pathText(fs, name) + ": " + reason + ".";
+        });
 }
 
 void MainWindow::takeSettings(ModRecord& record) const {

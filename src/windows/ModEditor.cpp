@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "data/WriteFailure.h"
 #include "ui/Application.h"
 #include "windows/ArtworkStore.h"
 #include "windows/HoverPair.h"
@@ -93,12 +94,7 @@ bool ModEditor::saveRecord() {
         main.takeSettings(record);
     else if (const auto stored = ModRecord::read(services.files, name))
         record.takeSettingsOf(*stored);
-    if (record.write(services.files, name))
-        return true;
-    services.messages.show("The record of the mod could not be written to " +
-                           ModRecord::pathText(services.files, name) + " (" +
-                           services.files.writeFailure() + "). The record was left as it was.");
-    return false;
+    return data::writeRecordOrTell(services, record, name, "The record was left as it was.");
 }
 
 void ModEditor::saveClicked() {

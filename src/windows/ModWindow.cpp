@@ -214,13 +214,10 @@ void ModWindow::addTypedMod() {
     } else {
         main.createDataFolder();
         // A new mod starts with every setting off and no config file.
-        if (fields.definition().write(services.files, name)) {
+        if (data::writeRecordOrTell(services, fields.definition(), name,
+                                    "The mod was not added.")) {
             listTypedModAndSave();
             unload();
-        } else {
-            services.messages.show("The record of the mod could not be written to " +
-                                   ModRecord::pathText(services.files, name) + " (" +
-                                   services.files.writeFailure() + "). The mod was not added.");
         }
     }
     main.gameFolder.setCaption("");

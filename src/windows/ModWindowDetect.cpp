@@ -137,12 +137,10 @@ void ModWindow::countDetected(const DetectionRun& run) {
 bool ModWindow::addDetectedMod(const data::DetectedMod& mod) {
     auto& services = app().services();
     auto& fs = services.files;
-    if (!mod.record.write(fs, mod.displayName)) {
-        services.messages.show(
-            data::writeFailedMessage(fs, ModRecord::pathText(fs, mod.displayName),
-                                     std::string(kDetectionStopped) + kSnapshotKept));
+    if (!data::tellIfFailed(services, ModRecord::pathText(fs, mod.displayName),
+                            mod.record.write(fs, mod.displayName),
+                            std::string(kDetectionStopped) + kSnapshotKept))
         return false;
-    }
     app().get<windows::MainWindow>().modList.addItem(mod.displayName);
     return true;
 }

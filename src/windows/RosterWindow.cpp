@@ -25,9 +25,7 @@ constexpr ui::Color kHeaderBack{172, 112, 11};
 // Rewrites bots.tvd from the roster; tells the user when that fails. The
 // roster on screen stays as it is either way.
 void writeRosterFile(RosterWindow& w, data::NoSelection whenNone) {
-    auto& services = w.app().services();
-    if (!data::writeBotFile(services.files, w.roster, whenNone))
-        services.messages.show(data::botFileWriteFailedMessage(services.files));
+    data::writeBotFileOrTell(w.app().services(), w.roster, whenNone);
 }
 
 // The pieces of one entry into the editor, untrimmed, so that team and
@@ -273,9 +271,7 @@ void RosterWindow::addBotClicked() {
 void RosterWindow::clearClicked() {
     roster.clear();
     selectedCount.setCaption("0");
-    auto& services = app().services();
-    if (!data::writeClearedBotFile(services.files))
-        services.messages.show(data::botFileWriteFailedMessage(services.files));
+    data::writeClearedBotFileOrTell(app().services());
 }
 
 void RosterWindow::removeClicked() {

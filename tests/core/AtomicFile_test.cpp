@@ -45,7 +45,7 @@ TEST(AtomicFile, aReplaceKeepsTheModeAndRefusesAFileNobodyMayWrite) {
         const std::string path = dir.path() + "/" + c.name;
         dir.writeRaw(c.name, "old\r\n");
         fs::permissions(path, c.mode);
-        EXPECT_EQ(files.writeLines(path, {"new"}), c.written);
+        EXPECT_EQ(files.writeLines(path, {"new"}).written, c.written);
         EXPECT_EQ(modeOf(path), c.mode);
         fs::permissions(path, fs::perms(0600)); // readable by the test
         EXPECT_EQ(dir.read(c.name), c.written ? "new\r\n" : "old\r\n");

@@ -118,19 +118,23 @@ TEST(FileSystem, writesAreAtomicAndFailuresLeaveTheOldFile) {
     ASSERT_TRUE(fs.writeLines(path, {"old"}));
     // A folder in the way of the file: the write fails, nothing is left behind.
     // The reason is kept for the message.
-    EXPECT_FALSE(fs.writeLines(dir.path() + "/nofolder/a.tvd", {"x"}));
-    EXPECT_EQ(fs.writeFailure(), "No such file or directory");
+    auto result = fs.writeLines(dir.path() + "/nofolder/a.tvd", {"x"});
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.reason, "No such file or directory");
     std::filesystem::create_directory(dir.path() + "/dir.tvd");
-    EXPECT_FALSE(fs.writeLines(dir.path() + "/dir.tvd", {"x"}));
-    EXPECT_EQ(fs.writeFailure(), "Is a directory");
+    result = fs.writeLines(dir.path() + "/dir.tvd", {"x"});
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.reason, "Is a directory");
     // A name longer than the file system takes: the temporary file may be
     // made, but it cannot be renamed to the name.
-    EXPECT_FALSE(fs.writeLines(dir.path() + "/" + std::string(252, 'n') + ".tvd", {"x"}));
-    EXPECT_EQ(fs.writeFailure(), "File name too long");
+    result = fs.writeLines(dir.path() + "/" + std::string(252, 'n') + ".tvd", {"x"});
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.reason, "File name too long");
     // A value holding a line break would become two lines.
     for (const char* value : {"x\ry", "x\ny", "\r\n"}) {
-        EXPECT_FALSE(fs.writeLines(path, {"a", value}));
-        EXPECT_EQ(fs.writeFailure(), "a value to be written holds a line break");
+        result = fs.writeLines(path, {"a", value});
+        EXPECT_FALSE(result);
+        EXPECT_EQ(result.reason, "a value to be written holds a line break");
     }
     EXPECT_EQ(dir.read("a.tvd"), "old\r\n");
     int files = 0;

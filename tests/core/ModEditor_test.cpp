@@ -141,4 +141,18 @@ TEST_F(ModEditor, aRecordThatCannotBeWrittenStaysAsItWas) {
     EXPECT_EQ(editor.fields.folderName.text(), "elsewhere");
 }
 
+TEST_F(ModEditor, aNameThatCannotBeAFileNameIsToldAsSuch) {
+    auto& editor = openEditor();
+    launcher->files.failWritesTo("Osp.tvd");
+    editor.saveButtonPlain.userClick();
+    launcher->files.clearFailures();
+    editor.fields.modName.setText("a/b");
+    editor.saveButtonPlain.userClick();
+
+    ASSERT_EQ(messages().size(), 2U);
+    EXPECT_NE(messages()[1].find("(the name of the mod cannot be a file name)"), std::string::npos)
+        << messages()[1];
+    EXPECT_TRUE(editor.isVisible());
+}
+
 } // namespace

@@ -236,7 +236,7 @@ TEST_F(Roster, failedWriteIsReportedAndTheRosterKept) {
     l.files.failWritesTo("bots.tvd");
 
     w.roster.userClickItem(1);
-    const std::string message = data::botFileWriteFailedMessage(l.files);
+    const std::string message = data::botFileWriteFailedMessage(l.files, "No space left on device");
     EXPECT_NE(message.find("(No space left on device)"), std::string::npos);
     EXPECT_EQ(l.messages.shown, std::vector<std::string>{message});
     EXPECT_EQ(selection(), (std::vector<int>{0, 1}));

@@ -21,17 +21,12 @@ class FaultyFileSystem : public platform::FileSystem {
     std::optional<std::vector<std::string>> readLines(const std::string& path) const override {
         return inner_.readLines(path);
     }
-    bool writeLines(const std::string& path, const std::vector<std::string>& lines) override {
-        if (fails(path)) {
-            failure_ = "No space left on device";
-            return false;
-        }
-        const bool written = inner_.writeLines(path, lines);
-        if (!written)
-            failure_ = inner_.writeFailure();
-        return written;
+    platform::WriteResult writeLines(const std::string& path,
+                                     const std::vector<std::string>& lines) override {
+        if (fails(path))
+            return platform::WriteResult::failed("No space left on device");
+        return inner_.writeLines(path, lines);
     }
-    std::string writeFailure() const override { return failure_; }
     std::optional<std::vector<std::uint8_t>> readBinary(const std::string& path) const override {
         return inner_.readBinary(path);
     }
@@ -61,7 +56,6 @@ class FaultyFileSystem : public platform::FileSystem {
 
     platform::FileSystem& inner_;
     std::vector<std::string> failing_;
-    std::string failure_;
 };
 
 } // namespace testsupport
