@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace platform {
@@ -100,14 +101,43 @@ std::string windows1252ToUtf8(std::string_view s) {
     return out;
 }
 
+namespace {
+
+// The end of the run of plain ASCII bytes that starts at `from`, looked at
+// eight bytes at a time.
+std::size_t plainAsciiEnd(std::string_view bytes, std::size_t from) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    std::size_t i = from;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + i, 8);
+        if ((word & kHighBits) != 0)
+            break;
+    }
+    while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80U)
+        ++i;
+    return i;
+}
+
+// Where the line that starts at `from` ends: its CR or LF, or the end.
+std::size_t lineEnd(std::string_view bytes, std::size_t from) {
+    const char* begin = bytes.data() + from;
+    const std::size_t rest = bytes.size() - from;
+    const auto* lf = static_cast<const char*>(std::memchr(begin, '\n', rest));
+    const std::size_t toLf = lf != nullptr ? static_cast<std::size_t>(lf - begin) : rest;
+    const auto* cr = static_cast<const char*>(std::memchr(begin, '\r', toLf));
+    const std::size_t length = cr != nullptr ? static_cast<std::size_t>(cr - begin) : toLf;
+    return length == rest ? std::string_view::npos : from + length;
+}
+
+} // namespace
+
 std::string decodeText(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
         // A run of plain ASCII goes over as it stands.
-        std::size_t ascii = i;
-        while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80U)
-            ++ascii;
+        std::size_t ascii = plainAsciiEnd(bytes, i);
         out.append(bytes.substr(i, ascii - i));
         i = ascii;
         if (i == bytes.size())
@@ -133,7 +163,7 @@ std::vector<std::string> splitLines(std::string_view bytes) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < bytes.size()) {
-        std::size_t end = bytes.find_first_of("\r\n", start);
+        const std::size_t end = lineEnd(bytes, start);
         if (end == std::string_view::npos) {
             lines.push_back(decodeText(bytes.substr(start)));
             break;

@@ -284,6 +284,25 @@ void ListBox::replaceItems(std::vector<std::string> texts) {
     setItems(sorted_ ? sortedItems(std::move(texts)) : itemsOf(std::move(texts)));
 }
 
+void ListBox::replaceWithEntriesOf(const ListBox& other) {
+    touch();
+    other.touch();
+    const auto& from = other.state_.items;
+    if (sorted_ && !other.sorted_) {
+        std::vector<std::string> texts;
+        texts.reserve(from.size());
+        for (const ListItem& item : from)
+            texts.push_back(item.text);
+        replaceItems(std::move(texts));
+        return;
+    }
+    std::vector<ListItem> items;
+    items.reserve(from.size());
+    for (const ListItem& item : from)
+        items.push_back(ListItem{item.text, false, {}});
+    setItems(std::move(items));
+}
+
 void ListBox::addItem(const std::string& text, int index) {
     touch();
     if (index < 0 || index > static_cast<int>(state_.items.size()))

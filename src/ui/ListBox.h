@@ -39,6 +39,9 @@ class ListBox : public Control {
     // (entries that tie keep their order), no entry stays highlighted or
     // selected. The list changes once.
     void replaceItems(std::vector<std::string> texts);
+    // replaceItems with the texts of another list's entries, in its order;
+    // entries a sorted list of the same order holds are taken as they stand.
+    void replaceWithEntriesOf(const ListBox& other);
     // Inserts at a position from 0 to ListCount; throws RuntimeError otherwise.
     void addItem(const std::string& text, int index);
     // Throws RuntimeError for an index outside the list.

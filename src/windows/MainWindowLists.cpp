@@ -165,9 +165,7 @@ void MainWindow::cycleTabClicked() {
 }
 
 void MainWindow::copyCatalogueToAvailable() {
-    availableMaps.clear();
-    if (mapList.listCount() > 0)
-        availableMaps.addItems(data::entriesOf(mapList));
+    availableMaps.replaceWithEntriesOf(mapList);
 }
 
 void MainWindow::refreshAvailableMaps() {

@@ -172,6 +172,8 @@ TEST(FileSystem, decodesByteByByte) {
         {"\xF0\x9F\x8E\xAE ok", "\xF0\x9F\x8E\xAE ok"}, // four-byte sequence kept
         {"end \xE2\x82", "end â‚"},                     // cut short at the end
         {"\x8A\x8C\x8E\x9F", "ŠŒŽŸ"},
+        {"long plain text\xE9 then more plain text\xC3\xA9",
+         "long plain texté then more plain texté"}, // runs longer than a word
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

@@ -143,6 +143,40 @@ TEST_F(Runtime, sortedListOrdersEntriesEqualIgnoringCaseByTheirExactText) {
     }
 }
 
+TEST(SortOrder, plainTextComparesByItsSmallLettersEightBytesAtATimeAsByteByByte) {
+    // Texts long enough for the eight-byte steps, with the signs on either
+    // side of the capitals and small letters, and a letter outside ASCII
+    // late in the text.
+    const auto byteByByte = [](const std::string& a, const std::string& b) {
+        const auto small = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
+        for (std::size_t i = 0; i < std::min(a.size(), b.size()); ++i) {
+            const auto ca = static_cast<unsigned char>(a[i]);
+            const auto cb = static_cast<unsigned char>(b[i]);
+            if (small(ca) != small(cb))
+                return small(ca) < small(cb);
+        }
+        return a.size() != b.size() ? a.size() < b.size() : a < b;
+    };
+    const std::string letters = "@AZ[`az{_09 -";
+    std::mt19937 random(11);
+    for (int n = 0; n < 20000; ++n) {
+        std::string a = "mapPack_";
+        for (std::size_t len = random() % 14; len > 0; --len)
+            a += letters[random() % letters.size()];
+        std::string b = a.substr(0, random() % (a.size() + 1));
+        for (std::size_t len = random() % 14; len > 0; --len)
+            b += letters[random() % letters.size()];
+        SCOPED_TRACE(a + " | " + b);
+        ASSERT_EQ(ui::ListBox::sortsBefore(a, b), byteByByte(a, b));
+        ASSERT_EQ(ui::ListBox::sortsBefore(b, a), byteByByte(b, a));
+    }
+    EXPECT_TRUE(ui::ListBox::sortsBefore("mapPack_zz_Edith", "mapPack_zz_\xC3\x89"
+                                                             "dith"));
+    EXPECT_TRUE(ui::ListBox::sortsBefore("mapPack_zz_\xC3\x89"
+                                         "dith",
+                                         "mapPack_zz_Eva"));
+}
+
 TEST_F(Runtime, sortedListPutsAccentedLettersWithTheirBaseLetters) {
     // Windows-1252 letters sort with their base letter whatever their case;
     // ties go by accent, then by exact text.

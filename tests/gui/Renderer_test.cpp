@@ -31,6 +31,7 @@ class RendererTest : public QObject {
     void typingAndKeys();
     void comboChoiceAndTyping();
     void listClicksAndKeys();
+    void highlightIsScrolledIntoViewWhenTheListIsShown();
     void checkBoxShowsTheControlsValue();
     void focusFollowsTheWidgets();
     void titleBarCloseAsksTheWindow();
@@ -277,6 +278,29 @@ void RendererTest::listClicksAndKeys() {
     // Selecting from code is shown too.
     showcase_->roster.setSelected(0, false);
     QCOMPARE(guitest::checkState(roster, 0), Qt::Unchecked);
+}
+
+void RendererTest::highlightIsScrolledIntoViewWhenTheListIsShown() {
+    auto* maps = qobject_cast<QAbstractItemView*>(widget(showcase_->maps));
+    std::vector<std::string> many;
+    for (int i = 0; i < 400; ++i)
+        many.push_back("map" + std::to_string(1000 + i));
+    const auto inView = [maps](int row) {
+        return maps->viewport()->rect().contains(maps->visualRect(maps->model()->index(row, 0)));
+    };
+    // Highlighted while shown, then again while the window is hidden and the
+    // list scrolled elsewhere: each time the entry is in view once the list
+    // is on screen.
+    showcase_->maps.replaceItems(many);
+    showcase_->maps.setListIndex(350);
+    QVERIFY(inView(350));
+    showcase_->hide();
+    maps->scrollToTop();
+    showcase_->maps.setListIndex(350);
+    showcase_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(top_));
+    QCOMPARE(guitest::currentRow(maps), 350);
+    QVERIFY(inView(350));
 }
 
 void RendererTest::checkBoxShowsTheControlsValue() {

@@ -7,6 +7,12 @@ namespace qtview {
 ListModel::ListModel(const ui::ListBox& list, QObject* parent)
     : QAbstractListModel(parent), list_(list), rows_(static_cast<int>(list.state().items.size())) {}
 
+QModelIndex ListModel::index(int row, int column, const QModelIndex& parent) const {
+    if (row < 0 || row >= rows_ || column != 0 || parent.isValid())
+        return {};
+    return createIndex(row, column);
+}
+
 int ListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : rows_;
 }

@@ -15,6 +15,10 @@ class ListModel : public QAbstractListModel {
   public:
     ListModel(const ui::ListBox& list, QObject* parent);
 
+    // Qt asks for the index of every row when it lays out a list: made here
+    // without the general checks that ask for the row and column counts.
+    QModelIndex index(int row, int column = 0,
+                      const QModelIndex& parent = QModelIndex()) const override;
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;

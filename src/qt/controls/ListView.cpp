@@ -50,10 +50,24 @@ void ListView::mirrorHighlight() {
     if (index >= 0 && index < model_->rowCount()) {
         const QModelIndex current = model_->index(index);
         selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect);
-        scrollTo(current);
+        if (isVisible())
+            scrollTo(current);
+        else
+            scrollOnShow_ = true;
     } else {
+        scrollOnShow_ = false;
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::Clear);
         clearSelection();
+    }
+}
+
+void ListView::showEvent(QShowEvent* e) {
+    QListView::showEvent(e);
+    if (scrollOnShow_) {
+        scrollOnShow_ = false;
+        const QModelIndex current = currentIndex();
+        if (current.isValid())
+            scrollTo(current);
     }
 }
 

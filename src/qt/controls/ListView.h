@@ -26,6 +26,7 @@ class ListView : public QListView, public ControlView {
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
   private:
     void mirrorHighlight();
@@ -34,6 +35,11 @@ class ListView : public QListView, public ControlView {
 
     ui::ListBox& list_;
     ListModel* model_;
+    // The highlight changed while the list was hidden: it is scrolled into
+    // view when the list is shown, so that a hidden list is not laid out
+    // for a scroll nobody sees (a long list, each time its font or size is
+    // set while the window is built).
+    bool scrollOnShow_ = false;
 };
 
 } // namespace qtview
