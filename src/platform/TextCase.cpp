@@ -218,6 +218,27 @@ bool sortsBefore(std::string_view a, std::string_view b) {
     return c != 0 ? c < 0 : a < b;
 }
 
+SortHead sortHead(std::string_view text) {
+    unsigned char bytes[16] = {};
+    std::memcpy(bytes, text.data(), std::min<std::size_t>(text.size(), sizeof bytes));
+    std::uint64_t first = 0;
+    std::uint64_t second = 0;
+    std::memcpy(&first, bytes, 8);
+    std::memcpy(&second, bytes + 8, 8);
+    SortHead head;
+    if (((first | second) & kHighBits) != 0) {
+        head.plain = false;
+        return head;
+    }
+    // The first byte in memory becomes the most significant one.
+    const auto inOrder = [](std::uint64_t word) {
+        return std::endian::native == std::endian::little ? __builtin_bswap64(word) : word;
+    };
+    head.first = inOrder(smallLetters(first));
+    head.second = inOrder(smallLetters(second));
+    return head;
+}
+
 bool matchesPattern(std::string_view name, std::string_view pattern) {
     const std::string n = toLower(name);
     const std::string p = toLower(pattern);

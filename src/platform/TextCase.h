@@ -7,6 +7,7 @@
 // their small forms. Every function below folds case through foldCase, so a
 // lower-cased name, a match ignoring case and the sorted order always agree.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,18 @@ int compareIgnoreCase(std::string_view a, std::string_view b);
 // are then ordered by their accents, then by their exact text, so identical
 // texts always stand side by side.
 bool sortsBefore(std::string_view a, std::string_view b);
+
+// The first sixteen bytes of a text in plain ASCII, folded to small letters
+// and packed so that comparing the numbers compares those bytes (a short
+// text is filled up with zero bytes): where two texts' heads differ, they
+// sort as their heads do. A text with a byte outside ASCII among its first
+// sixteen has no such head.
+struct SortHead {
+    std::uint64_t first = 0;
+    std::uint64_t second = 0;
+    bool plain = true;
+};
+SortHead sortHead(std::string_view text);
 
 // Wildcard match ("*" and "?") without regard to case.
 bool matchesPattern(std::string_view name, std::string_view pattern);

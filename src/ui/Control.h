@@ -12,20 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "ui/ListItems.h"
 #include "ui/Types.h"
 
 namespace ui {
 
 class Window;
-
-struct ListItem {
-    std::string text;
-    bool selected = false;
-    // A file or folder list's entry: the name as it is on disk, which the
-    // text shows decoded.
-    std::string onDisk;
-    bool operator==(const ListItem&) const = default;
-};
 
 struct ControlState {
     bool visible = true;
@@ -43,7 +35,7 @@ struct ControlState {
     std::string picture;
     int value = 0;
     int maxLength = 0;
-    std::vector<ListItem> items;
+    ListItems items;
     int listIndex = -1;
     std::string path;
     std::string pattern;

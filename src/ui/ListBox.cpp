@@ -34,7 +34,7 @@ void ListBox::checkIndex(int index) const {
 }
 
 void ListBox::insertAt(const std::string& text, int index) {
-    auto& items = state_.items;
+    auto& items = state_.items.edit();
     items.insert(items.begin() + index, ListItem{text, false, {}});
     if (state_.listIndex >= index)
         ++state_.listIndex;
@@ -43,7 +43,7 @@ void ListBox::insertAt(const std::string& text, int index) {
 
 void ListBox::addItem(const std::string& text) {
     touch();
-    auto& items = state_.items;
+    auto& items = state_.items.edit();
     int pos = static_cast<int>(items.size());
     if (sorted_) {
         const auto it = std::upper_bound(
@@ -68,11 +68,9 @@ std::vector<ListItem> itemsOf(std::vector<std::string> texts) {
     return items;
 }
 
-// The first sixteen bytes of a text folded to small letters, packed so that
-// comparing the numbers compares those bytes (a short text is filled up with
-// zero bytes). Where both texts start with plain ASCII, different numbers
-// sort as the texts do, so most comparisons of a sort need not look at the
-// texts.
+// A text's sort head with its place in the batch. Where both texts have a
+// head, different heads decide their order, so most comparisons of a sort
+// need not look at the texts.
 struct SortKey {
     std::uint64_t head[2] = {0, 0};
     std::uint32_t index = 0;
@@ -94,22 +92,12 @@ struct SortKey {
 };
 
 SortKey sortKey(const std::string& text, std::uint32_t index) {
+    const platform::SortHead head = platform::sortHead(text);
     SortKey key;
+    key.head[0] = head.first;
+    key.head[1] = head.second;
     key.index = index;
-    for (std::size_t i = 0; i < 16; ++i) {
-        unsigned c = 0;
-        if (i < text.size()) {
-            c = static_cast<unsigned char>(text[i]);
-            if (c >= 0x80) {
-                key.plain = false;
-                break;
-            }
-            if (c >= 'A' && c <= 'Z')
-                c += 'a' - 'A';
-        }
-        std::uint64_t& part = key.head[i / 8];
-        part = (part << 8) | c;
-    }
+    key.plain = head.plain;
     return key;
 }
 
@@ -237,7 +225,7 @@ void ListBox::addItems(std::vector<std::string> texts) {
     if (texts.empty())
         return;
     if (!sorted_) {
-        auto& items = state_.items;
+        auto& items = state_.items.edit();
         std::vector<ListItem> added = itemsOf(std::move(texts));
         items.insert(items.end(), std::make_move_iterator(added.begin()),
                      std::make_move_iterator(added.end()));
@@ -248,7 +236,7 @@ void ListBox::addItems(std::vector<std::string> texts) {
 }
 
 void ListBox::mergeSorted(std::vector<ListItem> added) {
-    auto& items = state_.items;
+    auto& items = state_.items.edit();
     if (items.empty()) {
         items = std::move(added);
         state_.listIndex = -1;
@@ -287,13 +275,23 @@ void ListBox::replaceItems(std::vector<std::string> texts) {
 void ListBox::replaceWithEntriesOf(const ListBox& other) {
     touch();
     other.touch();
-    const auto& from = other.state_.items;
+    const ListItems& from = other.state_.items;
     if (sorted_ && !other.sorted_) {
         std::vector<std::string> texts;
         texts.reserve(from.size());
         for (const ListItem& item : from)
             texts.push_back(item.text);
         replaceItems(std::move(texts));
+        return;
+    }
+    // Entries that are only texts are shared until one list changes.
+    const bool onlyTexts = std::none_of(from.begin(), from.end(), [](const ListItem& item) {
+        return item.selected || !item.onDisk.empty();
+    });
+    if (onlyTexts) {
+        state_.items = from;
+        state_.listIndex = -1;
+        changed(Prop::Items);
         return;
     }
     std::vector<ListItem> items;
@@ -313,7 +311,7 @@ void ListBox::addItem(const std::string& text, int index) {
 void ListBox::removeItem(int index) {
     touch();
     checkIndex(index);
-    auto& items = state_.items;
+    auto& items = state_.items.edit();
     items.erase(items.begin() + index);
     const int count = static_cast<int>(items.size());
     if (state_.listIndex == index) {
@@ -337,7 +335,7 @@ void ListBox::removeItems(std::vector<int> indices) {
         return;
     checkIndex(indices.front());
     checkIndex(indices.back());
-    auto& items = state_.items;
+    auto& items = state_.items.edit();
     std::size_t kept = 0;
     auto next = indices.begin();
     for (std::size_t i = 0; i < items.size(); ++i) {
@@ -370,7 +368,7 @@ void ListBox::removeItems(std::vector<int> indices) {
 
 void ListBox::clear() {
     touch();
-    state_.items.clear();
+    state_.items = {};
     state_.listIndex = -1;
     changed(Prop::Items);
 }
@@ -447,7 +445,7 @@ void ListBox::setSelected(int index, bool on) {
             setListIndex(-1);
         return;
     }
-    state_.items[static_cast<std::size_t>(index)].selected = on;
+    state_.items.edit()[static_cast<std::size_t>(index)].selected = on;
     changed(Prop::Selection);
 }
 
@@ -466,7 +464,7 @@ void ListBox::userClickItem(int index) {
     if (!window().isLoaded())
         return;
     if (multi_) {
-        auto& item = state_.items[static_cast<std::size_t>(index)];
+        auto& item = state_.items.edit()[static_cast<std::size_t>(index)];
         item.selected = !item.selected;
         state_.listIndex = index;
         changed(Prop::Selection);
@@ -493,13 +491,13 @@ ComboBox::ComboBox(Window& w, std::string name, Control* parent)
 
 void ComboBox::addItem(const std::string& text) {
     touch();
-    state_.items.push_back(ListItem{text, false, {}});
+    state_.items.edit().push_back(ListItem{text, false, {}});
     changed(Prop::Items);
 }
 
 void ComboBox::clear() {
     touch();
-    state_.items.clear();
+    state_.items = {};
     state_.listIndex = -1;
     changed(Prop::Items);
 }

@@ -205,6 +205,25 @@ TEST_F(Runtime, bulkAddGivesTheSameOrderAsAddingOneByOne) {
     EXPECT_EQ(bulk, texts(w.sorted));
 }
 
+TEST_F(Runtime, aListShowingAnotherListsEntriesKeepsThemApartFromThen) {
+    w.list.replaceItems({"b", "a", "c"});
+    w.sorted.replaceWithEntriesOf(w.list); // sorts what an unsorted list holds
+    EXPECT_EQ(texts(w.sorted), (std::vector<std::string>{"a", "b", "c"}));
+    w.multi.replaceWithEntriesOf(w.sorted);
+    w.multi.setSelected(1, true);
+    w.sorted.removeItem(0);
+    w.sorted.addItem("d");
+    EXPECT_EQ(texts(w.multi), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(texts(w.sorted), (std::vector<std::string>{"b", "c", "d"}));
+    EXPECT_FALSE(w.sorted.state().items[0].selected);
+    // A copy of selected entries is a copy of their texts.
+    w.list.replaceWithEntriesOf(w.multi);
+    EXPECT_EQ(w.list.selCount(), 0);
+    EXPECT_TRUE(w.multi.selected(1));
+    w.list.clear();
+    EXPECT_EQ(w.multi.listCount(), 3);
+}
+
 TEST_F(Runtime, bigBatchesSortAsAddingOneByOne) {
     // Long names that share their first sixteen letters, letter-case twins
     // and copies, in random order, with and without letters outside ASCII;
