@@ -1,14 +1,17 @@
 // Start-up to the first paint of the main window, the real view attached: a
-// game used before whose maps.tvd holds 10,000 or 100,000 maps in no
-// particular order, in single-map mode and in cycle mode (where the cycle
-// panel's list gets a copy of every map); three maps show what the start-up
-// costs without a big catalogue. The floor is a bare Qt window of the main
+// game used before whose maps.tvd holds 10,000 or 100,000 maps, in single-map
+// mode and in cycle mode (where the cycle panel's list shows every map too);
+// three maps show what the start-up costs without a big catalogue. maps.tvd
+// is as the launcher writes it, in list order, or in no particular order (a
+// file put together by hand). The floor is a bare Qt window of the main
 // window's size, shown and painted.
 //
 // Each start-up runs in a process of its own (the start-up probe), timed from
 // its start to the moment it reports the first paint, as a user waits for
 // it. The same start-up inside this process, with Qt running already, shows
-// the launcher's own share.
+// the launcher's own share. Qt's offscreen platform is used unless
+// QT_QPA_PLATFORM names another: bench/startup-on-display.sh runs these on an
+// X display of their own, as a player starts the launcher.
 #include <algorithm>
 #include <chrono>
 #include <map>
@@ -17,6 +20,7 @@
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -27,13 +31,14 @@
 #include "harness/ViewHarness.h"
 #include "support/GameData.h"
 #include "support/GameDir.h"
+#include "ui/ListBox.h"
 #include "windows/MainWindow.h"
 
 extern char** environ;
 
 namespace {
 
-std::vector<std::string> mapNames(int count) {
+std::vector<std::string> mapNames(int count, bool inListOrder) {
     static const char* const prefixes[] = {"q3dm", "Q3TOURNEY", "ctf_", "DM-", "mapPack_", "Tig_"};
     std::mt19937 rng(static_cast<unsigned>(count));
     std::vector<std::string> names;
@@ -41,17 +46,19 @@ std::vector<std::string> mapNames(int count) {
     for (int i = 0; i < count; ++i)
         names.push_back(prefixes[rng() % std::size(prefixes)] + std::to_string(i));
     std::shuffle(names.begin(), names.end(), rng);
+    if (inListOrder)
+        std::sort(names.begin(), names.end(), ui::ListBox::sortsBefore);
     return names;
 }
 
-// One game directory per size and mode, made once for the whole run.
-const testsupport::GameDir& game(int maps, bool cycleMode) {
-    static std::map<std::pair<int, bool>, std::unique_ptr<testsupport::GameDir>> games;
-    auto& dir = games[{maps, cycleMode}];
+// One game directory per size, mode and order, made once for the whole run.
+const testsupport::GameDir& game(int maps, bool cycleMode, bool inListOrder) {
+    static std::map<std::tuple<int, bool, bool>, std::unique_ptr<testsupport::GameDir>> games;
+    auto& dir = games[{maps, cycleMode, inListOrder}];
     if (!dir) {
         dir = std::make_unique<testsupport::GameDir>();
         testsupport::writeUsedGame(*dir);
-        dir->writeData("maps.tvd", {data::slashListLine(mapNames(maps))});
+        dir->writeData("maps.tvd", {data::slashListLine(mapNames(maps, inListOrder))});
         dir->writeData("settings.tvd", {"1", "0", "My Server", cycleMode ? "C" : "S"});
     }
     return *dir;
@@ -103,13 +110,14 @@ void timeProbe(benchmark::State& state, const std::vector<std::string>& args) {
 }
 
 void BM_StartupToFirstPaint(benchmark::State& state) {
-    const auto& dir = game(static_cast<int>(state.range(0)), state.range(1) != 0);
+    const auto& dir =
+        game(static_cast<int>(state.range(0)), state.range(1) != 0, state.range(2) != 0);
     timeProbe(state, {"program", dir.path()});
 }
 BENCHMARK(BM_StartupToFirstPaint)
-    ->ArgNames({"maps", "cycle"})
-    ->Args({3, 0})
-    ->ArgsProduct({{10000, 100000}, {0, 1}})
+    ->ArgNames({"maps", "cycle", "in_order"})
+    ->Args({3, 0, 1})
+    ->ArgsProduct({{10000, 100000}, {0, 1}, {1, 0}})
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
@@ -124,7 +132,7 @@ BENCHMARK(BM_BareWindowToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisec
 void BM_StartupInProcess(benchmark::State& state) {
     const int maps = static_cast<int>(state.range(0));
     const bool cycleMode = state.range(1) != 0;
-    const std::string dir = game(maps, cycleMode).path();
+    const std::string dir = game(maps, cycleMode, state.range(2) != 0).path();
     double startup = 0;
     double bare = 0;
     for (auto _ : state) {
@@ -152,9 +160,9 @@ void BM_StartupInProcess(benchmark::State& state) {
     state.counters["x_bare"] = startup / bare;
 }
 BENCHMARK(BM_StartupInProcess)
-    ->ArgNames({"maps", "cycle"})
-    ->Args({3, 0})
-    ->ArgsProduct({{10000, 100000}, {0, 1}})
+    ->ArgNames({"maps", "cycle", "in_order"})
+    ->Args({3, 0, 1})
+    ->ArgsProduct({{10000, 100000}, {0, 1}, {1, 0}})
     ->Unit(benchmark::kMillisecond);
 
 void BM_BareWindowInProcess(benchmark::State& state) {
