@@ -1,19 +1,34 @@
 #include "data/SlashList.h"
 
 #include <algorithm>
+#include <type_traits>
 
 #include "ui/ListBox.h"
 
 namespace data {
 
-std::vector<std::string> parseSlashList(std::string_view line) {
-    std::vector<std::string> entries;
+namespace {
+
+// Each piece of the line that a "/" ends, made into an Entry from its text.
+template <class Entry> std::vector<Entry> piecesOf(std::string_view line) {
+    std::vector<Entry> entries;
     entries.reserve(static_cast<std::size_t>(std::count(line.begin(), line.end(), '/')));
     // Text after the last "/" is no entry.
     for (std::size_t from = 0, slash = line.find('/'); slash != std::string_view::npos;
-         from = slash + 1, slash = line.find('/', from))
-        entries.emplace_back(line.substr(from, slash - from));
+         from = slash + 1, slash = line.find('/', from)) {
+        std::string text(line.substr(from, slash - from));
+        if constexpr (std::is_same_v<Entry, std::string>)
+            entries.push_back(std::move(text));
+        else
+            entries.push_back(Entry{std::move(text), false, {}});
+    }
     return entries;
+}
+
+} // namespace
+
+std::vector<std::string> parseSlashList(std::string_view line) {
+    return piecesOf<std::string>(line);
 }
 
 std::string slashListLine(const std::vector<std::string>& entries) {
@@ -49,10 +64,12 @@ std::vector<std::string> entriesOf(const ui::ListBox& list) {
 
 void appendSlashListFile(const platform::FileSystem& fs, const std::string& path,
                          ui::ListBox& list) {
-    auto entries = readSlashListFile(fs, path);
-    if (!entries)
+    // Read straight into list entries: a catalogue of many thousand maps is
+    // not copied once more on its way to the list.
+    const auto lines = fs.readLines(path);
+    if (!lines || lines->empty())
         return;
-    list.addItems(std::move(*entries));
+    list.addEntries(piecesOf<ui::ListItem>(lines->front()));
 }
 
 } // namespace data

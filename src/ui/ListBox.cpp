@@ -131,19 +131,19 @@ void radixSortByHead(std::vector<SortKey>& keys) {
     }
 }
 
-// The indices from..to-1 of `texts` in the order a sorted list gives them
-// when they are added one by one: texts that tie keep their order.
-std::vector<std::uint32_t> stableOrder(const std::vector<std::string>& texts, std::size_t from,
+// The indices from..to-1 of `entries` in the order a sorted list gives them
+// when they are added one by one: entries that tie keep their order.
+std::vector<std::uint32_t> stableOrder(const std::vector<ListItem>& entries, std::size_t from,
                                        std::size_t to) {
     std::vector<SortKey> keys;
     keys.reserve(to - from);
     bool plain = true;
     for (std::size_t i = from; i < to; ++i) {
-        keys.push_back(sortKey(texts[i], static_cast<std::uint32_t>(i)));
+        keys.push_back(sortKey(entries[i].text, static_cast<std::uint32_t>(i)));
         plain = plain && keys.back().plain;
     }
-    const auto textBefore = [&texts](const SortKey& a, const SortKey& b) {
-        return ListBox::sortsBefore(texts[a.index], texts[b.index]);
+    const auto textBefore = [&entries](const SortKey& a, const SortKey& b) {
+        return ListBox::sortsBefore(entries[a.index].text, entries[b.index].text);
     };
     if (plain && keys.size() >= kRadixFrom) {
         radixSortByHead(keys);
@@ -167,40 +167,36 @@ std::vector<std::uint32_t> stableOrder(const std::vector<std::string>& texts, st
     return order;
 }
 
-// The entries for `texts` in the order a sorted list puts them when they are
-// added one by one; entries that tie keep their order. Texts in order
-// already (a list file the launcher wrote, perhaps with a few entries added
-// at its end) are only checked; the rest is sorted and merged in. Each
-// entry is made once, in its place.
-std::vector<ListItem> sortedItems(std::vector<std::string> texts) {
-    const auto textBefore = [](const std::string& a, const std::string& b) {
-        return ListBox::sortsBefore(a, b);
-    };
+// `entries` in the order a sorted list puts them when they are added one by
+// one; entries that tie keep their order. Entries in order already (a list
+// file the launcher wrote, perhaps with a few entries added at its end) are
+// only checked and stay where they are; the rest is sorted and merged in.
+std::vector<ListItem> sortedItems(std::vector<ListItem> entries) {
     const auto inOrder = static_cast<std::size_t>(
-        std::is_sorted_until(texts.begin(), texts.end(), textBefore) - texts.begin());
-    if (inOrder == texts.size())
-        return itemsOf(std::move(texts));
+        std::is_sorted_until(entries.begin(), entries.end(), itemSortsBefore) - entries.begin());
+    if (inOrder == entries.size())
+        return entries;
     std::vector<std::uint32_t> order;
-    if (inOrder < texts.size() - inOrder) {
-        order = stableOrder(texts, 0, texts.size());
+    if (inOrder < entries.size() - inOrder) {
+        order = stableOrder(entries, 0, entries.size());
     } else {
-        const std::vector<std::uint32_t> rest = stableOrder(texts, inOrder, texts.size());
-        order.reserve(texts.size());
+        const std::vector<std::uint32_t> rest = stableOrder(entries, inOrder, entries.size());
+        order.reserve(entries.size());
         // On a tie the entry that came first goes first.
         std::size_t i = 0;
         for (const std::uint32_t r : rest) {
-            while (i < inOrder && !textBefore(texts[r], texts[i]))
+            while (i < inOrder && !itemSortsBefore(entries[r], entries[i]))
                 order.push_back(static_cast<std::uint32_t>(i++));
             order.push_back(r);
         }
         while (i < inOrder)
             order.push_back(static_cast<std::uint32_t>(i++));
     }
-    std::vector<ListItem> items;
-    items.reserve(order.size());
+    std::vector<ListItem> sorted;
+    sorted.reserve(order.size());
     for (const std::uint32_t i : order)
-        items.push_back(ListItem{std::move(texts[i]), false, {}});
-    return items;
+        sorted.push_back(std::move(entries[i]));
+    return sorted;
 }
 
 // The first entry of [first, last) that sorts after `value`, looked for in
@@ -221,18 +217,25 @@ std::vector<ListItem>::iterator placeAfter(std::vector<ListItem>::iterator first
 } // namespace
 
 void ListBox::addItems(std::vector<std::string> texts) {
+    addEntries(itemsOf(std::move(texts)));
+}
+
+void ListBox::addEntries(std::vector<ListItem> entries) {
     touch();
-    if (texts.empty())
+    if (entries.empty())
         return;
+    for (ListItem& entry : entries) {
+        entry.selected = false;
+        entry.onDisk.clear();
+    }
     if (!sorted_) {
         auto& items = state_.items.edit();
-        std::vector<ListItem> added = itemsOf(std::move(texts));
-        items.insert(items.end(), std::make_move_iterator(added.begin()),
-                     std::make_move_iterator(added.end()));
+        items.insert(items.end(), std::make_move_iterator(entries.begin()),
+                     std::make_move_iterator(entries.end()));
         changed(Prop::Items);
         return;
     }
-    mergeSorted(sortedItems(std::move(texts)));
+    mergeSorted(sortedItems(std::move(entries)));
 }
 
 void ListBox::mergeSorted(std::vector<ListItem> added) {
@@ -269,7 +272,8 @@ void ListBox::mergeSorted(std::vector<ListItem> added) {
 
 void ListBox::replaceItems(std::vector<std::string> texts) {
     touch();
-    setItems(sorted_ ? sortedItems(std::move(texts)) : itemsOf(std::move(texts)));
+    std::vector<ListItem> entries = itemsOf(std::move(texts));
+    setItems(sorted_ ? sortedItems(std::move(entries)) : std::move(entries));
 }
 
 void ListBox::replaceWithEntriesOf(const ListBox& other) {

@@ -34,6 +34,10 @@ class ListBox : public Control {
     // one: a sorted list sorts the new entries once and merges them in. The
     // list changes once.
     void addItems(std::vector<std::string> texts);
+    // addItems for entries made already (a list file read whole): only their
+    // texts count, and entries of a sorted list that come in order stay
+    // where they are.
+    void addEntries(std::vector<ListItem> entries);
     // Puts these entries in place of all entries, with the same result as
     // Clear followed by adding them one by one: a sorted list sorts them
     // (entries that tie keep their order), no entry stays highlighted or
