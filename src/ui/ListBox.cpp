@@ -167,8 +167,8 @@ std::vector<std::uint32_t> stableOrder(const std::vector<ListItem>& entries, std
     return order;
 }
 
-// `entries` in the order a sorted list puts them when they are added one by
-// one; entries that tie keep their order. Entries in order already (a list
+// `entries` (texts only) in the order a sorted list puts them when they are
+// added one by one; entries that tie keep their order. Entries in order already (a list
 // file the launcher wrote, perhaps with a few entries added at its end) are
 // only checked and stay where they are; the rest is sorted and merged in.
 std::vector<ListItem> sortedItems(std::vector<ListItem> entries) {
@@ -192,11 +192,23 @@ std::vector<ListItem> sortedItems(std::vector<ListItem> entries) {
         while (i < inOrder)
             order.push_back(static_cast<std::uint32_t>(i++));
     }
-    std::vector<ListItem> sorted;
-    sorted.reserve(order.size());
-    for (const std::uint32_t i : order)
-        sorted.push_back(std::move(entries[i]));
-    return sorted;
+    // Position k takes the text at order[k] (the entries are texts only): the
+    // texts are moved in place, one cycle of the order at a time.
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        if (order[k] == k)
+            continue;
+        std::string held = std::move(entries[k].text);
+        std::size_t to = k;
+        while (order[to] != k) {
+            const std::size_t from = order[to];
+            entries[to].text = std::move(entries[from].text);
+            order[to] = static_cast<std::uint32_t>(to);
+            to = from;
+        }
+        entries[to].text = std::move(held);
+        order[to] = static_cast<std::uint32_t>(to);
+    }
+    return entries;
 }
 
 // The first entry of [first, last) that sorts after `value`, looked for in
