@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QMouseEvent>
 #include <QScreen>
 
@@ -29,7 +28,6 @@ WindowWidget::WindowWidget(ui::Window& window) : QWidget(nullptr), window_(windo
     setWindowFlags(flagsFor(window));
     setObjectName(toQ(window.name()));
     setWindowTitle(toQ(window.currentCaption()));
-    setWindowIcon(QIcon(picturePath("icon")));
     setFixedSize(clientSize(window.clientWidth(), window.clientHeight()));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
