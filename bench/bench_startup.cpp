@@ -4,7 +4,8 @@
 // three maps show what the start-up costs without a big catalogue. maps.tvd
 // is as the launcher writes it, in list order, or in no particular order (a
 // file put together by hand). The floor is a bare Qt window of the main
-// window's size, shown and painted.
+// window's size, shown and painted; beside it, the same window with one line
+// of text.
 //
 // Each start-up runs in a process of its own (the start-up probe), timed from
 // its start to the moment it reports the first paint, as a user waits for
@@ -125,6 +126,13 @@ void BM_BareWindowToFirstPaint(benchmark::State& state) {
     timeProbe(state, {"bare"});
 }
 BENCHMARK(BM_BareWindowToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The bare window with one line of text: what setting up fonts and drawing
+// the first text adds to any window, before the launcher's own work.
+void BM_TextWindowToFirstPaint(benchmark::State& state) {
+    timeProbe(state, {"text"});
+}
+BENCHMARK(BM_TextWindowToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // Inside this process: Qt runs already, only the launcher's work is timed.
 // Each iteration also shows a bare window of the main window's size until it

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
+#include <QLabel>
 #include <QPalette>
 
 #include "qt/Look.h"
@@ -108,14 +109,20 @@ void ViewHarness::paintWindows() {
         w->repaint();
 }
 
-BareWindow::BareWindow(int widthTwips, int heightTwips) {
+BareWindow::BareWindow(int widthTwips, int heightTwips, const char* caption) {
     ensureQtApplication();
     widget_ = std::make_unique<QWidget>();
     widget_->setFixedSize(qtview::clientSize(widthTwips, heightTwips));
     QPalette pal = widget_->palette();
     pal.setColor(QPalette::Window, Qt::black);
+    pal.setColor(QPalette::WindowText, Qt::white);
     widget_->setPalette(pal);
     widget_->setAutoFillBackground(true);
+    if (caption != nullptr) {
+        auto* label = new QLabel(caption, widget_.get());
+        label->setFont(qtview::toQFont(ui::Font{}));
+        label->move(8, 8);
+    }
 }
 
 bool BareWindow::showToFirstPaint() {

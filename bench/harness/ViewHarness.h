@@ -49,10 +49,12 @@ class ViewHarness : public testsupport::RecordingServices {
     std::unique_ptr<qtview::Launcher> launcher_;
 };
 
-// A plain black top-level widget of a window's client size.
+// A plain black top-level widget of a window's client size; with a caption,
+// it shows that one line of text in the launcher's font, so the font set-up
+// that any window with text needs is part of its cost.
 class BareWindow {
   public:
-    BareWindow(int widthTwips, int heightTwips);
+    BareWindow(int widthTwips, int heightTwips, const char* caption = nullptr);
     // Shows it and returns once it has been painted; false after a minute.
     bool showToFirstPaint();
 
