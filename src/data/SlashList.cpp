@@ -25,6 +25,15 @@ template <class Entry> std::vector<Entry> piecesOf(std::string_view line) {
     return entries;
 }
 
+// The first line of a list file; nullopt when the file cannot be read or
+// holds no line.
+std::optional<std::string> firstLine(const platform::FileSystem& fs, const std::string& path) {
+    auto lines = fs.readLines(path);
+    if (!lines || lines->empty())
+        return std::nullopt;
+    return std::move(lines->front());
+}
+
 } // namespace
 
 std::vector<std::string> parseSlashList(std::string_view line) {
@@ -42,10 +51,10 @@ std::string slashListLine(const std::vector<std::string>& entries) {
 
 std::optional<std::vector<std::string>> readSlashListFile(const platform::FileSystem& fs,
                                                           const std::string& path) {
-    const auto lines = fs.readLines(path);
-    if (!lines || lines->empty())
+    const auto line = firstLine(fs, path);
+    if (!line)
         return std::nullopt;
-    return parseSlashList(lines->front());
+    return parseSlashList(*line);
 }
 
 platform::WriteResult writeSlashListFile(platform::FileSystem& fs, const std::string& path,
@@ -66,10 +75,10 @@ void appendSlashListFile(const platform::FileSystem& fs, const std::string& path
                          ui::ListBox& list) {
     // Read straight into list entries: a catalogue of many thousand maps is
     // not copied once more on its way to the list.
-    const auto lines = fs.readLines(path);
-    if (!lines || lines->empty())
+    const auto line = firstLine(fs, path);
+    if (!line)
         return;
-    list.addEntries(piecesOf<ui::ListItem>(lines->front()));
+    list.addEntries(piecesOf<ui::ListItem>(*line));
 }
 
 } // namespace data

@@ -168,9 +168,10 @@ std::vector<std::uint32_t> stableOrder(const std::vector<ListItem>& entries, std
 }
 
 // `entries` (texts only) in the order a sorted list puts them when they are
-// added one by one; entries that tie keep their order. Entries in order already (a list
-// file the launcher wrote, perhaps with a few entries added at its end) are
-// only checked and stay where they are; the rest is sorted and merged in.
+// added one by one; entries that tie keep their order. Entries in order
+// already (a list file the launcher wrote, perhaps with a few entries added
+// at its end) are only checked and stay where they are; the rest is sorted
+// and merged in.
 std::vector<ListItem> sortedItems(std::vector<ListItem> entries) {
     const auto inOrder = static_cast<std::size_t>(
         std::is_sorted_until(entries.begin(), entries.end(), itemSortsBefore) - entries.begin());
