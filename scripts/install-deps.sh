@@ -4,7 +4,7 @@
 set -euo pipefail
 pkgs=(cmake g++ make ninja-build qt6-base-dev qt6-base-dev-tools libgtest-dev libgmock-dev
       libbenchmark-dev zip unzip xvfb xauth fonts-liberation fonts-dejavu-core
-      libgl1-mesa-dev clang-format clang libclang-rt-14-dev)
+      libgl1-mesa-dev libfontconfig-dev clang-format clang libclang-rt-14-dev)
 missing=()
 for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

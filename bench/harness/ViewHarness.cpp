@@ -77,13 +77,13 @@ void ensureQtApplication() {
     new QApplication(argc, argv);
 }
 
-ViewHarness::ViewHarness(const std::string& gameDirectory) {
+ViewHarness::ViewHarness(const std::string& gameDirectory, qtview::EarlyStart* early) {
     ensureQtApplication();
     qtview::ServiceOverrides overrides;
     overrides.messages = &messages;
     overrides.processes = &processes;
     overrides.documents = &documents;
-    launcher_ = std::make_unique<qtview::Launcher>(gameDirectory, overrides);
+    launcher_ = std::make_unique<qtview::Launcher>(gameDirectory, overrides, early);
 }
 
 ViewHarness::~ViewHarness() {

@@ -22,7 +22,8 @@ void ensureQtApplication();
 
 class ViewHarness : public testsupport::RecordingServices {
   public:
-    explicit ViewHarness(const std::string& gameDirectory);
+    // With `early`, as main() starts the program (see EarlyStart).
+    explicit ViewHarness(const std::string& gameDirectory, qtview::EarlyStart* early = nullptr);
     ~ViewHarness();
     ViewHarness(const ViewHarness&) = delete;
     ViewHarness& operator=(const ViewHarness&) = delete;

@@ -71,14 +71,20 @@ std::vector<std::string> entriesOf(const ui::ListBox& list) {
     return out;
 }
 
-void appendSlashListFile(const platform::FileSystem& fs, const std::string& path,
-                         ui::ListBox& list) {
+std::optional<std::vector<ui::ListItem>> readListEntries(const platform::FileSystem& fs,
+                                                         const std::string& path) {
     // Read straight into list entries: a catalogue of many thousand maps is
-    // not copied once more on its way to the list.
+    // not copied once more on its way to a list.
     const auto line = firstLine(fs, path);
     if (!line)
-        return;
-    list.addEntries(piecesOf<ui::ListItem>(*line));
+        return std::nullopt;
+    return piecesOf<ui::ListItem>(*line);
+}
+
+void appendSlashListFile(const platform::FileSystem& fs, const std::string& path,
+                         ui::ListBox& list) {
+    if (auto entries = readListEntries(fs, path))
+        list.addEntries(std::move(*entries));
 }
 
 } // namespace data

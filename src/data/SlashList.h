@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/FileSystem.h"
+#include "ui/ListItems.h"
 
 namespace ui {
 class ListBox;
@@ -30,6 +31,9 @@ platform::WriteResult writeSlashListFile(platform::FileSystem& fs, const std::st
 
 // Every entry of a list box, first to last.
 std::vector<std::string> entriesOf(const ui::ListBox& list);
+// readSlashListFile, each entry made a list entry (its text only).
+std::optional<std::vector<ui::ListItem>> readListEntries(const platform::FileSystem& fs,
+                                                         const std::string& path);
 // Adds the entries of a list file to a list box (which sorts them when it
 // is sorted). Leaves the list unchanged when the file cannot be read.
 void appendSlashListFile(const platform::FileSystem& fs, const std::string& path,

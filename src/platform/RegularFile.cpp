@@ -149,4 +149,15 @@ std::optional<std::string> readRegularFile(const std::string& path) {
     return bytes;
 }
 
+std::optional<FileStamp> fileStamp(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    constexpr std::int64_t kNsPerSecond = 1'000'000'000;
+    return FileStamp{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+                     static_cast<std::int64_t>(st.st_size),
+                     st.st_mtim.tv_sec * kNsPerSecond + st.st_mtim.tv_nsec,
+                     st.st_ctim.tv_sec * kNsPerSecond + st.st_ctim.tv_nsec};
+}
+
 } // namespace platform

@@ -6,6 +6,7 @@
 
 #include "qt/Look.h"
 #include "windows/AllWindows.h"
+#include "windows/MainWindow.h"
 
 // The pictures and documents are compiled into a static library; naming
 // their initialisers here links them in.
@@ -38,13 +39,17 @@ ui::Application& initialised(ui::Application& app) {
 
 } // namespace
 
-Launcher::Launcher(const std::string& workingDirectory, ServiceOverrides overrides)
+Launcher::Launcher(const std::string& workingDirectory, ServiceOverrides overrides,
+                   EarlyStart* early)
     : files_(workingDirectory),
       app_(platform::Services{either<platform::MessageBox>(overrides.messages, qtMessages_),
                               either<platform::ProcessStarter>(overrides.processes, qtProcesses_),
                               either<platform::DocumentOpener>(overrides.documents, qtDocuments_),
                               files_}),
-      view_(initialised(app_)), startup_(&windows::createWindows(app_)) {}
+      view_(initialised(app_)), startup_(&windows::createWindows(app_)) {
+    if (early != nullptr)
+        app_.get<windows::MainWindow>().takeReadAheadCatalogue(early->takeCatalogue());
+}
 
 void Launcher::start() {
     app_.start(*startup_);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/FileSystem.h"
+#include "qt/EarlyStart.h"
 #include "qt/QtDocumentOpener.h"
 #include "qt/QtMessageBox.h"
 #include "qt/QtProcessStarter.h"
@@ -23,7 +24,9 @@ struct ServiceOverrides {
 
 class Launcher {
   public:
-    explicit Launcher(const std::string& workingDirectory, ServiceOverrides overrides = {});
+    // With `early`, the start-up takes over what it has read ahead.
+    explicit Launcher(const std::string& workingDirectory, ServiceOverrides overrides = {},
+                      EarlyStart* early = nullptr);
     Launcher(const Launcher&) = delete;
     Launcher& operator=(const Launcher&) = delete;
 

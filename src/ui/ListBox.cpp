@@ -167,6 +167,14 @@ std::vector<std::uint32_t> stableOrder(const std::vector<ListItem>& entries, std
     return order;
 }
 
+// Added entries count by their texts alone.
+void keepTextsOnly(std::vector<ListItem>& entries) {
+    for (ListItem& entry : entries) {
+        entry.selected = false;
+        entry.onDisk.clear();
+    }
+}
+
 // `entries` (texts only) in the order a sorted list puts them when they are
 // added one by one; entries that tie keep their order. Entries in order
 // already (a list file the launcher wrote, perhaps with a few entries added
@@ -233,14 +241,16 @@ void ListBox::addItems(std::vector<std::string> texts) {
     addEntries(itemsOf(std::move(texts)));
 }
 
+std::vector<ListItem> ListBox::inSortedOrder(std::vector<ListItem> entries) {
+    keepTextsOnly(entries);
+    return sortedItems(std::move(entries));
+}
+
 void ListBox::addEntries(std::vector<ListItem> entries) {
     touch();
     if (entries.empty())
         return;
-    for (ListItem& entry : entries) {
-        entry.selected = false;
-        entry.onDisk.clear();
-    }
+    keepTextsOnly(entries);
     if (!sorted_) {
         auto& items = state_.items.edit();
         items.insert(items.end(), std::make_move_iterator(entries.begin()),

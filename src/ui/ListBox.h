@@ -79,6 +79,9 @@ class ListBox : public Control {
 
     // Position at which a sorted list puts `text`.
     static bool sortsBefore(const std::string& a, const std::string& b);
+    // Entries (texts only) in the order addEntries gives them in an empty
+    // sorted list. Touches no list, so any thread may sort ahead of time.
+    static std::vector<ListItem> inSortedOrder(std::vector<ListItem> entries);
 
   protected:
     ListBox(Window& w, std::string name, ControlKind kind, Control* parent);

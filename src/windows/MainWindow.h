@@ -10,6 +10,9 @@
 // buttons, cycle panel, tabs, focus handshake), MainWindowSettings.cpp (mod
 // record and settings), MainWindowLaunch.cpp (launch, cycle config).
 
+#include <memory>
+
+#include "data/ListFileReadAhead.h"
 #include "data/ModRecord.h"
 #include "ui/Controls.h"
 #include "ui/ListBox.h"
@@ -22,8 +25,10 @@ class MainWindow : public ui::Window {
     explicit MainWindow(ui::Application& app);
 
     // ---- public procedures --------------------------------------------
-    void createDataFolder();   // create the data folder
-    void loadMapsFile();       // maps.tvd into mapList
+    void createDataFolder(); // create the data folder
+    void loadMapsFile();     // maps.tvd into mapList
+    // maps.tvd as read while the program started, for the first loadMapsFile.
+    void takeReadAheadCatalogue(std::unique_ptr<data::ListFileReadAhead> catalogue);
     void loadModsFile();       // mods.tvd into modList
     void loadCycleFile();      // mapcycle.tvd into cycleMaps
     void disableModControls(); // disable the mod-dependent controls
@@ -171,6 +176,7 @@ class MainWindow : public ui::Window {
         CycleConfigWrite cycleConfigWrite = CycleConfigWrite::NotAttempted;
     };
     Flags flags_;
+    std::unique_ptr<data::ListFileReadAhead> readAheadCatalogue_;
     void setSettingsFlow(SettingsFlow flow);
     void setEnablesLaunchOnModFocus(bool enables);
     void setCycleConfigWrite(CycleConfigWrite outcome);

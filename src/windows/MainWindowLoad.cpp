@@ -38,9 +38,18 @@ void MainWindow::createDataFolder() {
     fs.createDirectory(data::dataFolder(fs));
 }
 
+void MainWindow::takeReadAheadCatalogue(std::unique_ptr<data::ListFileReadAhead> catalogue) {
+    readAheadCatalogue_ = std::move(catalogue);
+}
+
 void MainWindow::loadMapsFile() {
     const auto& fs = app().services().files;
-    data::appendSlashListFile(fs, data::dataFile(fs, data::kMapsFile), mapList);
+    const std::string path = data::dataFile(fs, data::kMapsFile);
+    // Read ahead only for the first load: the file may change later on.
+    const auto readAhead = std::move(readAheadCatalogue_);
+    if (readAhead && readAhead->appendTo(path, mapList))
+        return;
+    data::appendSlashListFile(fs, path, mapList);
 }
 
 void MainWindow::loadModsFile() {

@@ -1,6 +1,10 @@
 // The main window coming up from its files and going away again.
+#include <filesystem>
+#include <functional>
+
 #include <gtest/gtest.h>
 
+#include "data/ListFileReadAhead.h"
 #include "data/SlashList.h"
 #include "support/MainWindowFixture.h"
 #include "windows/RosterWindow.h"
@@ -161,6 +165,45 @@ TEST_F(MainWindowLoad, botCountLabelCountsTheSelectedRosterEntries) {
     EXPECT_EQ(open().botCount.caption(), "Game with  1 bot");
     dir.writeData("bots.tvd", {roster, "x"});
     EXPECT_EQ(open().botCount.caption(), "Game with  0 bots");
+}
+
+// maps.tvd read ahead while the program starts (the first-run pass may
+// write the file before the main window loads): what was read is shown only
+// for the same file, unchanged since.
+TEST_F(MainWindowLoad, aCatalogueReadAheadIsShownOnlyWhileTheFileIsAsItWasRead) {
+    const auto replace = [this](const std::string& line) {
+        dir.writeData("maps.new", {line});
+        std::filesystem::rename(dir.data("maps.new"), dir.data("maps.tvd"));
+    };
+    struct Case {
+        const char* what;
+        const char* readAhead;
+        std::function<void()> between;
+        Entries shown;
+    };
+    const Case cases[] = {
+        {"unchanged", "maps.tvd", [] {}, {"q3dm1", "q3dm17", "q3dm2", "q3dm7"}},
+        {"replaced, same size",
+         "maps.tvd",
+         [&] { replace("q3dm8/q3dm1/q3dm17/q3dm2/"); },
+         {"q3dm1", "q3dm17", "q3dm2", "q3dm8"}},
+        {"written over", "maps.tvd", [this] { dir.writeData("maps.tvd", {"ztn3/"}); }, {"ztn3"}},
+        {"removed", "maps.tvd", [this] { std::filesystem::remove(dir.data("maps.tvd")); }, {}},
+        {"another file", "mapcycle.tvd", [] {}, {"q3dm1", "q3dm17", "q3dm2", "q3dm7"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        catalogues("q3dm7/q3dm1/q3dm17/q3dm2/", {"Baseq3", "CTF"});
+        dir.writeData("mapcycle.tvd", {"cpm22/"});
+        auto readAhead = std::make_unique<data::ListFileReadAhead>(dir.data(c.readAhead));
+        readAhead->finishReading();
+        c.between();
+        launcher = std::make_unique<testsupport::Launcher>(dir.path());
+        auto& q = launcher->get<windows::MainWindow>();
+        q.takeReadAheadCatalogue(std::move(readAhead));
+        q.show();
+        EXPECT_EQ(data::entriesOf(q.mapList), c.shown);
+    }
 }
 
 TEST_F(MainWindowLoad, closingWritesTheSettingsAndEndsTheProgram) {
