@@ -1,5 +1,6 @@
 #include "data/ListFileReadAhead.h"
 
+#include <exception>
 #include <utility>
 
 #include "data/SlashList.h"
@@ -31,17 +32,23 @@ void ListFileReadAhead::finishReading() {
 }
 
 void ListFileReadAhead::read() {
-    const auto before = stampOf(path_);
-    if (!before)
-        return;
-    const platform::RealFileSystem files;
-    auto entries = readListEntries(files, path_);
-    // Replaced or written to while it was read: what was read may mix two
-    // versions of the file.
-    if (!entries || stampOf(path_) != before)
-        return;
-    entries_ = ui::ListBox::inSortedOrder(std::move(*entries));
-    stamp_ = before;
+    // A failure here (no memory for a giant file) must not end the program
+    // from this thread: the file is then read as usual.
+    try {
+        const auto before = stampOf(path_);
+        if (!before)
+            return;
+        const platform::RealFileSystem files;
+        auto entries = readListEntries(files, path_);
+        // Replaced or written to while it was read: what was read may mix
+        // two versions of the file.
+        if (!entries || stampOf(path_) != before)
+            return;
+        entries_ = ui::ListBox::inSortedOrder(std::move(*entries));
+        stamp_ = before;
+    } catch (const std::exception&) {
+        entries_.reset();
+    }
 }
 
 bool ListFileReadAhead::appendTo(const std::string& path, ui::ListBox& list) {

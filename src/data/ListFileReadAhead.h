@@ -1,9 +1,9 @@
 #pragma once
-// A list file read on a thread of its own while the program starts up: a
-// catalogue of many thousand maps is read, decoded and put in list order
-// while Qt connects to the display. What was read ahead is used only for the
-// same file, unchanged since (a write renames a new file over it); otherwise
-// the list file is read as usual.
+// A list file read on a thread of its own while the rest of the program
+// starts up: a catalogue of many thousand maps is read, decoded and put in
+// list order meanwhile. What was read ahead is used only for the same file,
+// unchanged since (a write renames a new file over it); otherwise the list
+// file is read as usual.
 
 #include <optional>
 #include <string>
