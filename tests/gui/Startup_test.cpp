@@ -6,6 +6,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include "qt/EarlyStart.h"
+#include "support/Recording.h"
 #include "support/gui/GuiSupport.h"
 #include "windows/ProgressBar.h"
 #include "windows/StartupWindow.h"
@@ -19,6 +21,7 @@ class StartupTest : public QObject {
   private slots:
     void firstRunWindowForPendingOrMissingMarker();
     void mainWindowOnceTheFirstRunIsDone();
+    void startedAsMainStartsItTheCatalogueReadAheadIsShown();
     void acceptPictureLightsAndResets();
     void titleBarCloseEndsTheFirstRun();
     void progressPanelShowsTheFill();
@@ -74,6 +77,22 @@ void StartupTest::mainWindowOnceTheFirstRunIsDone() {
     QVERIFY(program.window<windows::StartupWindow>() == nullptr);
     QVERIFY(!program.launcher().ended());
     guitest::saveScreenshots(program.launcher().view(), "startup_marker1");
+}
+
+void StartupTest::startedAsMainStartsItTheCatalogueReadAheadIsShown() {
+    GameDir game;
+    game.writeData("launch_stat.tvd", {"1"});
+    game.writeData("maps.tvd", {"q3dm7/Q3DM1/ctf_2/"});
+    qtview::EarlyStart early(game.path());
+    testsupport::RecordingServices services;
+    qtview::Launcher launcher(
+        game.path(), {&services.messages, &services.processes, &services.documents}, &early);
+    QVERIFY(early.takeCatalogue() == nullptr); // the main window holds it
+    launcher.start();
+
+    const auto& mapList = launcher.app().get<windows::MainWindow>().mapList;
+    QCOMPARE(guitest::texts(launcher.view().controlWidget(mapList)),
+             QStringList({"ctf_2", "Q3DM1", "q3dm7"}));
 }
 
 void StartupTest::acceptPictureLightsAndResets() {
