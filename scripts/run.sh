@@ -12,6 +12,12 @@ if (($# > 0)); then
     game="$(cd "$1" && pwd)"
 fi
 
+# No display, no window: say so before the packages and the build.
+if [[ -z ${DISPLAY:-} && -z ${WAYLAND_DISPLAY:-} && -z ${QT_QPA_PLATFORM:-} ]]; then
+    echo "run.sh: no display; try: xvfb-run -a bash scripts/run.sh $*" >&2
+    exit 1
+fi
+
 bash "$root/scripts/install-deps.sh"
 build="$root/build-run"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAP_BUILD_GUI=ON \
@@ -19,9 +25,5 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAP_BUILD_GUI
 cmake --build "$build" --target torvel-arvenix-pro demo -j "$(nproc)"
 
 [[ -n $game ]] || game="$build/demo"
-if [[ -z ${DISPLAY:-} && -z ${WAYLAND_DISPLAY:-} && -z ${QT_QPA_PLATFORM:-} ]]; then
-    echo "run.sh: no display; try: xvfb-run -a bash scripts/run.sh $*" >&2
-    exit 1
-fi
 cd "$game"
 exec "$build/torvel-arvenix-pro"
