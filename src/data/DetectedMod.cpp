@@ -58,7 +58,7 @@ std::optional<DetectedMod> detectModFolder(std::string_view folderName) {
     // The generic record is split without the folder name, which may hold
     // "~" itself; its empty field 1 then gives way to the folder below.
     const std::string generic = genericModRecord("");
-    std::vector<std::string> fields = recordFields(known ? *known : ModRecordString(generic));
+    std::vector<std::string> fields = recordFields(known ? *known : RecordText(generic));
 
     DetectedMod mod;
     // A known mod is named by its table row; any other folder by its own

@@ -79,7 +79,7 @@ const SkipFolders kSkipFolders{
      "quake iii arena", "quake 3",     "q3menu 3 arena", "team arena"},
     {"kopie von ", "kopie (", "copy of ", "copy ("}};
 
-std::optional<ModRecordString> knownModRecord(std::string_view folderName) {
+std::optional<RecordText> knownModRecord(std::string_view folderName) {
     const auto row = std::find_if(kKnownMods.begin(), kKnownMods.end(),
                                   [&](const KnownMod& m) { return m.folder == folderName; });
     if (row == kKnownMods.end())
@@ -101,7 +101,7 @@ bool isSkippedFolder(std::string_view folderName) {
                        [&](std::string_view p) { return lower.starts_with(p); });
 }
 
-std::vector<std::string> recordFields(ModRecordString recordText) {
+std::vector<std::string> recordFields(RecordText recordText) {
     std::vector<std::string> fields;
     std::string field;
     for (const char c : recordText) {

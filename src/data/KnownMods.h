@@ -3,7 +3,7 @@
 // folders, the record of any other folder, the four records of the base game
 // and the folder names that are never mods. All of it is constant.
 //
-// A record held in one text (a ModRecordString) is 24 fields, each followed
+// A record held in one text (a RecordText) is 24 fields, each followed
 // by "~": field 1 is the display name, fields 2 to 24 are lines 2 to 24 of
 // the mod's record file. Line 1, the game folder, is not in the text:
 // detection writes the folder's own name there.
@@ -18,11 +18,11 @@
 
 namespace data {
 
-using ModRecordString = std::string_view;
+using RecordText = std::string_view;
 
 struct KnownMod {
     std::string_view folder; // the folder name, matched exactly
-    ModRecordString record;
+    RecordText record;
 };
 
 extern const std::array<KnownMod, 40> kKnownMods;
@@ -46,7 +46,7 @@ extern const SkipFolders kSkipFolders;
 
 // The record text of a known mod folder: same letters, same case, no
 // trimming; nullopt for any other folder.
-std::optional<ModRecordString> knownModRecord(std::string_view folderName);
+std::optional<RecordText> knownModRecord(std::string_view folderName);
 
 // The record text made for a folder without a table row: the folder name
 // without blanks around it, no options, frag limit 0.
@@ -57,6 +57,6 @@ std::string genericModRecord(std::string_view folderName);
 bool isSkippedFolder(std::string_view folderName);
 
 // The fields of a record text in order; text after the last "~" is dropped.
-std::vector<std::string> recordFields(ModRecordString recordText);
+std::vector<std::string> recordFields(RecordText recordText);
 
 } // namespace data

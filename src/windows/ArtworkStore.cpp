@@ -35,19 +35,8 @@ void ArtworkStore::setScanMode(packages::ScanMode mode) {
     scanMode_ = mode;
 }
 
-int ArtworkStore::detectNewCounter() {
-    touch();
-    return detectNewCounter_;
-}
-
-void ArtworkStore::setDetectNewCounter(int value) {
-    touch();
-    detectNewCounter_ = value;
-}
-
 void ArtworkStore::onDesignRestored() {
     scanMode_ = packages::ScanMode::None;
-    detectNewCounter_ = 1;
 }
 
 } // namespace windows

@@ -1,7 +1,7 @@
 #pragma once
 // The artwork store: a window that is never shown. It holds the shared button
 // pictures (plain ending 0, lit ending 1), the scan mode of the package
-// scanner, the counter of the mod detection, and the readme document.
+// scanner and the readme document.
 
 #include "packages/PackageRules.h"
 #include "ui/Controls.h"
@@ -17,11 +17,6 @@ class ArtworkStore : public ui::Window {
     // store, as a touch of one of its controls does.
     packages::ScanMode scanMode();
     void setScanMode(packages::ScanMode mode);
-    // The mod detection's count of folders passed in a Detect New, up to
-    // one more than the folders of the last detection; 1 at rest. Reading
-    // or setting it loads the store.
-    int detectNewCounter();
-    void setDetectNewCounter(int value);
 
     ui::PictureBox acceptPlain{*this, "accept0"};
     ui::PictureBox acceptLit{*this, "accept1"};
@@ -38,7 +33,6 @@ class ArtworkStore : public ui::Window {
 
   private:
     packages::ScanMode scanMode_ = packages::ScanMode::None;
-    int detectNewCounter_ = 1;
 };
 
 } // namespace windows

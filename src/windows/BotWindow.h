@@ -30,7 +30,7 @@ class BotWindow : public ui::Window {
     // that stays carries the selection.
     void removeNeighbourDuplicates();
     // Detect All: clears the roster and fills it from every package
-    // (botlist2b saves it).
+    // (saveRoster saves it).
     void detectAll();
     // Writes oldbots.tvd (the packages of baseq3) and refills packageSnapshot.
     void rememberPackages();

@@ -74,7 +74,7 @@ bool firstRunDetection(windows::StartupWindow& w) {
     MapWindow& mapWindow = app.get<MapWindow>();
     BotWindow& botWindow = app.get<BotWindow>();
     // Each list file is written before its package snapshot, which follows
-    // only a saved list (maplist2, botlist2b).
+    // only a saved list (saveCatalogue, saveRoster).
     ui::skip([&] { mapWindow.removeNeighbourDuplicates(); });
     ui::skip([&] { mapWindow.saveCatalogue(); });
     ui::skip([&] { botWindow.removeNeighbourDuplicates(); });

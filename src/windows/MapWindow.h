@@ -25,9 +25,9 @@ class MapWindow : public ui::Window {
     void addTypedMapAndSave();        // add the typed name, write maps.tvd, close
     void saveCatalogue();             // after a detection: maps.tvd, then the snapshot; close
     void removeNeighbourDuplicates(); // duplicate pass over the catalogue
-    void detectAll();                 // Detect All (maplist2 saves it)
+    void detectAll();                 // Detect All (saveCatalogue saves it)
     void rememberPackages();          // write the package snapshot
-    void detectNew();                 // Detect New (maplist2 saves it)
+    void detectNew();                 // Detect New (saveCatalogue saves it)
 
     // ---- controls, in stacking order ----------------------------------
     // Tab strip: the strip picture, the three tabs on it, and the hidden
@@ -81,7 +81,7 @@ class MapWindow : public ui::Window {
     void bindHandlers();
     windows::TabStrip tabStrip();
     void addClicked();
-    // A detection button: the pass, the duplicate pass, maplist2.
+    // A detection button: the pass, the duplicate pass, saveCatalogue.
     void detectClicked(bool onlyNew);
     void detectNewTabClicked();
     // One detection over packageFiles: Detect All empties the catalogue first,

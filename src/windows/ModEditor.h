@@ -15,7 +15,7 @@ class ModEditor : public ui::Window {
   public:
     explicit ModEditor(ui::Application& app);
 
-    // Writes the record of the mod named in mname from the editor and the
+    // Writes the record of the mod named in modName from the editor and the
     // main window's setting controls. False (the record left as it was, the
     // user told) when it could not be written.
     bool saveRecord();

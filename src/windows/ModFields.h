@@ -17,10 +17,10 @@ class ModFields {
   public:
     // The design texts that differ between the two windows.
     struct Design {
-        const char* folder;     // fname
-        const char* extraText;  // cfgfile
-        const char* extraLabel; // the caption beside cfgck
-        bool nameEditable;      // mname
+        const char* folder;     // folderName
+        const char* extraText;  // extraCommand
+        const char* extraLabel; // the caption beside extraCommandOn
+        bool nameEditable;      // modName
         int left = 0;           // where the fields begin in their container
         int top = 0;
     };

@@ -16,7 +16,6 @@
 #include "platform/Encoding.h"
 #include "platform/FileSystem.h"
 #include "ui/Application.h"
-#include "windows/ArtworkStore.h"
 #include "windows/MainWindow.h"
 #include "windows/ModWindow.h"
 
@@ -87,7 +86,6 @@ ModWindow::DetectionRun ModWindow::startDetection() {
     if (mode == DetectionMode::All)
         app().get<windows::MainWindow>().modList.clear();
     detectingStatus.setVisible(true);
-    app().get<ArtworkStore>().setDetectNewCounter(1);
     return DetectionRun{mode, data::FolderSnapshot(data::entriesOf(folderSnapshot)),
                         gameFolders.listCount()};
 }
@@ -97,14 +95,8 @@ void ModWindow::detectFolder(DetectionRun& run, int index) {
     // The snapshot check: every folder of the last detection is passed
     // over, wherever it stands in the listing, and its record keeps its
     // settings. The bar does not move for it.
-    if (run.mode == DetectionMode::New) {
-        auto& store = app().get<ArtworkStore>();
-        const int counted = store.detectNewCounter();
-        if (counted <= folderSnapshot.listCount())
-            store.setDetectNewCounter(counted + 1);
-        if (run.lastFolders.contains(folder))
-            return;
-    }
+    if (run.mode == DetectionMode::New && run.lastFolders.contains(folder))
+        return;
     progress().showStep(index, run.folderCount);
     const auto mod = data::detectModFolder(folder);
     if (!mod)

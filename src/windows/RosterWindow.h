@@ -22,7 +22,7 @@ class RosterWindow : public ui::Window {
     void rewriteHighlightedEntry();
     // Splits the highlighted entry into the editor.
     void showHighlightedBot();
-    // Takes the entries of a duplicate pass over List3 out in one change.
+    // Takes the entries of a duplicate pass over the roster out in one change.
     // The roster ends as removing them one by one leaves it: each removal
     // highlights its entry first, as a click does, so the highlight, the
     // editor, the count and the remove button show what the click on the
