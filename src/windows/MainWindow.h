@@ -52,6 +52,9 @@ class MainWindow : public ui::Window {
     // The map catalogue changed: in cycle mode "Available Maps" becomes a
     // fresh copy of it, as a click on the cycle tab makes it.
     void refreshAvailableMaps();
+    // The map catalogue was replaced: the title follows its highlighted map,
+    // blank when none is highlighted.
+    void catalogueReplaced();
     // The state with no mod selected (ends with loadModRecord).
     void applyNoModState();
     // The twelve server settings shown into lines 13 to 24 of a record.

@@ -93,6 +93,12 @@ void MainWindow::showMapTitle() {
         removeMapButton.setEnabled(true);
 }
 
+void MainWindow::catalogueReplaced() {
+    // The remove button stays as it is: a highlight that survived the
+    // replacement enabled it when it was made.
+    selectedMapTitle.setCaption(data::mapTitle(mapList.text()));
+}
+
 // ---- Mods ---------------------------------------------------------------
 
 void MainWindow::removeModClicked() {

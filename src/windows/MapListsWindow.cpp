@@ -181,6 +181,7 @@ void MapListsWindow::saveCatalogueAsList() {
     const std::vector<std::string> entries = data::parseSlashList(line);
     catalogue.clear();
     catalogue.addItems(entries);
+    app().get<windows::MainWindow>().catalogueReplaced();
     // A list that cannot be written leaves the window open for another
     // name or another try.
     // The name of a file chosen in the list saves over that file as it is
@@ -210,6 +211,7 @@ void MapListsWindow::loadChosenList() {
     main.mapList.clear();
     main.mapList.addItems(data::parseSlashList(lines->front()));
     main.refreshAvailableMaps();
+    main.catalogueReplaced();
     main.removeMapButton.setEnabled(false);
     saveCatalogue();
 }

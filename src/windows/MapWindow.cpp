@@ -155,6 +155,7 @@ void MapWindow::addTypedMapAndSave() {
     list.clear();
     list.addItems(data::parseSlashList(line));
     main.refreshAvailableMaps();
+    main.catalogueReplaced();
     // The file keeps the typed name last; the catalogue shows it at its
     // sorted place.
     data::writeMapsFile(app(), data::parseSlashList(line));
@@ -164,6 +165,7 @@ void MapWindow::addTypedMapAndSave() {
 void MapWindow::saveCatalogue() {
     auto& main = app().get<windows::MainWindow>();
     main.refreshAvailableMaps();
+    main.catalogueReplaced();
     if (data::writeMapsFile(app(), data::entriesOf(main.mapList), kPackagesNotRemembered))
         rememberPackages();
     unload();

@@ -89,6 +89,8 @@ TEST_F(FirstRun, detectsModsMapsAndBotsOfARealBaseFolder) {
     EXPECT_EQ(std::find(maps.begin(), maps.end(), "opened"), maps.end());
     EXPECT_EQ(main.mapList.listCount(), 33);
     EXPECT_EQ(data::entriesOf(main.availableMaps), maps); // cycle mode: no settings.tvd
+    // The old catalogue's first map was highlighted: the title went with it.
+    EXPECT_EQ(main.selectedMapTitle.caption(), "");
 
     // The 32 stock bots and the scanned ones, Sarge once, nothing selected.
     const auto bots = dataList("bots.tvd");

@@ -70,7 +70,9 @@ TEST_F(MapListWindow, saveLoadAndDeleteRoundTrip) {
     dir.writeData("ctf.map", {"q3ctf2/q3ctf1/dropped"});
     dir.writeData("maps.tvd", {"old/"});
     l.get<windows::MainWindow>().removeMapButton.setEnabled(true);
+    l.get<windows::MainWindow>().selectedMapTitle.setCaption("old");
     load("ctf.map");
+    EXPECT_EQ(l.get<windows::MainWindow>().selectedMapTitle.caption(), ""); // none highlighted
     EXPECT_EQ(l.catalogue(), (Names{"q3ctf1", "q3ctf2"}));
     EXPECT_EQ(data::entriesOf(l.get<windows::MainWindow>().availableMaps),
               l.catalogue()); // cycle mode
