@@ -13,6 +13,7 @@
 // window's.
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "data/DetectedMod.h"
@@ -33,9 +34,10 @@ class ModWindow : public ui::Window {
     void removeNeighbourDuplicates();
     // Detects the mods of the game directory (Detect New while the Detect
     // New panel is shown, else Detect All), rewrites mods.tvd and, once that
-    // is written, the snapshot. Folders that cannot be listed are left out
-    // and named to the user. False when it stopped on a record it could not
-    // write (the user has been told).
+    // is written, the snapshot. Folders that cannot be listed, or whose mod
+    // would take the record of another folder's mod, are left out and named
+    // to the user. False when it stopped on a record it could not write
+    // (the user has been told).
     bool detectMods();
     // The game directory's folders into oldmods.tvd and, once written, into
     // folderSnapshot.
@@ -117,12 +119,24 @@ class ModWindow : public ui::Window {
         int folderCount;                     // entries of gameFolders
         std::vector<std::string> unusable{}; // folders left out, named at the end
         bool stopped = false;                // a record could not be written
+        // The record names of the listed mods, lower-cased as record files
+        // are matched: the exact name, and whether a folder of this run
+        // took it.
+        struct RecordName {
+            std::string name;
+            bool takenInThisRun;
+        };
+        std::unordered_map<std::string, RecordName> recordNames{};
     };
-    // Reads the mode, empties the mod list in Detect All and shows the
-    // status.
+    // Reads the mode, empties the mod list in Detect All, notes the record
+    // names of the mods it lists and shows the status.
     DetectionRun startDetection();
     // One folder: the snapshot check, the progress, its mod, its record.
     void detectFolder(DetectionRun& run, int index);
+    // True when the mod's record would be the record of another folder's
+    // mod: one of this run, or a listed mod whose name differs from it in
+    // letter case only.
+    static bool recordNameTaken(const DetectionRun& run, const data::DetectedMod& mod);
     // Detect All only: the base game's records after the folders.
     void addBaseGameRecords(DetectionRun& run);
     // The two counts after one more record.

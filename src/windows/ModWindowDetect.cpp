@@ -15,6 +15,7 @@
 #include "data/WriteFailure.h"
 #include "platform/Encoding.h"
 #include "platform/FileSystem.h"
+#include "platform/TextCase.h"
 #include "ui/Application.h"
 #include "windows/MainWindow.h"
 #include "windows/ModWindow.h"
@@ -42,7 +43,8 @@ constexpr const char* kSnapshotNotWritten =
     "The file keeps the game folders of the detection before, so the next \"Detect New\" takes "
     "every folder missing from that list for a new one.";
 constexpr const char* kUnusableFolders =
-    "These folders were not added as mods, as the launcher cannot keep their names in its files: ";
+    "These folders were not added as mods, as the launcher cannot keep their names in its files, "
+    "or another folder's mod has their mod's name (letter case aside): ";
 
 // The first character that a message shows as it is.
 constexpr unsigned char kFirstPrintable = 0x20U;
@@ -86,8 +88,14 @@ ModWindow::DetectionRun ModWindow::startDetection() {
     if (mode == DetectionMode::All)
         app().get<windows::MainWindow>().modList.clear();
     detectingStatus.setVisible(true);
-    return DetectionRun{mode, data::FolderSnapshot(data::entriesOf(folderSnapshot)),
-                        gameFolders.listCount()};
+    DetectionRun run{mode, data::FolderSnapshot(data::entriesOf(folderSnapshot)),
+                     gameFolders.listCount()};
+    for (std::string& name : data::entriesOf(app().get<windows::MainWindow>().modList)) {
+        std::string key = platform::toLower(name);
+        run.recordNames.try_emplace(std::move(key),
+                                    DetectionRun::RecordName{std::move(name), false});
+    }
+    return run;
 }
 
 void ModWindow::detectFolder(DetectionRun& run, int index) {
@@ -107,8 +115,26 @@ void ModWindow::detectFolder(DetectionRun& run, int index) {
         run.unusable.push_back(folder);
         return;
     }
+    // Records are matched ignoring case: a second folder's mod of the same
+    // name would take over the first one's record.
+    if (recordNameTaken(run, *mod)) {
+        run.unusable.push_back(folder);
+        return;
+    }
     countDetected(run);
     run.stopped = !addDetectedMod(*mod);
+    if (!run.stopped)
+        run.recordNames.insert_or_assign(platform::toLower(mod->displayName),
+                                         DetectionRun::RecordName{mod->displayName, true});
+}
+
+bool ModWindow::recordNameTaken(const DetectionRun& run, const data::DetectedMod& mod) {
+    const auto it = run.recordNames.find(platform::toLower(mod.displayName));
+    if (it == run.recordNames.end())
+        return false;
+    // A listed mod of exactly this name counts as this folder's, found
+    // again: its record is written anew.
+    return it->second.takenInThisRun || it->second.name != mod.displayName;
 }
 
 void ModWindow::addBaseGameRecords(DetectionRun& run) {

@@ -274,3 +274,20 @@ TEST_F(ModWindow, aFolderWhoseNameIsNotTextIsLeftOutAndNamed) {
     ASSERT_EQ(messages().size(), 1U);
     EXPECT_NE(messages()[0].find("\"caf\xC3\xA9\""), std::string::npos) << messages()[0];
 }
+
+TEST_F(ModWindow, aFolderWhoseModNameDiffersOnlyInCaseFromAnotherIsLeftOutAndNamed) {
+    folders({"w4case", "W4CASE"});
+    for (const bool detectNew : {false, true}) {
+        std::filesystem::remove_all(dir.data(""));
+        // A listed mod of exactly a folder's mod name is that mod found again.
+        catalogues("", detectNew ? Lines{"W4case"} : Lines{});
+        auto& w = openModWindow();
+        (detectNew ? w.detectNewTab : w.detectAllTab).userClick();
+        (detectNew ? w.detectNewButtonPlain : w.detectAllButtonPlain).userMouseMove();
+        (detectNew ? w.detectNewButtonLit : w.detectAllButtonLit).userClick();
+        EXPECT_EQ(modList().size(), detectNew ? 1U : 5U);
+        EXPECT_EQ(dataLines(modList().back() + ".tvd").at(0), detectNew ? "w4case" : "W4CASE");
+        ASSERT_EQ(messages().size(), 1U);
+        EXPECT_NE(messages()[0].find(detectNew ? "\"W4CASE\"" : "\"w4case\""), std::string::npos);
+    }
+}
