@@ -228,7 +228,7 @@ void BotWindow::detectClicked(bool onlyNew) {
 }
 
 void BotWindow::takeRoster() {
-    if (app().get<RosterWindow>().roster.listCount() == 0)
+    if (app().get<RosterWindow>().rosterDiscarded())
         app().get<windows::MainWindow>().loadBotFile();
 }
 

@@ -98,8 +98,8 @@ class BotWindow : public ui::Window {
     void addClicked();
     void detectClicked(bool onlyNew);
     // Reads bots.tvd into a roster that a title-bar close of the roster
-    // window discarded, as the main window's bots button does, so that an
-    // addition never writes a roster of the new bots alone.
+    // window discarded, so that an addition never writes a roster of the new
+    // bots alone; a roster the user emptied stays empty.
     void takeRoster();
     windows::TabStrip tabStrip();
     // Which page shows, with its strip picture: 0, 1 or 2.

@@ -20,6 +20,7 @@ void BotWindow::detectAll() {
     bots.selectedCount.setCaption("0");
     app().get<windows::ArtworkStore>().setScanMode(packages::ScanMode::Bots);
     bots.roster.clear();
+    bots.setRosterFilled();
     detectPackages(app(), packageFolder, packageFiles,
                    windows::ProgressBar(detectAllTrack, detectAllFill, detectAllPercent), nullptr,
                    packages::knownBotPackage, &packages::PackageFinds::bots);

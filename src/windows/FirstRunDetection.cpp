@@ -43,6 +43,7 @@ bool firstRunDetection(windows::StartupWindow& w) {
         app.get<windows::ArtworkStore>().setScanMode(packages::ScanMode::MapsAndBots);
         maps.clear();
         roster.clear();
+        app.get<RosterWindow>().setRosterFilled();
     } catch (const ui::RuntimeError&) {
         app.services().messages.show(kNotCompleted);
         return false;

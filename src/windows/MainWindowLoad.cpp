@@ -68,6 +68,7 @@ void MainWindow::loadBotFile() {
     // again here.
     auto& bots = app().get<windows::RosterWindow>();
     data::restoreRoster(app().services().files, bots.roster);
+    bots.setRosterFilled();
     bots.selectedCount.setCaption(data::plainNumber(bots.roster.selCount()));
 }
 

@@ -331,8 +331,18 @@ void RosterWindow::setShownIndex(int index) {
     shownIndex_ = index;
 }
 
+bool RosterWindow::rosterDiscarded() {
+    return roster.listCount() == 0 && !rosterFilled_;
+}
+
+void RosterWindow::setRosterFilled() {
+    touch();
+    rosterFilled_ = true;
+}
+
 void RosterWindow::onDesignRestored() {
     shownIndex_.reset();
+    rosterFilled_ = false;
 }
 
 void RosterWindow::updateMainWindowBots() {

@@ -31,6 +31,13 @@ class RosterWindow : public ui::Window {
     // The highlighted index when the window last refreshed; none before its
     // first refresh. Reading it loads the window.
     std::optional<int> shownIndex();
+    // True when the roster is empty because unloading the window discarded
+    // it (a close from the title bar), not because the user emptied it: it
+    // was not filled (from bots.tvd, or by a detection that replaced it)
+    // since the window last loaded. Calling it loads the window.
+    bool rosterDiscarded();
+    // Notes that the roster was just filled; loads the window.
+    void setRosterFilled();
 
     // Controls, in stacking order.
     ui::Image decorationLower{*this, "Image1"};
@@ -78,6 +85,7 @@ class RosterWindow : public ui::Window {
     // True while code moves the highlight without the refresh of a click.
     bool quietHighlight_ = false;
     std::optional<int> shownIndex_;
+    bool rosterFilled_ = false;
 };
 
 // The choices of a bot's skill, team and delay boxes.

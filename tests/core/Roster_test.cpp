@@ -4,6 +4,7 @@
 
 #include "data/BotEntry.h"
 #include "data/BotFile.h"
+#include "data/SlashList.h"
 #include "support/GameDir.h"
 #include "support/Launcher.h"
 #include "support/Packages.h"
@@ -251,4 +252,15 @@ TEST_F(Roster, failedWriteIsReportedAndTheRosterKept) {
     EXPECT_EQ(l.messages.shown.size(), 3u);
     EXPECT_EQ(w.roster.listCount(), 0);
     EXPECT_EQ(botsFile(), saved);
+}
+
+TEST_F(Roster, aRosterTheUserEmptiedIsNotReadAgain) {
+    dir.writeData("bots.tvd", {A + "/" + S + "/", "1/"});
+    l.get<windows::MainWindow>().show();
+    l.files.failWritesTo("bots.tvd");
+    w.clearButton.userClick();
+    w.addBotButton.userClick();
+    l.get<windows::BotWindow>().botName.setText("Klesk");
+    l.get<windows::BotWindow>().botName.userKeyDown('\r');
+    EXPECT_EQ(data::entriesOf(w.roster), std::vector<std::string>{"Klesk - 5 - red  - 0  "});
 }
