@@ -115,10 +115,11 @@ class ModWindow : public ui::Window {
     enum class DetectionMode { All, New };
     struct DetectionRun {
         DetectionMode mode;
-        data::FolderSnapshot lastFolders;    // Detect New passes over these
-        int folderCount;                     // entries of gameFolders
-        std::vector<std::string> unusable{}; // folders left out, named at the end
-        bool stopped = false;                // a record could not be written
+        data::FolderSnapshot lastFolders;      // Detect New passes over these
+        int folderCount;                       // entries of gameFolders
+        std::vector<std::string> unusable{};   // folders left out, named at the end
+        std::vector<std::string> sameRecord{}; // left out: another folder's record
+        bool stopped = false;                  // a record could not be written
         // The record names of the listed mods, lower-cased as record files
         // are matched: the exact name, and whether a folder of this run
         // took it.
@@ -146,7 +147,8 @@ class ModWindow : public ui::Window {
     bool addDetectedMod(const data::DetectedMod& mod);
     // mods.tvd, the folders left out, the closing status and the snapshot.
     bool reportDetection(const DetectionRun& run);
-    void reportUnusableFolders(const std::vector<std::string>& folders);
+    // Names the folders left out, in one message.
+    void reportLeftOutFolders(const DetectionRun& run);
     windows::ProgressBar progress() { return {progressTrack, progressFill, progressPercent}; }
 };
 

@@ -43,8 +43,10 @@ constexpr const char* kSnapshotNotWritten =
     "The file keeps the game folders of the detection before, so the next \"Detect New\" takes "
     "every folder missing from that list for a new one.";
 constexpr const char* kUnusableFolders =
-    "These folders were not added as mods, as the launcher cannot keep their names in its files, "
-    "or another folder's mod has their mod's name (letter case aside): ";
+    "These folders were not added as mods, as the launcher cannot keep their names in its files: ";
+constexpr const char* kSameRecordFolders =
+    "These folders were not added as mods, as another folder's mod has their mod's name (letter "
+    "case aside) and would share its settings file: ";
 
 // The first character that a message shows as it is.
 constexpr unsigned char kFirstPrintable = 0x20U;
@@ -118,7 +120,7 @@ void ModWindow::detectFolder(DetectionRun& run, int index) {
     // Records are matched ignoring case: a second folder's mod of the same
     // name would take over the first one's record.
     if (recordNameTaken(run, *mod)) {
-        run.unusable.push_back(folder);
+        run.sameRecord.push_back(folder);
         return;
     }
     countDetected(run);
@@ -167,7 +169,7 @@ bool ModWindow::reportDetection(const DetectionRun& run) {
     // The snapshot follows the list file only: mods that did not reach it
     // are found again by the next Detect New.
     const bool listed = saveModList();
-    reportUnusableFolders(run.unusable);
+    reportLeftOutFolders(run);
     if (run.stopped)
         return false;
     // saveModList closed the window: this loads it again, hidden.
@@ -177,13 +179,20 @@ bool ModWindow::reportDetection(const DetectionRun& run) {
     return true;
 }
 
-void ModWindow::reportUnusableFolders(const std::vector<std::string>& folders) {
-    if (folders.empty())
-        return;
-    std::string names;
-    for (const auto& f : folders)
-        names += (names.empty() ? "" : ", ") + quotedVisible(f);
-    app().services().messages.show(kUnusableFolders + names + ".");
+void ModWindow::reportLeftOutFolders(const DetectionRun& run) {
+    std::string text;
+    const auto name = [&text](const char* why, const std::vector<std::string>& folders) {
+        if (folders.empty())
+            return;
+        std::string names;
+        for (const auto& f : folders)
+            names += (names.empty() ? "" : ", ") + quotedVisible(f);
+        text += (text.empty() ? "" : " ") + (why + names) + ".";
+    };
+    name(kUnusableFolders, run.unusable);
+    name(kSameRecordFolders, run.sameRecord);
+    if (!text.empty())
+        app().services().messages.show(text);
 }
 
 bool ModWindow::saveModList() {
