@@ -17,6 +17,8 @@ constexpr std::size_t kCentralHeaderSize = 46;
 constexpr std::size_t kEndRecordSize = 22;
 // The end record's comment is at most 65535 bytes long.
 constexpr std::uint64_t kEndSearchSpan = kEndRecordSize + 0xFFFF;
+// How much of the central directory is held at a time.
+constexpr std::uint64_t kDirectoryWindow = 64 * 1024;
 
 std::uint16_t littleEndian16(const unsigned char* p) {
     return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
@@ -111,20 +113,33 @@ CentralDirectory CentralDirectory::read(std::istream& in) {
         return dir;
     // Data put in front of the archive moves every offset by the same amount.
     const std::uint64_t shift = endAt - (dirOffset + dirSize);
-    std::string bytes(dirSize, '\0');
-    if (!readAt(in, dirOffset + shift, bytes.data(), dirSize))
-        return dir;
-    const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
-    std::size_t at = 0;
-    while (at + kCentralHeaderSize <= bytes.size() && littleEndian32(b + at) == kCentralSignature) {
-        const unsigned char* h = b + at;
+    const std::uint64_t dirStart = dirOffset + shift;
+    // The directory is read a window at a time, and only as far as its
+    // headers go: the size the end record names is a claim that a damaged
+    // package may make up, and is never allocated.
+    std::string window(std::min<std::uint64_t>(dirSize, kDirectoryWindow), '\0');
+    const auto* b = reinterpret_cast<const unsigned char*>(window.data());
+    std::uint64_t windowAt = dirStart;
+    std::size_t held = 0;
+    for (std::uint64_t at = dirStart; at + kCentralHeaderSize <= endAt;) {
+        if (at + kCentralHeaderSize > windowAt + held) {
+            windowAt = at;
+            held = readSomeAt(
+                in, at, window.data(),
+                static_cast<std::size_t>(std::min<std::uint64_t>(window.size(), endAt - at)));
+            if (held < kCentralHeaderSize)
+                break;
+        }
+        const unsigned char* h = b + (at - windowAt);
+        if (littleEndian32(h) != kCentralSignature)
+            break;
         dir.entries_.push_back({littleEndian32(h + 42) + shift, littleEndian32(h + 20)});
         at += kCentralHeaderSize + littleEndian16(h + 28) + littleEndian16(h + 30) +
               littleEndian16(h + 32);
     }
     std::sort(dir.entries_.begin(), dir.entries_.end(),
               [](const Entry& x, const Entry& y) { return x.offset < y.offset; });
-    dir.start_ = dirOffset + shift;
+    dir.start_ = dirStart;
     return dir;
 }
 
