@@ -1,5 +1,6 @@
 #include "windows/FirstRunDetection.h"
 
+#include <exception>
 #include <string>
 
 #include "packages/FirstRunPackages.h"
@@ -55,19 +56,20 @@ bool firstRunDetection(windows::StartupWindow& w) {
     packages::PackageFinds finds;
     const int n = w.packageFiles.listCount();
     for (int i = 0; i < n; ++i) {
-        // A failure with one package goes on with the next.
-        ui::skip([&] {
+        // A failure with one package, whatever it is, goes on with the next.
+        try {
             bar.showStep(i, n);
             const std::string file = w.packageFiles.list(i);
             if (const auto known = packages::firstRunPackage(file)) {
                 finds.maps.insert(finds.maps.end(), known->maps.begin(), known->maps.end());
                 finds.bots.insert(finds.bots.end(), known->bots.begin(), known->bots.end());
-                return;
+                continue;
             }
             scanPackage(
                 app, platform::joinPath(w.packageFolder.path(), w.packageFiles.fileNameOnDisk(i)),
                 finds);
-        });
+        } catch (const std::exception&) {
+        }
     }
     ui::skip([&] { addFinds(app, finds); });
     w.progressPercent.setCaption("DONE");

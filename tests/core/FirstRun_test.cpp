@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <sys/resource.h>
 
 #include <gtest/gtest.h>
 
@@ -177,4 +179,35 @@ TEST_F(FirstRun, modFoldersTheFilesCannotKeepOrAnUnwritableModListLetThePassFini
         EXPECT_EQ(dir.readData("launch_stat.tvd"), "1\r\n");
         EXPECT_EQ(l.get<windows::MainWindow>().modList.list(0), "Arena");
     }
+}
+
+TEST_F(FirstRun, aPackageThatFailsAddsWhatCanBeFoundAndThePassGoesOnWithTheNext) {
+    // A sparse package of 4 GB: an entry whose size follows its data, then
+    // an end record that names all the rest as the central directory.
+    std::string bytes = testsupport::storedPackage({{"maps/claimed.bsp", 0x0008}});
+    std::string end = bytes.substr(bytes.size() - 22);
+    bytes.resize(bytes.size() - 22);
+    const std::uint64_t endAt = (4ULL << 30) - 22;
+    for (int i = 0; i < 4; ++i) {
+        end[12 + i] = static_cast<char>((endAt - bytes.size()) >> (8 * i)); // its size
+        end[16 + i] = static_cast<char>(bytes.size() >> (8 * i));           // where it starts
+    }
+    const std::string claims = dir.path() + "/baseq3/claims.pk3";
+    dir.writeRaw("baseq3/claims.pk3", bytes);
+    std::filesystem::resize_file(claims, endAt);
+    std::ofstream(claims, std::ios::app | std::ios::binary) << end;
+    package("next.pk3", {"maps/next.bsp"});
+    package("no-memory.pk3", {"maps/lost.bsp"});
+    rusage before{};
+    ::getrusage(RUSAGE_SELF, &before);
+    Launcher l(dir.path());
+    l.files.runOutOfMemoryOpening("no-memory.pk3");
+    pressStart(l);
+    rusage after{};
+    ::getrusage(RUSAGE_SELF, &after);
+
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 256 * 1024); // kB: nothing near 4 GB
+    EXPECT_TRUE(l.messages.shown.empty());
+    EXPECT_EQ(dir.readData("launch_stat.tvd"), "1\r\n");
+    EXPECT_EQ(dataList("maps.tvd"), (std::vector<std::string>{"claimed", "next"}));
 }

@@ -4,8 +4,8 @@
 
 namespace testsupport {
 
-bool FaultyFileSystem::fails(const std::string& path) const {
-    return std::any_of(failing_.begin(), failing_.end(), [&](const std::string& part) {
+bool FaultyFileSystem::fails(const std::vector<std::string>& parts, const std::string& path) {
+    return std::any_of(parts.begin(), parts.end(), [&](const std::string& part) {
         return path.find(part) != std::string::npos;
     });
 }

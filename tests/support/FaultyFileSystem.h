@@ -1,8 +1,10 @@
 #pragma once
 // A file system that passes everything to another one, except that writes
 // and removals of paths containing one of the given parts fail, as on a full
-// disk.
+// disk, and opening paths containing one of the parts given for that runs
+// out of memory.
 
+#include <new>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,7 @@ class FaultyFileSystem : public platform::FileSystem {
 
     void failWritesTo(const std::string& pathPart) { failing_.push_back(pathPart); }
     void clearFailures() { failing_.clear(); }
+    void runOutOfMemoryOpening(const std::string& pathPart) { noMemory_.push_back(pathPart); }
 
     std::string workingDirectory() const override { return inner_.workingDirectory(); }
     std::optional<std::vector<std::string>> readLines(const std::string& path) const override {
@@ -23,7 +26,7 @@ class FaultyFileSystem : public platform::FileSystem {
     }
     platform::WriteResult writeLines(const std::string& path,
                                      const std::vector<std::string>& lines) override {
-        if (fails(path))
+        if (fails(failing_, path))
             return platform::WriteResult::failed("No space left on device");
         return inner_.writeLines(path, lines);
     }
@@ -31,11 +34,13 @@ class FaultyFileSystem : public platform::FileSystem {
         return inner_.readBinary(path);
     }
     std::unique_ptr<std::istream> openBinary(const std::string& path) const override {
+        if (fails(noMemory_, path))
+            throw std::bad_alloc();
         return inner_.openBinary(path);
     }
     bool createDirectory(const std::string& path) override { return inner_.createDirectory(path); }
     bool removeFile(const std::string& path) override {
-        return !fails(path) && inner_.removeFile(path);
+        return !fails(failing_, path) && inner_.removeFile(path);
     }
     std::optional<std::vector<platform::ListedName>>
     listFiles(const std::string& folder, const std::string& pattern) const override {
@@ -52,10 +57,11 @@ class FaultyFileSystem : public platform::FileSystem {
     void endBatch() override { inner_.endBatch(); }
 
   private:
-    bool fails(const std::string& path) const;
+    static bool fails(const std::vector<std::string>& parts, const std::string& path);
 
     platform::FileSystem& inner_;
     std::vector<std::string> failing_;
+    std::vector<std::string> noMemory_;
 };
 
 } // namespace testsupport
