@@ -1,7 +1,8 @@
 #pragma once
-// Runs one user action in the core. A run-time error that no window code
-// handled must not unwind through Qt's event loop (Qt does not allow it):
-// it is reported on the error output and the program goes on.
+// Runs one user action in the core. The core's entry points tell the user
+// of a run-time error that no window code handled; what still escapes (from
+// the view's own code) must not unwind through Qt's event loop (Qt does not
+// allow it): it is reported on the error output and the program goes on.
 
 #include <exception>
 

@@ -8,7 +8,6 @@
 #include <QWidget>
 
 #include "qt/Text.h"
-#include "qt/UserAction.h"
 #include "qt/WindowWidget.h"
 #include "qt/controls/ControlFactory.h"
 #include "qt/controls/ControlView.h"
@@ -192,7 +191,7 @@ void View::takeFocus(QWidget* now) {
             continue;
         ui::Control* c = it->second;
         if (c->focusable())
-            userAction([this, c] { app_.setFocus(c); });
+            app_.userFocus(c);
         return;
     }
 }

@@ -1,5 +1,7 @@
 #include "ui/Application.h"
 
+#include <new>
+
 #include "ui/Control.h"
 
 namespace ui {
@@ -27,6 +29,18 @@ void Application::setFocus(Control* c) {
         old->raiseLostFocus();
     if (c != nullptr && focused_ == c && c->window().isLoaded())
         c->raiseGotFocus();
+}
+
+void Application::userFocus(Control* c) {
+    userAction([&] { setFocus(c); });
+}
+
+void Application::reportFailure(const std::exception& e) {
+    std::string what =
+        dynamic_cast<const std::bad_alloc*>(&e) != nullptr ? "not enough memory" : e.what();
+    if (!what.ends_with('.'))
+        what += '.';
+    services_.messages.show("Torvel Arvenix Pro could not finish this action: " + what);
 }
 
 void Application::notifyWindow(Window& w, WindowEvent e) {

@@ -1,8 +1,9 @@
 #pragma once
 // The registry of windows: owns one instance of each window class, hands out
-// references to them, keeps the keyboard focus, and tells the observer when
-// the last window has gone.
+// references to them, keeps the keyboard focus, runs the user's actions, and
+// tells the observer when the last window has gone.
 
+#include <exception>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -54,6 +55,21 @@ class Application {
     Control* focused() const { return focused_; }
     // Moves the focus: lost-focus on the old control, got-focus on the new.
     void setFocus(Control* c);
+    // The user moved the focus.
+    void userFocus(Control* c);
+
+    // Runs one action of the user: every user*() entry point of the windows
+    // and controls runs through here. A run-time error that no window code
+    // handled ends the action where it stands and the user is told what
+    // failed; the windows take the next action as usual. (Data files are
+    // replaced whole, so none is left half-written.)
+    template <class F> void userAction(F&& action) {
+        try {
+            action();
+        } catch (const std::exception& e) {
+            reportFailure(e);
+        }
+    }
 
     // Called by windows and controls.
     void notifyWindow(Window& w, WindowEvent e);
@@ -62,6 +78,8 @@ class Application {
     void windowUnloaded();
 
   private:
+    void reportFailure(const std::exception& e);
+
     platform::Services services_;
     std::vector<std::unique_ptr<Window>> windows_;
     std::unordered_map<std::type_index, Window*> byType_;

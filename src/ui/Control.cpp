@@ -125,26 +125,32 @@ bool Control::acceptsInput() const {
 }
 
 void Control::userClick() {
-    if (!acceptsInput())
-        return;
-    if (focusable())
-        owner_.app().setFocus(this);
-    raise(onClick);
+    owner_.app().userAction([&] {
+        if (!acceptsInput())
+            return;
+        if (focusable())
+            owner_.app().setFocus(this);
+        raise(onClick);
+    });
 }
 
 void Control::userMouseMove() {
-    if (!acceptsInput())
-        return;
-    raise(onMouseMove);
+    owner_.app().userAction([&] {
+        if (!acceptsInput())
+            return;
+        raise(onMouseMove);
+    });
 }
 
 void Control::userKeyDown(int keyCode) {
-    if (!acceptsInput())
-        return;
-    if (focusable())
-        owner_.app().setFocus(this);
-    if (onKeyDown)
-        onKeyDown(keyCode);
+    owner_.app().userAction([&] {
+        if (!acceptsInput())
+            return;
+        if (focusable())
+            owner_.app().setFocus(this);
+        if (onKeyDown)
+            onKeyDown(keyCode);
+    });
 }
 
 Control& Control::place(int left, int top, int width, int height) {

@@ -6,7 +6,8 @@
 // the view reads the state through state(), which loads nothing.
 //
 // User actions enter through the user*() functions, so that tests and the Qt
-// view drive the windows the same way.
+// view drive the windows the same way; each runs as one
+// Application::userAction.
 
 #include <functional>
 #include <string>

@@ -42,13 +42,15 @@ void TextBox::setMaxLength(int n) {
 }
 
 void TextBox::userType(const std::string& newText) {
-    if (!acceptsInput())
-        return;
-    window().app().setFocus(this);
-    std::string t = newText;
-    if (state_.maxLength > 0)
-        t = platform::firstCharacters(t, static_cast<std::size_t>(state_.maxLength));
-    setText(t);
+    window().app().userAction([&] {
+        if (!acceptsInput())
+            return;
+        window().app().setFocus(this);
+        std::string t = newText;
+        if (state_.maxLength > 0)
+            t = platform::firstCharacters(t, static_cast<std::size_t>(state_.maxLength));
+        setText(t);
+    });
 }
 
 int CheckBox::value() const {
@@ -68,10 +70,12 @@ void CheckBox::setValue(int v) {
 }
 
 void CheckBox::userClick() {
-    if (!acceptsInput())
-        return;
-    window().app().setFocus(this);
-    setValue(state_.value == 1 ? 0 : 1);
+    window().app().userAction([&] {
+        if (!acceptsInput())
+            return;
+        window().app().setFocus(this);
+        setValue(state_.value == 1 ? 0 : 1);
+    });
 }
 
 std::string CommandButton::caption() const {

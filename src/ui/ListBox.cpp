@@ -485,30 +485,34 @@ int ListBox::selCount() const {
 }
 
 void ListBox::userClickItem(int index) {
-    if (!acceptsInput() || index < 0 || index >= static_cast<int>(state_.items.size()))
-        return;
-    window().app().setFocus(this);
-    if (!window().isLoaded())
-        return;
-    if (multi_) {
-        auto& item = state_.items.edit()[static_cast<std::size_t>(index)];
-        item.selected = !item.selected;
-        state_.listIndex = index;
-        changed(Prop::Selection);
-        changed(Prop::ListIndex);
-        raise(onClick);
-    } else {
-        setListIndex(index);
-    }
+    window().app().userAction([&] {
+        if (!acceptsInput() || index < 0 || index >= static_cast<int>(state_.items.size()))
+            return;
+        window().app().setFocus(this);
+        if (!window().isLoaded())
+            return;
+        if (multi_) {
+            auto& item = state_.items.edit()[static_cast<std::size_t>(index)];
+            item.selected = !item.selected;
+            state_.listIndex = index;
+            changed(Prop::Selection);
+            changed(Prop::ListIndex);
+            raise(onClick);
+        } else {
+            setListIndex(index);
+        }
+    });
 }
 
 void ListBox::userHighlight(int index) {
-    if (!acceptsInput() || index < -1 || index >= static_cast<int>(state_.items.size()))
-        return;
-    window().app().setFocus(this);
-    if (!window().isLoaded())
-        return;
-    setListIndex(index);
+    window().app().userAction([&] {
+        if (!acceptsInput() || index < -1 || index >= static_cast<int>(state_.items.size()))
+            return;
+        window().app().setFocus(this);
+        if (!window().isLoaded())
+            return;
+        setListIndex(index);
+    });
 }
 
 ComboBox::ComboBox(Window& w, std::string name, Control* parent)
@@ -553,26 +557,30 @@ void ComboBox::setText(const std::string& t) {
 }
 
 void ComboBox::userChoose(int index) {
-    if (!acceptsInput() || index < 0 || index >= static_cast<int>(state_.items.size()))
-        return;
-    window().app().setFocus(this);
-    if (!window().isLoaded())
-        return;
-    state_.listIndex = index;
-    state_.text = state_.items[static_cast<std::size_t>(index)].text;
-    changed(Prop::Text);
-    raise(onClick);
+    window().app().userAction([&] {
+        if (!acceptsInput() || index < 0 || index >= static_cast<int>(state_.items.size()))
+            return;
+        window().app().setFocus(this);
+        if (!window().isLoaded())
+            return;
+        state_.listIndex = index;
+        state_.text = state_.items[static_cast<std::size_t>(index)].text;
+        changed(Prop::Text);
+        raise(onClick);
+    });
 }
 
 void ComboBox::userType(const std::string& newText) {
-    if (!acceptsInput())
-        return;
-    window().app().setFocus(this);
-    if (!window().isLoaded())
-        return;
-    state_.text = newText;
-    changed(Prop::Text);
-    raise(onChange);
+    window().app().userAction([&] {
+        if (!acceptsInput())
+            return;
+        window().app().setFocus(this);
+        if (!window().isLoaded())
+            return;
+        state_.text = newText;
+        changed(Prop::Text);
+        raise(onChange);
+    });
 }
 
 FileListBox::FileListBox(Window& w, std::string name, Control* parent)

@@ -87,13 +87,17 @@ bool Window::unload() {
 }
 
 void Window::userClose() {
-    if (loaded_)
-        unload();
+    app_.userAction([&] {
+        if (loaded_)
+            unload();
+    });
 }
 
 void Window::userMouseMove() {
-    if (loaded_)
-        onMouseMove();
+    app_.userAction([&] {
+        if (loaded_)
+            onMouseMove();
+    });
 }
 
 void Window::controlChanged(Control& c, Prop what) {

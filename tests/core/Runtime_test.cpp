@@ -429,3 +429,24 @@ TEST_F(Runtime, fileListsReadTheFolderWhenThePathIsSet) {
     folders.setPath(dir.path());
     EXPECT_EQ(folders.list(0), dir.path() + "/baseq3");
 }
+
+TEST_F(Runtime, anErrorNoWindowCodeHandledEndsTheUserActionAndTheUserIsTold) {
+    const auto noMemory = [] { throw std::bad_alloc(); };
+    w.text.onChange = noMemory;
+    w.check.onClick = noMemory;
+    w.list.onClick = noMemory;
+    w.combo.onClick = [this] { w.check.setValue(7); };
+    w.combo.addItem("x");
+    w.text.onKeyDown = [](int) { throw std::out_of_range("No such entry."); };
+    const std::function<void()> actions[] = {
+        [&] { w.text.userType("x"); },    [&] { w.check.userClick(); },
+        [&] { w.list.userClickItem(0); }, [&] { w.list.userHighlight(-1); },
+        [&] { w.combo.userChoose(0); },   [&] { w.text.userKeyDown(13); }};
+    for (const auto& action : actions)
+        action();
+    const std::string told = "Torvel Arvenix Pro could not finish this action: ";
+    std::vector<std::string> expected(4, told + "not enough memory.");
+    expected.push_back(told + "Invalid property value.");
+    expected.push_back(told + "No such entry.");
+    EXPECT_EQ(messages.shown, expected);
+}
