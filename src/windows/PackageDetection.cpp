@@ -1,12 +1,12 @@
 #include "windows/PackageDetection.h"
 
+#include <exception>
 #include <unordered_set>
 
 #include "data/ListFiles.h"
 #include "data/SlashList.h"
 #include "platform/FileSystem.h"
 #include "ui/Application.h"
-#include "ui/Errors.h"
 #include "windows/PackageScanner.h"
 
 namespace windows {
@@ -43,9 +43,12 @@ void detectPackages(ui::Application& app, const ui::DirListBox& folder,
             into.insert(into.end(), entries->begin(), entries->end());
             continue;
         }
-        ui::skip([&] {
+        // A failure with one package, running out of memory included, goes
+        // on with the next.
+        try {
             scanPackage(app, platform::joinPath(folder.path(), packages.fileNameOnDisk(i)), finds);
-        });
+        } catch (const std::exception&) {
+        }
     }
     addFinds(app, finds);
 }
