@@ -46,8 +46,8 @@ FolderAndName splitPath(const std::string& path) {
 
 struct RealFileSystem::Batch {
     PendingFolderSyncs syncs;
-    // Per folder: its names by their case-folded form; the first of names
-    // that fold alike stands for them, as in resolve().
+    // Per folder: its names by their nameKey(); the first of names with the
+    // same key stands for them, as in resolve().
     std::unordered_map<std::string, std::unordered_map<std::string, std::string>> listings;
 };
 
@@ -84,7 +84,7 @@ std::string RealFileSystem::resolve(const std::string& path) {
         for (fs::directory_iterator d(result.empty() ? fs::path(".") : result, ec), end;
              !ec && d != end; d.increment(ec)) {
             const auto name = d->path().filename().string();
-            if (equalsIgnoreCase(name, it->string())) {
+            if (namesMatchIgnoringCase(name, it->string())) {
                 result /= name;
                 found = true;
                 break;
@@ -119,7 +119,7 @@ RealFileSystem::namesIn(const std::string& folder) const {
         std::error_code ec;
         for (fs::directory_iterator d(folder, ec), end; !ec && d != end; d.increment(ec)) {
             std::string name = d->path().filename().string();
-            at->second.try_emplace(toLower(name), std::move(name));
+            at->second.try_emplace(nameKey(name), std::move(name));
         }
     }
     return at->second;
@@ -137,7 +137,7 @@ std::string RealFileSystem::resolveInBatch(const std::string& path) const {
         return resolve(path);
     const std::string folder = resolveInBatch(parent);
     const auto& names = namesIn(folder);
-    const auto found = names.find(toLower(name));
+    const auto found = names.find(nameKey(name));
     return joinPath(folder, found == names.end() ? name : found->second);
 }
 
@@ -184,7 +184,7 @@ WriteResult RealFileSystem::writeLines(const std::string& path,
     // A new file joins its folder's listing.
     if (batch_) {
         if (const auto listing = batch_->listings.find(folder); listing != batch_->listings.end())
-            listing->second.try_emplace(toLower(name), name);
+            listing->second.try_emplace(nameKey(name), name);
     }
     return WriteResult::done();
 }

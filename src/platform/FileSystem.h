@@ -4,11 +4,13 @@
 // chosen files fail.
 //
 // Names are matched without regard to letter case where the exact name is
-// missing; listings are sorted by name without regard to case. Text files
-// are UTF-8 in memory; bytes that are not valid UTF-8 are read as
-// Windows-1252, and so are the names in a listing, which also keeps each
-// name as it is on disk. Written files end every line with CR LF and replace
-// the old file atomically; no line holds a line break of its own.
+// missing, each name on disk decoded as text read from a file is (so that
+// "Café.tvd" finds a "Caf\xE9.tvd" written on Windows); listings are sorted
+// by name without regard to case. Text files are UTF-8 in memory; bytes that
+// are not valid UTF-8 are read as Windows-1252, and so are the names in a
+// listing, which also keeps each name as it is on disk. Written files end
+// every line with CR LF and replace the old file atomically; no line holds a
+// line break of its own.
 
 #include <cstdint>
 #include <istream>
@@ -127,7 +129,8 @@ class RealFileSystem : public FileSystem {
 
     // resolve(), through the batch's listings while a batch is open.
     std::string resolveInBatch(const std::string& path) const;
-    // The open batch's case-folded listing of a folder, made at its first use.
+    // The open batch's listing of a folder by nameKey(), made at its first
+    // use.
     const std::unordered_map<std::string, std::string>& namesIn(const std::string& folder) const;
 
     std::string workingDirectory_;

@@ -2,8 +2,8 @@
 // Letter-case helpers for names: the game's files are matched without regard
 // to case, and sorted lists order their entries that way too.
 //
-// The letters known here are those of Windows-1252 (the code page of the
-// original data files): ASCII, the Latin-1 letters and Š, Œ, Ž, Ÿ, ƒ with
+// The letters known here are those of Windows-1252 (the code page of files
+// written on Windows): ASCII, the Latin-1 letters and Š, Œ, Ž, Ÿ, ƒ with
 // their small forms. Every function below folds case through foldCase, so a
 // lower-cased name, a match ignoring case and the sorted order always agree.
 
@@ -23,6 +23,13 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b);
 // <0, 0, >0 comparing letter by letter after folding case. Accents count:
 // "e" and "é" differ.
 int compareIgnoreCase(std::string_view a, std::string_view b);
+
+// File names as they are on disk, decoded as text read from a file is
+// (decodeText: "Caf\xE9" in Windows-1252 is "Café") before their letters are
+// compared or folded, so that a name written on Windows is found by the name
+// that the data files give it. Two names that match have the same key.
+bool namesMatchIgnoringCase(std::string_view a, std::string_view b);
+std::string nameKey(std::string_view name);
 
 // The order of sorted lists: accented letters go with their base letter
 // ("Édith" among the e's, "Æ" as "ae"), letter case ignored; texts that tie

@@ -201,6 +201,22 @@ TEST_F(ModRecord, aNameOfOneOfTheLauncherFilesNamesNoRecord) {
     }
 }
 
+TEST_F(ModRecord, aRecordNamedOnWindowsIsUsedUnderItsNameOnDisk) {
+    const std::string onDisk = "Caf\xE9"; // "Café" in Windows-1252
+    auto& q = openWith(testsupport::modRecord("cafe"), onDisk);
+    EXPECT_EQ(q.modList.text(), "Caf\u00E9");
+    EXPECT_EQ(q.gameFolder.caption(), "cafe");
+
+    edit(q, "5");
+    EXPECT_EQ(messages(), Entries{});
+    EXPECT_EQ(dir.readData("mods.tvd"), onDisk + "/\r\n");
+    EXPECT_EQ(dataLines(onDisk + ".tvd")[12], "5");
+    EXPECT_FALSE(dir.exists("Tolvdata/Caf\u00E9.tvd"));
+
+    q.removeModButton.userClick();
+    EXPECT_FALSE(dir.exists("Tolvdata/" + onDisk + ".tvd"));
+}
+
 TEST_F(ModRecord, recordThatCannotBeWrittenStaysAndTheModStaysListed) {
     auto& q = openWith(testsupport::modRecord("ctf"));
     launcher->files.failWritesTo("Mod.tvd");

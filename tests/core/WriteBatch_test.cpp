@@ -69,6 +69,10 @@ TEST(WriteBatch, leavesTheFolderAsTheSameWritesOneByOne) {
           {Step::Write, "gone.tvd", "2"},
           {Step::Write, "GONE.tvd", "3"}},
          {{"gone.tvd", "3\r\n"}}},
+        {"a file named on Windows, written under its name in the data files",
+         {"Caf\xE9.tvd"},
+         {{Step::Write, "Caf\u00E9.tvd", "1"}, {Step::Write, "CAF\u00C9.tvd", "2"}},
+         {{"Caf\xE9.tvd", "2\r\n"}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
