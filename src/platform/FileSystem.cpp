@@ -113,9 +113,10 @@ void RealFileSystem::endBatch() {
 }
 
 const std::unordered_map<std::string, std::string>&
-RealFileSystem::namesIn(const std::string& folder) const {
+RealFileSystem::namesIn(const std::string& folder, bool again) const {
     const auto [at, made] = batch_->listings.try_emplace(folder);
-    if (made) {
+    if (made || again) {
+        at->second.clear();
         std::error_code ec;
         for (fs::directory_iterator d(folder, ec), end; !ec && d != end; d.increment(ec)) {
             std::string name = d->path().filename().string();
@@ -136,9 +137,20 @@ std::string RealFileSystem::resolveInBatch(const std::string& path) const {
     if (parent.empty() || parent == "/" || name.empty() || name == "." || name == "..")
         return resolve(path);
     const std::string folder = resolveInBatch(parent);
-    const auto& names = namesIn(folder);
-    const auto found = names.find(nameKey(name));
-    return joinPath(folder, found == names.end() ? name : found->second);
+    const std::string key = nameKey(name);
+    // A name from the listing may have been renamed or removed since it was
+    // made: it is taken when it is still there, and the folder is listed
+    // anew when it is not. A name missing from the listing is a new file.
+    for (const bool again : {false, true}) {
+        const auto& names = namesIn(folder, again);
+        const auto found = names.find(key);
+        if (found == names.end())
+            break;
+        std::string listed = joinPath(folder, found->second);
+        if (::lstat(listed.c_str(), &st) == 0)
+            return listed;
+    }
+    return joinPath(folder, name);
 }
 
 std::optional<std::vector<std::string>> RealFileSystem::readLines(const std::string& path) const {

@@ -78,7 +78,8 @@ class FileSystem {
     // (through WriteBatch): each file is still replaced whole, but the
     // folders written are synced once, at the end, and a name missing in
     // its exact case is looked for in one listing of its folder, made at
-    // the first need. Batches nest; the outermost one counts.
+    // the first need and made again when a name found there has gone.
+    // Batches nest; the outermost one counts.
     virtual void beginBatch() {}
     virtual void endBatch() {}
 };
@@ -130,8 +131,9 @@ class RealFileSystem : public FileSystem {
     // resolve(), through the batch's listings while a batch is open.
     std::string resolveInBatch(const std::string& path) const;
     // The open batch's listing of a folder by nameKey(), made at its first
-    // use.
-    const std::unordered_map<std::string, std::string>& namesIn(const std::string& folder) const;
+    // use, or `again`.
+    const std::unordered_map<std::string, std::string>& namesIn(const std::string& folder,
+                                                                bool again) const;
 
     std::string workingDirectory_;
     std::unique_ptr<Batch> batch_;

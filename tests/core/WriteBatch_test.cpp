@@ -1,6 +1,7 @@
 // Writes inside a batch (a detection) must leave the data folder exactly as
 // the same writes one by one do: the batch's one listing of the folder must
-// learn the files it creates and forget the ones it removes.
+// learn the files it creates and forget the ones it removes, and must not
+// hold on to a name that another program has renamed.
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -15,9 +16,9 @@ namespace {
 namespace fs = std::filesystem;
 
 struct Step {
-    enum Kind { Write, Remove } kind;
+    enum Kind { Write, Remove, RenameOutside } kind;
     std::string name;
-    std::string line;
+    std::string line; // RenameOutside: the new name
 };
 
 std::map<std::string, std::string> contentsOf(const testsupport::GameDir& dir) {
@@ -40,8 +41,10 @@ std::map<std::string, std::string> run(const std::vector<std::string>& before,
         for (const auto& s : steps) {
             if (s.kind == Step::Write)
                 EXPECT_TRUE(files.writeLines(dir.data(s.name), {s.line})) << s.name;
-            else
+            else if (s.kind == Step::Remove)
                 EXPECT_TRUE(files.removeFile(dir.data(s.name))) << s.name;
+            else
+                fs::rename(dir.data(s.name), dir.data(s.line));
         }
     }
     return contentsOf(dir);
@@ -69,6 +72,12 @@ TEST(WriteBatch, leavesTheFolderAsTheSameWritesOneByOne) {
           {Step::Write, "gone.tvd", "2"},
           {Step::Write, "GONE.tvd", "3"}},
          {{"gone.tvd", "3\r\n"}}},
+        {"a file renamed by another program after the folder was listed",
+         {"Maps.tvd"},
+         {{Step::Write, "maps.tvd", "1"},
+          {Step::RenameOutside, "Maps.tvd", "MAPS.tvd"},
+          {Step::Write, "maps.tvd", "2"}},
+         {{"MAPS.tvd", "2\r\n"}}},
         {"a file named on Windows, written under its name in the data files",
          {"Caf\xE9.tvd"},
          {{Step::Write, "Caf\u00E9.tvd", "1"}, {Step::Write, "CAF\u00C9.tvd", "2"}},
