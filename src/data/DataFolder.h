@@ -24,6 +24,11 @@ inline constexpr const char* kOldModsFile = "oldmods.tvd";
 inline constexpr const char* kOldMapsFile = "oldmaps.tvd";
 inline constexpr const char* kOldBotsFile = "oldbots.tvd";
 
+// The names of the files kept in the data folder: the files above and the
+// mod records, and the saved map lists.
+inline constexpr const char* kDataFilePattern = "*.tvd";
+inline constexpr const char* kMapListPattern = "*.map";
+
 // True when a file name in the data folder is, ignoring case, one of the
 // launcher's own files above (which a record must never stand for).
 bool isLauncherFile(std::string_view fileName);

@@ -88,6 +88,72 @@ std::string folderOf(const std::string& file) {
     return file.substr(0, cut == 0 ? 1 : cut);
 }
 
+// Whether the file open at `fd` is still the one at `path`.
+bool stillNamed(int fd, const std::string& path) {
+    struct stat held {};
+    struct stat named {};
+    return ::fstat(fd, &held) == 0 && ::lstat(path.c_str(), &named) == 0 &&
+           named.st_ino == held.st_ino && named.st_dev == held.st_dev;
+}
+
+// A new temporary file beside `folder`'s files, open and locked; its name is
+// left in `temp`. A sweep takes a temporary file that nobody holds, which a
+// new one is in the moment between its creation and its lock; a sweep
+// unlinks a file only while it holds the lock itself, so a file that is
+// still at its name once locked here is safe from every sweep. Returns the
+// descriptor, or -1 with errno set.
+int newLockedTemporary(const std::string& folder, std::string& temp) {
+    constexpr int kAttempts = 100;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        temp = folder + "/" + std::string(kTemporaryPrefix) + "XXXXXX";
+        const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+        if (fd < 0)
+            return -1;
+        // A file system without locks still gets its write.
+        while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+        }
+        if (stillNamed(fd, temp))
+            return fd;
+        ::close(fd); // taken by a sweep: its name is gone or another's
+    }
+    errno = ENOENT;
+    return -1;
+}
+
+// The name of the file that an earlier version's temporary file stands for
+// ("." + the file's name + "." + XXXXXX), or empty.
+std::string_view olderTemporaryOf(std::string_view name) {
+    if (name.size() < kRandomLength + 3 || !isRandomPart(name.substr(name.size() - kRandomLength)))
+        return {};
+    const std::string_view stem = name.substr(0, name.size() - kRandomLength);
+    if (!stem.starts_with('.') || !stem.ends_with('.'))
+        return {};
+    return stem.substr(1, stem.size() - 2);
+}
+
+// Removes the leftovers in a folder: the temporary files of replaceFile, and
+// those of earlier versions for the files that `own` accepts. Only a plain
+// file that no write holds, and still the one at its name, is removed; the
+// lock is held while it goes.
+template <class OwnFile> void sweep(const std::string& folder, const OwnFile& own) {
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const fs::path path = it->path();
+        const std::string name = path.filename().string();
+        const std::string_view older = olderTemporaryOf(name);
+        if (!isTemporaryName(name) && (older.empty() || !own(older)))
+            continue;
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat held {};
+        if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0 && stillNamed(fd, path.string()))
+            ::unlink(path.c_str());
+        ::close(fd);
+    }
+}
+
 // Whether this process has yet to clear the folder of leftovers; from now on
 // it counts as cleared. Leftovers come from writes cut short before the
 // process began (a write of its own that fails removes its temporary file),
@@ -140,12 +206,11 @@ int replaceFile(const std::string& path, std::string_view data, PendingFolderSyn
         (folderStat.st_mode & 0222) == 0)
         return EACCES;
 
-    std::string temp = folder + "/" + std::string(kTemporaryPrefix) + "XXXXXX";
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    // Locked until the rename, so that no clean-up takes the file meanwhile.
+    std::string temp;
+    const int fd = newLockedTemporary(folder, temp);
     if (fd < 0)
         return errno;
-    // Held until the rename, so that no clean-up takes the file meanwhile.
-    ::flock(fd, LOCK_EX);
     int error = 0;
     if (!writeAll(fd, data))
         error = errno;
@@ -169,50 +234,26 @@ int replaceFile(const std::string& path, std::string_view data, PendingFolderSyn
     else
         syncFolder(folder);
     // A crash in an earlier run may have left its temporary file here.
-    if (notClearedYet(folder))
-        removeLeftoverTemporaries(folder);
+    if (notClearedYet(folder)) {
+        const std::string_view name = std::string_view(target).substr(target.find_last_of('/') + 1);
+        sweep(folder, [&](std::string_view file) { return equalsIgnoreCase(file, name); });
+    }
     return 0;
 }
 
 bool isTemporaryName(std::string_view name) {
-    if (name.size() <= kRandomLength + 1 || !isRandomPart(name.substr(name.size() - kRandomLength)))
-        return false;
-    const std::string_view stem = name.substr(0, name.size() - kRandomLength);
-    if (stem == kTemporaryPrefix)
-        return true;
-    // Earlier versions: "." + the file's name + "." + XXXXXX, for the data
-    // files, the saved map lists and the cycle config.
-    if (!stem.starts_with('.') || !stem.ends_with('.'))
-        return false;
-    const std::string_view file = stem.substr(1, stem.size() - 2);
-    for (const std::string_view ext : {".tvd", ".map", ".cfg"}) {
-        if (file.size() > ext.size() &&
-            equalsIgnoreCase(file.substr(file.size() - ext.size()), ext))
-            return true;
-    }
-    return false;
+    return name.size() == kTemporaryPrefix.size() + kRandomLength &&
+           name.starts_with(kTemporaryPrefix) && isRandomPart(name.substr(kTemporaryPrefix.size()));
 }
 
-void removeLeftoverTemporaries(const std::string& folder) {
+void removeLeftoverTemporaries(const std::string& folder,
+                               const std::vector<std::string>& ownFiles) {
     notClearedYet(folder);
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const fs::path path = it->path();
-        if (!isTemporaryName(path.filename().string()))
-            continue;
-        const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0)
-            continue;
-        struct stat held {};
-        struct stat named {};
-        // Only a plain file that no write holds, and still the one at that
-        // name.
-        if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) &&
-            ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::lstat(path.c_str(), &named) == 0 &&
-            named.st_ino == held.st_ino && named.st_dev == held.st_dev)
-            ::unlink(path.c_str());
-        ::close(fd);
-    }
+    sweep(folder, [&](std::string_view file) {
+        return std::any_of(ownFiles.begin(), ownFiles.end(), [&](const std::string& pattern) {
+            return matchesPattern(file, pattern);
+        });
+    });
 }
 
 } // namespace platform

@@ -1,8 +1,10 @@
 #pragma once
 // Replacing a data file whole, so that a crash or a full disk never leaves
 // half a file: the new contents go to a short temporary name in the same
-// folder, which is then renamed over the file. A writer holds a lock on its
-// temporary file until the rename, so a temporary file that nobody holds was
+// folder, which is then renamed over the file. A writer locks its temporary
+// file from its creation to the rename, and a clean-up removes only a file
+// that it holds locked itself; a writer whose new file a clean-up took
+// before the lock makes another. So a temporary file that nobody holds was
 // left by a write that never finished, and can go.
 
 #include <string>
@@ -30,15 +32,19 @@ class PendingFolderSyncs {
 // failure; the old file is then untouched. The new contents are synced
 // before the rename; the folder is synced after it, at once, or by
 // `later` when given. The first write of a process into a folder also
-// clears the folder of the temporary files that crashed writes left there.
+// clears the folder of the temporary files that crashed writes left there:
+// its own kind, and those that earlier versions named "." + the file's
+// name + "." + XXXXXX for the file it writes (a tool such as rsync names its
+// files in progress that way too, so no other name is taken).
 int replaceFile(const std::string& path, std::string_view data,
                 PendingFolderSyncs* later = nullptr);
 
-// Whether a file name is one that replaceFile uses for its temporary files,
-// or that earlier versions used (".<file name>.XXXXXX").
+// Whether a file name is one that replaceFile uses for its temporary files.
 bool isTemporaryName(std::string_view name);
 
-// Removes the temporary files in a folder that no write holds any more.
-void removeLeftoverTemporaries(const std::string& folder);
+// Removes the temporary files in a folder that no write holds any more:
+// replaceFile's own, and those of earlier versions (".<file name>.XXXXXX")
+// for the files that match one of `ownFiles` (patterns such as "*.tvd").
+void removeLeftoverTemporaries(const std::string& folder, const std::vector<std::string>& ownFiles);
 
 } // namespace platform

@@ -201,8 +201,9 @@ WriteResult RealFileSystem::writeLines(const std::string& path,
     return WriteResult::done();
 }
 
-void RealFileSystem::removeLeftoverTemporaries(const std::string& folder) {
-    platform::removeLeftoverTemporaries(resolve(folder));
+void RealFileSystem::removeLeftoverTemporaries(const std::string& folder,
+                                               const std::vector<std::string>& ownFiles) {
+    platform::removeLeftoverTemporaries(resolve(folder), ownFiles);
 }
 
 std::optional<std::vector<std::uint8_t>> RealFileSystem::readBinary(const std::string& path) const {

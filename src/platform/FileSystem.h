@@ -71,8 +71,11 @@ class FileSystem {
     virtual std::optional<std::vector<ListedName>> listFolders(const std::string& folder) const = 0;
 
     // Removes what writes cut short by a crash left in a folder (their
-    // temporary files); never a file that a write in progress holds.
-    virtual void removeLeftoverTemporaries(const std::string& folder) = 0;
+    // temporary files), among those of earlier versions only the ones of the
+    // files that match one of `ownFiles` ("*.tvd"); never a file that a
+    // write in progress holds.
+    virtual void removeLeftoverTemporaries(const std::string& folder,
+                                           const std::vector<std::string>& ownFiles) = 0;
 
     // A run of many writes, such as a detection, between these two calls
     // (through WriteBatch): each file is still replaced whole, but the
@@ -117,7 +120,8 @@ class RealFileSystem : public FileSystem {
     std::optional<std::vector<ListedName>> listFiles(const std::string& folder,
                                                      const std::string& pattern) const override;
     std::optional<std::vector<ListedName>> listFolders(const std::string& folder) const override;
-    void removeLeftoverTemporaries(const std::string& folder) override;
+    void removeLeftoverTemporaries(const std::string& folder,
+                                   const std::vector<std::string>& ownFiles) override;
     void beginBatch() override;
     void endBatch() override;
 

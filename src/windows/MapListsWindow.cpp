@@ -77,7 +77,7 @@ void MapListsWindow::design() {
     savePageFiles.place(360, 660, 3735, 1395);
     deletePageFiles.place(360, 240, 3735, 1815);
     for (ui::FileListBox* files : {&loadPageFiles, &savePageFiles, &deletePageFiles}) {
-        files->setPattern("*.map");
+        files->setPattern(data::kMapListPattern);
         files->setBackColor(kBoxBack);
     }
     listName.setBackColor(kBoxBack);

@@ -101,7 +101,8 @@ void StartupWindow::onLoad() {
     MainWindow& main = app().get<MainWindow>();
     main.createDataFolder();
     // A write that a crash cut short leaves its temporary file behind.
-    services.files.removeLeftoverTemporaries(data::dataFolder(services.files));
+    services.files.removeLeftoverTemporaries(data::dataFolder(services.files),
+                                             {data::kDataFilePattern, data::kMapListPattern});
     // 3. Any failure from here on leads to the first-run window.
     bool firstRun = true;
     try {

@@ -1,12 +1,16 @@
 // Replacing data files: what the replace keeps of the file it replaces, and
-// the temporary files of writes cut short by a crash.
+// the temporary files of writes cut short by a crash, which a clean-up takes
+// while others' files and writes in progress stay.
+#include <atomic>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/file.h>
+#include <thread>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include "platform/AtomicFile.h"
 #include "platform/FileSystem.h"
 #include "support/GameDir.h"
 
@@ -73,18 +77,55 @@ TEST(AtomicFile, aSymbolicLinkIsFollowedAndItsFileReplacedBesideItself) {
     EXPECT_EQ(namesIn(dir.data("")), std::vector<std::string>{"settings.tvd"});
 }
 
-TEST(AtomicFile, theNextWriteClearsLeftoversButNotAWriteInProgress) {
+TEST(AtomicFile, theFirstWriteInAFolderClearsOnlyItsOwnLeftoversAndNoneInProgress) {
+    // The cycle config written into the game folder, where other programs
+    // keep their files too.
+    const struct {
+        const char* name;
+        bool held;
+        bool removed;
+    } cases[] = {
+        {".tvd~Ab3xYz", false, true},
+        {".tvd~Held01", true, false},
+        {".tvdx_mapcycle.cfg.Ab12Cd", false, true},
+        {".TVDX_MAPCYCLE.CFG.x1Y2z3", false, true},
+        {".server.cfg.Xq3Zr8", false, false}, // rsync at work
+        {".maps.tvd.abcdef", false, false},
+    };
     testsupport::GameDir dir;
     platform::RealFileSystem files(dir.path());
-    dir.writeRaw("Tolvdata/.tvd~Ab3xYz", "cut short");
-    dir.writeRaw("Tolvdata/.tvd~Held01", "being written");
-    const int held = ::open(dir.data(".tvd~Held01").c_str(), O_RDONLY | O_CLOEXEC);
-    ASSERT_GE(held, 0);
-    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    std::vector<int> locks;
+    for (const auto& c : cases) {
+        dir.writeRaw(std::string("baseq3/") + c.name, "cut short");
+        if (!c.held)
+            continue;
+        locks.push_back(::open((dir.path() + "/baseq3/" + c.name).c_str(), O_RDONLY | O_CLOEXEC));
+        ASSERT_EQ(::flock(locks.back(), LOCK_EX), 0);
+    }
 
-    ASSERT_TRUE(files.writeLines(dir.data("maps.tvd"), {"q3dm1/"}));
-    EXPECT_EQ(namesIn(dir.data("")), (std::vector<std::string>{".tvd~Held01", "maps.tvd"}));
-    ::close(held);
+    ASSERT_TRUE(files.writeLines(dir.path() + "/baseq3/tvdx_mapcycle.cfg", {"map q3dm1"}));
+    for (const auto& c : cases)
+        EXPECT_EQ(dir.exists(std::string("baseq3/") + c.name), !c.removed) << c.name;
+    for (const int fd : locks)
+        ::close(fd);
+}
+
+TEST(AtomicFile, aSweepOfAnotherLauncherNeverTakesAWriteInProgress) {
+    testsupport::GameDir dir;
+    dir.makeFolder("Tolvdata");
+    platform::RealFileSystem files(dir.path());
+    std::atomic<bool> writing{true};
+    std::thread sweeper([&] {
+        while (writing)
+            platform::removeLeftoverTemporaries(dir.data(""), {"*.tvd"});
+    });
+    int failed = 0;
+    for (int i = 0; i < 2000; ++i)
+        failed += files.writeLines(dir.data("maps.tvd"), {std::to_string(i)}) ? 0 : 1;
+    writing = false;
+    sweeper.join();
+    EXPECT_EQ(failed, 0);
+    EXPECT_EQ(dir.readData("maps.tvd"), "1999\r\n");
 }
 
 } // namespace

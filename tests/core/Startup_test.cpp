@@ -52,11 +52,12 @@ TEST_F(Startup, leftoversOfWritesCutShortAreRemovedFromTheDataFolder) {
         const char* name;
         bool removed;
     } cases[] = {
-        {".tvd~Ab3xYz", true},        {".settings.tvd.x1Y2z3", true},
-        {".Mods.TVD.abcdef", true},   {".My List.map.q9Q9q9", true},
-        {".tvd~short", false},        {".maps.tvd.toolong", false},
-        {".notes.txt.abcdef", false}, {".hidden", false},
-        {"maps.tvd", false},          {"tvd~Ab3xYz", false},
+        {".tvd~Ab3xYz", true},         {".settings.tvd.x1Y2z3", true},
+        {".Mods.TVD.abcdef", true},    {".My List.map.q9Q9q9", true},
+        {".tvd~short", false},         {".maps.tvd.toolong", false},
+        {".notes.txt.abcdef", false},  {".hidden", false},
+        {"maps.tvd", false},           {"tvd~Ab3xYz", false},
+        {".server.cfg.Xq3Zr8", false},
     };
     for (const auto& c : cases)
         dir.writeRaw(std::string("Tolvdata/") + c.name, "");

@@ -50,8 +50,9 @@ class FaultyFileSystem : public platform::FileSystem {
     listFolders(const std::string& folder) const override {
         return inner_.listFolders(folder);
     }
-    void removeLeftoverTemporaries(const std::string& folder) override {
-        inner_.removeLeftoverTemporaries(folder);
+    void removeLeftoverTemporaries(const std::string& folder,
+                                   const std::vector<std::string>& ownFiles) override {
+        inner_.removeLeftoverTemporaries(folder, ownFiles);
     }
     void beginBatch() override { inner_.beginBatch(); }
     void endBatch() override { inner_.endBatch(); }
