@@ -1,16 +1,15 @@
 #pragma once
 // A list file read on a thread of its own while the rest of the program
 // starts up: a catalogue of many thousand maps is read, decoded and put in
-// list order meanwhile. What was read ahead is used only for the same file,
-// unchanged since (a write renames a new file over it); otherwise the list
-// file is read as usual.
+// list order meanwhile. What was read ahead is used only while the file
+// holds exactly the bytes that were read; otherwise the list file is read
+// as usual.
 
 #include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "platform/RegularFile.h"
 #include "ui/ListItems.h"
 
 namespace ui {
@@ -31,8 +30,8 @@ class ListFileReadAhead {
     void finishReading();
     // Once the reading is done: adds what was read to `list` as
     // appendSlashListFile would add the file at `path`, and returns true,
-    // when `path` is the file read, it has not changed since and `list` is
-    // sorted. False when it did nothing, and then the caller reads the file.
+    // when `path` is the file read, it holds the same bytes still and `list`
+    // is sorted. False when it did nothing, and then the caller reads the file.
     // What was read is handed over once.
     bool appendTo(const std::string& path, ui::ListBox& list);
 
@@ -40,8 +39,8 @@ class ListFileReadAhead {
     void read();
 
     std::string path_;
-    // The file as it was read, and its entries in list order.
-    std::optional<platform::FileStamp> stamp_;
+    // The file's bytes as they were read, and its entries in list order.
+    std::optional<std::string> bytes_;
     std::optional<std::vector<ui::ListItem>> entries_;
     std::thread reader_;
 };

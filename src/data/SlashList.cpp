@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <type_traits>
 
+#include "platform/Encoding.h"
 #include "ui/ListBox.h"
 
 namespace data {
@@ -79,6 +80,13 @@ std::optional<std::vector<ui::ListItem>> readListEntries(const platform::FileSys
     if (!line)
         return std::nullopt;
     return piecesOf<ui::ListItem>(*line);
+}
+
+std::optional<std::vector<ui::ListItem>> listEntriesOfBytes(std::string_view bytes) {
+    const auto lines = platform::splitLines(bytes);
+    if (lines.empty())
+        return std::nullopt;
+    return piecesOf<ui::ListItem>(lines.front());
 }
 
 void appendSlashListFile(const platform::FileSystem& fs, const std::string& path,

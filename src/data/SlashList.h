@@ -34,6 +34,9 @@ std::vector<std::string> entriesOf(const ui::ListBox& list);
 // readSlashListFile, each entry made a list entry (its text only).
 std::optional<std::vector<ui::ListItem>> readListEntries(const platform::FileSystem& fs,
                                                          const std::string& path);
+// The list entries of a list file that holds these bytes, as readListEntries
+// reads them; nullopt when the bytes hold no line.
+std::optional<std::vector<ui::ListItem>> listEntriesOfBytes(std::string_view bytes);
 // Adds the entries of a list file to a list box (which sorts them when it
 // is sorted). Leaves the list unchanged when the file cannot be read.
 void appendSlashListFile(const platform::FileSystem& fs, const std::string& path,

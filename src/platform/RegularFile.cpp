@@ -149,15 +149,21 @@ std::optional<std::string> readRegularFile(const std::string& path) {
     return bytes;
 }
 
-std::optional<FileStamp> fileStamp(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-        return std::nullopt;
-    constexpr std::int64_t kNsPerSecond = 1'000'000'000;
-    return FileStamp{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
-                     static_cast<std::int64_t>(st.st_size),
-                     st.st_mtim.tv_sec * kNsPerSecond + st.st_mtim.tv_nsec,
-                     st.st_ctim.tv_sec * kNsPerSecond + st.st_ctim.tv_nsec};
+bool regularFileHolds(const std::string& path, std::string_view bytes) {
+    const int fd = openRegular(path);
+    if (fd < 0)
+        return false;
+    std::array<char, 65536> chunk{};
+    std::size_t at = 0;
+    ssize_t n = 0;
+    while ((n = readAt(fd, chunk.data(), chunk.size(), static_cast<off_t>(at))) > 0) {
+        const auto count = static_cast<std::size_t>(n);
+        if (count > bytes.size() - at || std::memcmp(chunk.data(), bytes.data() + at, count) != 0)
+            break;
+        at += count;
+    }
+    ::close(fd);
+    return n == 0 && at == bytes.size();
 }
 
 } // namespace platform
