@@ -18,6 +18,8 @@ namespace qtview {
 namespace {
 
 // Progress painted during a long run: at most about sixty pictures a second.
+// The pace is kept within one run only: the first change that a user action
+// makes is painted at once, however soon after the last action's picture.
 constexpr qint64 kProgressPaintMs = 16;
 
 class Announcement {
@@ -105,6 +107,11 @@ void View::paintProgress(const ui::Control& c, ui::Prop what) {
     if (lastProgressPaint_.isValid() && lastProgressPaint_.elapsed() < kProgressPaintMs)
         return;
     top->repaint();
+    if (!lastProgressPaint_.isValid()) {
+        // Runs once the action has ended and the event loop has its turn.
+        QMetaObject::invokeMethod(
+            this, [this] { lastProgressPaint_.invalidate(); }, Qt::QueuedConnection);
+    }
     lastProgressPaint_.restart();
 }
 

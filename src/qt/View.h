@@ -61,7 +61,8 @@ class View : public QObject, public ui::Observer {
     // Depth of the core's announcements being handled: focus changes that Qt
     // reports meanwhile reach the core afterwards, not in the middle of them.
     int announcing_ = 0;
-    // When a window was last painted in the middle of a user action.
+    // When a window was last painted in the middle of the user action that
+    // runs now; invalid between actions.
     QElapsedTimer lastProgressPaint_;
 };
 
