@@ -2,9 +2,12 @@
 
 #include <algorithm>
 
+#include <QAbstractItemDelegate>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyleOptionViewItem>
 
 #include "qt/KeyCodes.h"
 #include "qt/Look.h"
@@ -47,28 +50,76 @@ void ListView::mirrorOwn(ui::Prop what) {
 
 void ListView::mirrorHighlight() {
     const int index = list_.state().listIndex;
-    if (index >= 0 && index < model_->rowCount()) {
+    const int count = model_->rowCount();
+    if (index >= 0 && index < count) {
         const QModelIndex current = model_->index(index);
         selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect);
         if (isVisible())
             scrollTo(current);
         else
-            scrollOnShow_ = true;
+            keepScrollValue(rows().bringIntoView(scrollValue(), index, count));
     } else {
-        scrollOnShow_ = false;
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::Clear);
         clearSelection();
     }
 }
 
-void ListView::showEvent(QShowEvent* e) {
-    QListView::showEvent(e);
-    if (scrollOnShow_) {
-        scrollOnShow_ = false;
-        const QModelIndex current = currentIndex();
-        if (current.isValid())
-            scrollTo(current);
+int ListView::Rows::maximum(int count) const {
+    if (!perItem)
+        return std::max(0, count * step - viewport);
+    return std::max(0, count - (step > 0 ? viewport / step : 0));
+}
+
+int ListView::Rows::bringIntoView(int value, int row, int count) const {
+    value = std::clamp(value, 0, maximum(count));
+    if (perItem) {
+        const int shown = step > 0 ? viewport / step : 0;
+        if (row >= value && row < value + shown)
+            return value;
+        value = row < value ? row : row - std::max(shown, 1) + 1;
+    } else {
+        const int top = row * step - value;
+        if (top >= 0 && top + step <= viewport)
+            return value;
+        value = top < 0 ? row * step : row * step + std::min(0, step - viewport);
     }
+    return std::clamp(value, 0, maximum(count));
+}
+
+ListView::Rows ListView::rows() const {
+    Rows r;
+    r.viewport = viewport()->height();
+    r.perItem = verticalScrollMode() == QAbstractItemView::ScrollPerItem;
+    // Rows of one height: the view takes the last row's.
+    const int count = model_->rowCount();
+    if (count > 0) {
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        r.step = itemDelegate()->sizeHint(option, model_->index(count - 1)).height() + spacing();
+    }
+    return r;
+}
+
+int ListView::scrollValue() const {
+    return hiddenValue_ ? *hiddenValue_ : verticalScrollBar()->value();
+}
+
+void ListView::keepScrollValue(int value) {
+    if (!isVisible()) {
+        hiddenValue_ = value;
+        return;
+    }
+    executeDelayedItemsLayout();
+    verticalScrollBar()->setValue(value);
+}
+
+bool ListView::event(QEvent* e) {
+    if (e->type() == QEvent::Show && hiddenValue_) {
+        executeDelayedItemsLayout();
+        verticalScrollBar()->setValue(*hiddenValue_);
+        hiddenValue_.reset();
+    }
+    return QListView::event(e);
 }
 
 void ListView::mousePressEvent(QMouseEvent* e) {

@@ -6,6 +6,8 @@
 // entry with a check mark. Clicks and the navigation keys go to the control;
 // Qt's own selection handling is not used.
 
+#include <optional>
+
 #include <QListView>
 
 #include "qt/controls/ControlView.h"
@@ -26,20 +28,38 @@ class ListView : public QListView, public ControlView {
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
-    void showEvent(QShowEvent* e) override;
+    bool event(QEvent* e) override;
 
   private:
+    // How the rows lie: the height of one row (every row has it), the
+    // viewport's height, and whether the scroll bar counts rows or pixels.
+    struct Rows {
+        int step = 0;
+        int viewport = 0;
+        bool perItem = true;
+
+        int maximum(int count) const;
+        // The scroll bar's value once `row` of `count` rows is brought into
+        // view from `value`, as QListView::scrollTo (EnsureVisible) does it
+        // after laying the rows out.
+        int bringIntoView(int value, int row, int count) const;
+    };
+
     void mirrorHighlight();
+    Rows rows() const;
+    int scrollValue() const;
+    // Scrolls to `value` now, or when the list is shown if it is hidden.
+    void keepScrollValue(int value);
     // The row that a navigation key moves the highlight to; -1 for none.
     int rowAfterKey(int key) const;
 
     ui::ListBox& list_;
     ListModel* model_;
-    // The highlight changed while the list was hidden: it is scrolled into
-    // view when the list is shown, so that a hidden list is not laid out
-    // for a scroll nobody sees (a long list, each time its font or size is
-    // set while the window is built).
-    bool scrollOnShow_ = false;
+    // A hidden list is not laid out for a scroll nobody sees (a long list,
+    // each time its font or size is set while the window is built): where
+    // bringing its highlight into view took it is worked out from the rows
+    // as they lie then, and the scroll bar is set when the list is shown.
+    std::optional<int> hiddenValue_;
 };
 
 } // namespace qtview
