@@ -20,6 +20,13 @@ namespace ui {
 
 class Window;
 
+// A list's highlighted entry at one moment, with the number of entries the
+// list held then.
+struct PassedHighlight {
+    int index = 0;
+    int count = 0;
+};
+
 struct ControlState {
     bool visible = true;
     bool enabled = true;
@@ -38,6 +45,10 @@ struct ControlState {
     int maxLength = 0;
     ListItems items;
     int listIndex = -1;
+    // Only while a change of a list's entries that stands for several steps
+    // is announced: the highlights the list went through in those steps, in
+    // turn (a list on screen brings each one into view as it comes).
+    std::vector<PassedHighlight> passedHighlights;
     std::string path;
     std::string pattern;
     std::string document;

@@ -362,20 +362,8 @@ void ListBox::removeItems(std::vector<int> indices) {
         return;
     checkIndex(indices.front());
     checkIndex(indices.back());
-    auto& items = state_.items.edit();
-    std::size_t kept = 0;
-    auto next = indices.begin();
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (next != indices.end() && *next == static_cast<int>(i)) {
-            ++next;
-            continue;
-        }
-        if (kept != i)
-            items[kept] = std::move(items[i]);
-        ++kept;
-    }
-    items.resize(kept);
-    const int count = static_cast<int>(kept);
+    eraseAscending(indices);
+    const int count = static_cast<int>(state_.items.size());
     const int highlighted = state_.listIndex;
     if (highlighted >= 0) {
         const auto before = std::lower_bound(indices.begin(), indices.end(), highlighted);
@@ -391,6 +379,75 @@ void ListBox::removeItems(std::vector<int> indices) {
             state_.listIndex = std::min(shifted, count - 1);
     }
     changed(Prop::Items);
+}
+
+void ListBox::removeInTurn(const std::vector<int>& positions, bool highlightEach) {
+    touch();
+    if (positions.empty())
+        return;
+    const int n = static_cast<int>(state_.items.size());
+    // The entries still there as a Fenwick tree of ones, so that the entry
+    // at a position of the shortened list is found in logarithmic time.
+    std::vector<int> left(static_cast<std::size_t>(n) + 1);
+    for (int i = 1; i <= n; ++i)
+        left[static_cast<std::size_t>(i)] = i & -i;
+    int topStep = 1;
+    while (topStep * 2 <= n)
+        topStep *= 2;
+    std::vector<int> gone;
+    gone.reserve(positions.size());
+    std::vector<PassedHighlight> passed;
+    int highlight = state_.listIndex;
+    int count = n;
+    for (const int position : positions) {
+        if (position < 0 || position >= count)
+            throw RuntimeError(kInvalidValue, "Invalid property array index");
+        int index = 0;
+        int before = position;
+        for (int step = topStep; step > 0; step /= 2) {
+            const int next = index + step;
+            if (next <= n && left[static_cast<std::size_t>(next)] <= before) {
+                index = next;
+                before -= left[static_cast<std::size_t>(next)];
+            }
+        }
+        for (int i = index + 1; i <= n; i += i & -i)
+            --left[static_cast<std::size_t>(i)];
+        gone.push_back(index);
+        if (highlightEach) {
+            highlight = position;
+            passed.push_back({position, count});
+        }
+        --count;
+        if (highlight == position)
+            highlight = multi_ ? std::min(highlight, count - 1) : -1;
+        else if (highlight > position)
+            --highlight;
+        if (highlight >= 0)
+            passed.push_back({highlight, count});
+    }
+    std::sort(gone.begin(), gone.end());
+    eraseAscending(gone);
+    state_.listIndex = highlight;
+    state_.passedHighlights = std::move(passed);
+    changed(Prop::Items);
+    state_.passedHighlights.clear();
+}
+
+void ListBox::eraseAscending(const std::vector<int>& indices) {
+    auto& items = state_.items.edit();
+    std::size_t kept = 0;
+    auto next = indices.begin();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (next != indices.end() && *next == static_cast<int>(i)) {
+            ++next;
+            continue;
+        }
+        if (kept != i)
+            items[kept] = std::move(items[i]);
+        ++kept;
+    }
+    items.resize(kept);
 }
 
 void ListBox::clear() {

@@ -56,6 +56,14 @@ class ListBox : public Control {
     // highlight follows removeItem's rule. The list changes once. Throws
     // RuntimeError, removing nothing, when an index lies outside the list.
     void removeItems(std::vector<int> indices);
+    // Removes entries one at a time, in turn, each at its position in the
+    // list as it stands at that turn; with `highlightEach` every one is
+    // highlighted first (no click is raised). The outcome is that of the
+    // single steps, highlight included (removeItem's rule), in one change of
+    // the list, whose announcement names the highlights the steps went
+    // through. Throws RuntimeError, removing nothing, when a position lies
+    // outside the list at its turn.
+    void removeInTurn(const std::vector<int>& positions, bool highlightEach);
     void clear();
     // Text of entry i; the empty text for a position outside the list.
     std::string list(int index) const;
@@ -97,6 +105,9 @@ class ListBox : public Control {
     void mergeSorted(std::vector<ListItem> added);
 
   private:
+    // Takes out the entries at these indices, ascending and each once.
+    void eraseAscending(const std::vector<int>& indices);
+
     bool sorted_;
     bool multi_;
 };

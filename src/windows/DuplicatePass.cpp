@@ -2,11 +2,11 @@
 
 namespace windows {
 
-std::vector<int> DuplicatePass::indices() const {
+std::vector<int> DuplicatePass::positions() const {
     std::vector<int> out;
     out.reserve(removals.size());
     for (const auto& r : removals)
-        out.push_back(r.index);
+        out.push_back(r.position);
     return out;
 }
 

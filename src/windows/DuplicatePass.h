@@ -40,8 +40,9 @@ struct DuplicatePass {
     // (positions before the pass).
     std::vector<int> newlySelected;
 
-    // The positions before the pass of the entries that go.
-    std::vector<int> indices() const;
+    // The positions of the entries that go, each at the moment it goes, in
+    // turn (ListBox::removeInTurn).
+    std::vector<int> positions() const;
 };
 
 DuplicatePass duplicatePass(const std::vector<ui::ListItem>& entries, const DuplicateRules& rules);

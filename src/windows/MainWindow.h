@@ -44,6 +44,9 @@ class MainWindow : public ui::Window {
     void dropMod(const std::string& message);
     void showMapTitle(); // title of the selected map into selectedMapTitle
     void launch();       // start the game
+    // The title of this map entry into selectedMapTitle, as a click on it
+    // shows it.
+    void showMapTitleOf(const std::string& entry);
 
     // Map mode: single map ("S") or map cycle ("C"), with the tab pictures.
     void setSingleMapMode();

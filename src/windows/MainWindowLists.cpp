@@ -88,7 +88,11 @@ void MainWindow::mapListClicked() {
 }
 
 void MainWindow::showMapTitle() {
-    selectedMapTitle.setCaption(data::mapTitle(mapList.text()));
+    showMapTitleOf(mapList.text());
+}
+
+void MainWindow::showMapTitleOf(const std::string& entry) {
+    selectedMapTitle.setCaption(data::mapTitle(entry));
     if (!selectedMapTitle.caption().empty())
         removeMapButton.setEnabled(true);
 }

@@ -183,8 +183,9 @@ void MapWindow::removeNeighbourDuplicates() {
     // Each removal highlights its entry first, as a click does, and the
     // click shows the map's title in the main window: the last one's title
     // stays on show. A title shown before it enabled the remove button,
-    // which an empty entry, without a title, does not; one click on such an
-    // earlier entry does the same.
+    // which an empty entry, without a title, does not; the title of such an
+    // earlier entry shown once does the same.
+    auto& main = app().get<windows::MainWindow>();
     const auto& entries = list.state().items;
     const auto text = [&](const windows::DuplicateRemoval& r) -> const std::string& {
         return entries[static_cast<std::size_t>(r.index)].text;
@@ -192,13 +193,13 @@ void MapWindow::removeNeighbourDuplicates() {
     if (text(pass.removals.back()).empty()) {
         for (const auto& r : pass.removals) {
             if (!text(r).empty()) {
-                list.setListIndex(r.index);
+                main.showMapTitleOf(text(r));
                 break;
             }
         }
     }
-    list.setListIndex(pass.removals.back().index);
-    list.removeItems(pass.indices());
+    main.showMapTitleOf(text(pass.removals.back()));
+    list.removeInTurn(pass.positions(), true);
 }
 
 void MapWindow::detectClicked(bool onlyNew) {

@@ -250,7 +250,7 @@ void ModWindow::removeNeighbourDuplicates() {
     list.listCount();
     // Removed without highlighting them first: the mod list stays without a
     // selection and the main window in its no-mod state.
-    list.removeItems(windows::duplicatePass(list.state().items, {}).indices());
+    list.removeInTurn(windows::duplicatePass(list.state().items, {}).positions(), false);
 }
 
 } // namespace windows

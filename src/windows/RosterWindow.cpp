@@ -229,10 +229,7 @@ void RosterWindow::removeDuplicates(const windows::DuplicatePass& pass) {
             editor = text;
         shown = r.position;
     }
-    quietHighlight_ = true;
-    roster.setListIndex(pass.removals.back().index);
-    quietHighlight_ = false;
-    roster.removeItems(pass.indices());
+    roster.removeInTurn(pass.positions(), true);
     if (anySelected)
         removeButton.setEnabled(true);
     if (editor)

@@ -335,10 +335,23 @@ TEST_F(Runtime, bulkChangesEqualTheOneByOneChangesAndAnnounceOnce) {
                         for (auto it = unique.rbegin(); it != unique.rend(); ++it)
                             l->removeItem(*it);
                     });
+            std::vector<int> turns; // each within the list as it stands by then
+            for (int left = n; left > 0 && random() % 4 != 0; --left)
+                turns.push_back(static_cast<int>(random() % static_cast<unsigned>(left)));
+            const bool highlightEach = random() % 2 == 0;
+            outcome([&] { l->removeInTurn(turns, highlightEach); },
+                    [&] {
+                        for (const int p : turns) {
+                            if (highlightEach)
+                                l->setListIndex(p);
+                            l->removeItem(p);
+                        }
+                    });
         }
     }
     build(w.multi, ListShape{{"a", "b"}, {}, -1});
     EXPECT_THROW(w.multi.removeItems({0, 2}), ui::RuntimeError);
+    EXPECT_THROW(w.multi.removeInTurn({1, 1}, false), ui::RuntimeError);
     EXPECT_EQ(w.multi.listCount(), 2);
     app.setObserver(nullptr);
 }

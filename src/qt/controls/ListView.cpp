@@ -39,7 +39,10 @@ void ListView::mirrorOwn(ui::Prop what) {
         setPalette(pal);
     }
     if (what == ui::Prop::All || what == ui::Prop::Items) {
+        const int from = scrollValue();
         model_->entriesChanged();
+        if (!s.passedHighlights.empty())
+            followHighlights(s.passedHighlights, from);
         mirrorHighlight();
     } else if (what == ui::Prop::Selection) {
         model_->marksChanged();
@@ -62,6 +65,14 @@ void ListView::mirrorHighlight() {
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::Clear);
         clearSelection();
     }
+}
+
+void ListView::followHighlights(const std::vector<ui::PassedHighlight>& passed, int from) {
+    const Rows now = rows();
+    int value = from;
+    for (const ui::PassedHighlight& h : passed)
+        value = now.bringIntoView(value, h.index, h.count);
+    keepScrollValue(value);
 }
 
 int ListView::Rows::maximum(int count) const {

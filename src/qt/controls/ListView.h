@@ -7,6 +7,7 @@
 // Qt's own selection handling is not used.
 
 #include <optional>
+#include <vector>
 
 #include <QListView>
 
@@ -46,6 +47,9 @@ class ListView : public QListView, public ControlView {
     };
 
     void mirrorHighlight();
+    // The highlight went through these entries in turn as the entries
+    // changed: the list ends where bringing each into view leaves it.
+    void followHighlights(const std::vector<ui::PassedHighlight>& passed, int from);
     Rows rows() const;
     int scrollValue() const;
     // Scrolls to `value` now, or when the list is shown if it is hidden.
