@@ -239,8 +239,7 @@ void RosterWindow::removeDuplicates(const windows::DuplicatePass& pass) {
 }
 
 void RosterWindow::rosterClicked() {
-    if (!quietHighlight_)
-        refresh();
+    refresh();
 }
 
 void RosterWindow::selectAllClicked() {

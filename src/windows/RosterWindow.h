@@ -82,8 +82,6 @@ class RosterWindow : public ui::Window {
     // True while an operation of this window runs: a refresh raised inside
     // it leaves the file to the operation, which writes it at its end.
     bool operationRunning_ = false;
-    // True while code moves the highlight without the refresh of a click.
-    bool quietHighlight_ = false;
     std::optional<int> shownIndex_;
     bool rosterFilled_ = false;
 };
