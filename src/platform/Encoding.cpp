@@ -93,15 +93,6 @@ char32_t windows1252Char(unsigned char c) {
 }
 } // namespace
 
-char32_t decodedCodePoint(std::string_view s, std::size_t& i) {
-    const std::size_t len = utf8SequenceLength(s, i);
-    if (len == 0)
-        return windows1252Char(static_cast<unsigned char>(s[i++]));
-    const char32_t cp = utf8CodePoint(s, i, len);
-    i += len;
-    return cp;
-}
-
 std::string windows1252ToUtf8(std::string_view s) {
     std::string out;
     out.reserve(s.size() + s.size() / 4);

@@ -19,8 +19,6 @@ char32_t utf8CodePoint(std::string_view s, std::size_t i, std::size_t length);
 bool isValidUtf8(std::string_view bytes);
 // Appends the UTF-8 form of a code point.
 void appendUtf8(std::string& out, char32_t cp);
-// The character at s[i] as decodeText reads it, advancing i past its bytes.
-char32_t decodedCodePoint(std::string_view s, std::size_t& i);
 // Each byte read as its Windows-1252 character.
 std::string windows1252ToUtf8(std::string_view bytes);
 // Valid UTF-8 sequences as they stand, every other byte as its Windows-1252

@@ -159,28 +159,11 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b) {
 }
 
 bool namesMatchIgnoringCase(std::string_view a, std::string_view b) {
-    std::size_t i = 0;
-    std::size_t j = 0;
-    while (i < a.size() && j < b.size()) {
-        if (foldCase(decodedCodePoint(a, i)) != foldCase(decodedCodePoint(b, j)))
-            return false;
-    }
-    return i == a.size() && j == b.size();
+    return equalsIgnoreCase(decodeText(a), decodeText(b));
 }
 
 std::string nameKey(std::string_view name) {
-    std::string key;
-    key.reserve(name.size());
-    for (std::size_t i = 0; i < name.size();) {
-        const auto c = static_cast<unsigned char>(name[i]);
-        if (c < 0x80U) {
-            key.push_back(static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c));
-            ++i;
-        } else {
-            appendUtf8(key, foldCase(decodedCodePoint(name, i)));
-        }
-    }
-    return key;
+    return toLower(decodeText(name));
 }
 
 namespace {
